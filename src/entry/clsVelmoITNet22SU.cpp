@@ -1,0 +1,39 @@
+#include <VelmoITNet22SU/clsVelmoITNet22SU.h>
+
+#include "entry/InitHostContext.h"
+#include "entry/mdlPublicVar.h"
+#include "store/AccountTable.h"
+
+clsVelmoITNet22SU::clsVelmoITNet22SU(QObject *parent) : QObject(parent) {}
+
+clsVelmoITNet22SU::~clsVelmoITNet22SU() = default;
+
+void clsVelmoITNet22SU::clsAPI(short iIT_LeftAY, const QString &sIT_Clientcode,
+                               const QString &sIT_Assyear, QSqlDatabase ciCON,
+                               const QString &iConnectF, const QString &sconString,
+                               bool isp_check, const QString &iIT_Status, bool vAPI,
+                               const QString &it_ver)
+{
+    Q_UNUSED(iIT_LeftAY);
+    Q_UNUSED(iConnectF);
+    Q_UNUSED(isp_check);
+    Q_UNUSED(iIT_Status);
+    InitHostContext(sIT_Clientcode, sIT_Assyear, ciCON, sconString, vAPI, it_ver);
+}
+
+bool clsVelmoITNet22SU::SignUp(const QString &sAppPath, const QString &sAppName)
+{
+    Q_UNUSED(sAppPath);
+    Q_UNUSED(sAppName);
+    return mdlPublicVar::hostContext().IsSignedIn;
+}
+
+bool clsVelmoITNet22SU::EnableSignUP()
+{
+    return false;
+}
+
+void clsVelmoITNet22SU::Create_IT_Tbl115BAC()
+{
+    CreateAccountTable();
+}

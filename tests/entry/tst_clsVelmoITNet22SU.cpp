@@ -1,0 +1,177 @@
+#include <QSqlQuery>
+#include <QtTest>
+
+#include <VelmoITNet22SU/clsVelmoITNet22SU.h>
+
+#include "TestDatabase.h"
+#include "entry/mdlPublicVar.h"
+
+class tst_clsVelmoITNet22SU : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestDatabase> db;
+    HostContext &context = mdlPublicVar::hostContext();
+
+    void callApi(QSqlDatabase connection, bool vAPI = false, const QString &version = QString(),
+                 const QString &connectionString = QString())
+    {
+        clsVelmoITNet22SU api;
+        api.clsAPI(3, "CLIENT7", "2026-27", connection, "F", connectionString, true, "S", vAPI,
+                   version);
+    }
+
+    void createVersionTable()
+    {
+        db->exec("create table dbversion(prj_name varchar(20), major varchar(5), "
+                 "minor varchar(5), revision varchar(5))");
+    }
+
+private slots:
+    void init()
+    {
+        db = std::make_unique<TestDatabase>();
+        context.IT_Ver.clear();
+        context.IT_Clientcode.clear();
+        context.IT_Assyear.clear();
+    }
+    void cleanup()
+    {
+        context.setCON(QSqlDatabase());
+        db.reset();
+    }
+
+    void openConnectionIsUsedUntouched()
+    {
+        QSqlDatabase open = db->connection();
+        callApi(open, true, "2.0.1", "Server=nowhere.invalid;Database=none");
+        QVERIFY(context.CON().isOpen());
+        QCOMPARE(context.CON().connectionName(), open.connectionName());
+        QCOMPARE(context.CON().databaseName(), db->name());
+        QCOMPARE(context.CON().hostName(), QString());
+        QCOMPARE(context.IT_Clientcode, QStringLiteral("CLIENT7"));
+        QCOMPARE(context.IT_Assyear, QStringLiteral("2026-27"));
+    }
+
+    void closedConnectionIsOpenedFromTheConnectionString()
+    {
+        QSqlDatabase closed = db->closedConnection("host-closed");
+        callApi(closed, true, "1.2.3", db->connectionString());
+        QVERIFY(context.CON().isOpen());
+        QCOMPARE(context.CON().connectionName(), QStringLiteral("host-closed"));
+        QSqlQuery query(context.CON());
+        QVERIFY(query.exec("select database()") && query.next());
+        QCOMPARE(query.value(0).toString(), db->name());
+        context.setCON(QSqlDatabase());
+        closed = QSqlDatabase();
+        QSqlDatabase::removeDatabase("host-closed");
+    }
+
+    void unopenableConnectionRaisesAfterStoringTheValues()
+    {
+        QSqlDatabase closed = db->closedConnection("host-bad");
+        try {
+            callApi(closed, true, "1.0", "Server=localhost;Database=no_such_db_here;Uid=root;"
+                                         "Socket=" + TestDatabase::socketPath());
+            QFAIL("expected an exception");
+        } catch (const VelmoError &error) {
+            QVERIFY2(QString::fromUtf8(error.what()).contains("no_such_db_here"), error.what());
+        }
+        QCOMPARE(context.IT_Clientcode, QStringLiteral("CLIENT7"));
+        QCOMPARE(context.IT_Ver, QString());
+        context.setCON(QSqlDatabase());
+        closed = QSqlDatabase();
+        QSqlDatabase::removeDatabase("host-bad");
+    }
+
+    void versionFromTheCaller()
+    {
+        // No dbversion table here: vAPI True must never touch it.
+        callApi(db->connection(), true, "9.8.7");
+        QCOMPARE(context.IT_Ver, QStringLiteral("9.8.7"));
+    }
+
+    void versionFromTheDatabase_data()
+    {
+        QTest::addColumn<QString>("rows");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("three parts") << "('VelmoIT','3','1','22')" << "3.1.22";
+        QTest::newRow("null field is empty") << "('VelmoIT','3',NULL,'22')" << "3..22";
+        QTest::newRow("first row wins") << "('VelmoIT','1','0','0'),('VelmoIT','2','0','0')"
+                                        << "1.0.0";
+        QTest::newRow("other product keeps the old value") << "('Other','5','5','5')" << "old";
+    }
+    void versionFromTheDatabase()
+    {
+        QFETCH(QString, rows);
+        QFETCH(QString, expected);
+        createVersionTable();
+        db->exec("insert into dbversion values " + rows);
+        context.IT_Ver = "old";
+        callApi(db->connection());
+        QCOMPARE(context.IT_Ver, expected);
+    }
+
+    void missingVersionTableRaisesToTheHost()
+    {
+        clsVelmoITNet22SU api;
+        try {
+            api.clsAPI(0, "C", "A", db->connection(), "", "", false, "");
+            QFAIL("expected an exception");
+        } catch (const std::exception &error) {
+            QVERIFY2(QString::fromUtf8(error.what()).contains("dbversion"), error.what());
+        }
+        QCOMPARE(context.IT_Clientcode, QStringLiteral("C"));
+    }
+
+    void missingVersionFieldRaisesToTheHost()
+    {
+        db->exec("create table dbversion(prj_name varchar(20), major varchar(5), minor "
+                 "varchar(5))");
+        db->exec("insert into dbversion values ('VelmoIT','1','2')");
+        QVERIFY_THROWS_EXCEPTION(VelmoError, callApi(db->connection()));
+    }
+
+    void nameBasedCallsBehaveLikeDirectOnes()
+    {
+        callApi(db->connection(), true, "1");
+        clsVelmoITNet22SU api;
+        QVERIFY(QMetaObject::invokeMethod(&api, "Create_IT_Tbl115BAC"));
+        QCOMPARE(db->column("describe it_TBL115BAC").size(), 17);
+
+        QVERIFY(api.setProperty("vPANNo", "ABCDE1234F"));
+        QCOMPARE(api.property("vPANNo").toString(), QStringLiteral("ABCDE1234F"));
+        QCOMPARE(api.vPANNo(), QStringLiteral("ABCDE1234F"));
+        QVERIFY(api.setProperty("sFileFrom", 7));
+        QCOMPARE(api.sFileFrom(), short(7));
+
+        bool signedIn = true;
+        QVERIFY(QMetaObject::invokeMethod(&api, "SignUp", Q_RETURN_ARG(bool, signedIn)));
+        QCOMPARE(signedIn, context.IsSignedIn);
+
+        const QMetaObject *meta = api.metaObject();
+        for (const char *name : {"sFileFrom", "vPANNo", "vpanStatus", "vdedPanName", "vadd1",
+                                 "vadd2"})
+            QVERIFY2(meta->indexOfProperty(name) >= 0, name);
+    }
+
+    void nameBasedFailureReachesTheCaller()
+    {
+        context.setCON(QSqlDatabase());
+        clsVelmoITNet22SU api;
+        QVERIFY_THROWS_EXCEPTION(VelmoError,
+                                 QMetaObject::invokeMethod(&api, "Create_IT_Tbl115BAC"));
+    }
+
+    void propertiesArePerInstance()
+    {
+        clsVelmoITNet22SU first;
+        clsVelmoITNet22SU second;
+        first.setVadd1("line one");
+        QCOMPARE(second.vadd1(), QString());
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_clsVelmoITNet22SU)
+#include "tst_clsVelmoITNet22SU.moc"

@@ -1,0 +1,100 @@
+#include "TestDatabase.h"
+
+#include <QCoreApplication>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTest>
+#include <QUuid>
+
+#include <stdexcept>
+
+namespace {
+
+void failHard(const QString &message)
+{
+    // Used from constructors and helpers where QVERIFY cannot return.
+    QTest::qFail(qPrintable(message), __FILE__, __LINE__);
+    throw std::runtime_error(message.toStdString());
+}
+
+} // namespace
+
+QString TestDatabase::socketPath()
+{
+    const QString socket = qEnvironmentVariable("VELMO_TEST_MARIADB_SOCKET");
+    if (socket.isEmpty())
+        failHard(QStringLiteral("VELMO_TEST_MARIADB_SOCKET is not set: run the test through ctest"));
+    return socket;
+}
+
+TestDatabase::TestDatabase()
+{
+    const QString token = QUuid::createUuid().toString(QUuid::Id128).left(12);
+    m_name = QStringLiteral("velmo_t_") + token;
+    m_connectionName = QStringLiteral("test-") + token;
+
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QMYSQL"), m_connectionName);
+    db.setUserName(QStringLiteral("root"));
+    db.setConnectOptions(QStringLiteral("UNIX_SOCKET=") + socketPath());
+    if (!db.open())
+        failHard(QStringLiteral("cannot reach the test server: ") + db.lastError().text());
+    QSqlQuery create(db);
+    if (!create.exec(QStringLiteral("CREATE DATABASE ") + m_name +
+                     QStringLiteral(" CHARACTER SET utf8mb4")))
+        failHard(create.lastError().text());
+    db.close();
+    db.setDatabaseName(m_name);
+    if (!db.open())
+        failHard(db.lastError().text());
+}
+
+TestDatabase::~TestDatabase()
+{
+    {
+        QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
+        if (db.isOpen())
+            QSqlQuery(db).exec(QStringLiteral("DROP DATABASE IF EXISTS ") + m_name);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(m_connectionName);
+}
+
+QSqlDatabase TestDatabase::connection() const
+{
+    return QSqlDatabase::database(m_connectionName, false);
+}
+
+QSqlDatabase TestDatabase::closedConnection(const QString &connectionName) const
+{
+    return QSqlDatabase::addDatabase(QStringLiteral("QMYSQL"), connectionName);
+}
+
+QString TestDatabase::connectionString() const
+{
+    return QStringLiteral("Server=localhost;Database=%1;Uid=root;Pwd=;Socket=%2;Option=3")
+        .arg(m_name, socketPath());
+}
+
+void TestDatabase::exec(const QString &statement) const
+{
+    QSqlQuery query(connection());
+    if (!query.exec(statement))
+        failHard(statement + QStringLiteral(": ") + query.lastError().text());
+}
+
+QVariantList TestDatabase::column(const QString &statement) const
+{
+    QSqlQuery query(connection());
+    if (!query.exec(statement))
+        failHard(statement + QStringLiteral(": ") + query.lastError().text());
+    QVariantList values;
+    while (query.next())
+        values << query.value(0);
+    return values;
+}
+
+QVariant TestDatabase::scalar(const QString &statement) const
+{
+    const QVariantList values = column(statement);
+    return values.isEmpty() ? QVariant() : values.first();
+}

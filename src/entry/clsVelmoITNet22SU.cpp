@@ -1,7 +1,11 @@
 #include <VelmoITNet22SU/clsVelmoITNet22SU.h>
 
 #include "entry/InitHostContext.h"
+#include "entry/SecureProtocols.h"
+#include "entry/SignInSwitch.h"
 #include "entry/mdlPublicVar.h"
+#include "service/DeploymentConfig.h"
+#include "service/HttpGetText.h"
 #include "store/AccountTable.h"
 
 clsVelmoITNet22SU::clsVelmoITNet22SU(QObject *parent) : QObject(parent) {}
@@ -10,9 +14,8 @@ clsVelmoITNet22SU::~clsVelmoITNet22SU() = default;
 
 void clsVelmoITNet22SU::clsAPI(short iIT_LeftAY, const QString &sIT_Clientcode,
                                const QString &sIT_Assyear, QSqlDatabase ciCON,
-                               const QString &iConnectF, const QString &sconString,
-                               bool isp_check, const QString &iIT_Status, bool vAPI,
-                               const QString &it_ver)
+                               const QString &iConnectF, const QString &sconString, bool isp_check,
+                               const QString &iIT_Status, bool vAPI, const QString &it_ver)
 {
     Q_UNUSED(iIT_LeftAY);
     Q_UNUSED(iConnectF);
@@ -30,7 +33,12 @@ bool clsVelmoITNet22SU::SignUp(const QString &sAppPath, const QString &sAppName)
 
 bool clsVelmoITNet22SU::EnableSignUP()
 {
-    return false;
+    try {
+        SecureProtocols::ensureAccountServiceProtocols();
+        return signInSwitchIsOn(HttpGetText(DeploymentConfig::statusFileUrl()));
+    } catch (...) {
+        return false;
+    }
 }
 
 void clsVelmoITNet22SU::Create_IT_Tbl115BAC()

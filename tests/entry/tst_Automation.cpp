@@ -1,0 +1,394 @@
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <VelmoITNet22SU/VelmoAutomation.h>
+#include <VelmoITNet22SU/clsVelmoITNet22SU.h>
+
+#include "TestDatabase.h"
+#include "entry/mdlPublicVar.h"
+#include "platform/Registry.h"
+
+namespace
+{
+
+const char progId[] = "VelmoITNet22SU.clsVelmoITNet22SU";
+
+VelmoVariant text(const char *value)
+{
+    VelmoVariant variant{};
+    variant.type = VELMO_VT_STRING;
+    variant.value.string = const_cast<char *>(value);
+    return variant;
+}
+
+VelmoVariant shortInt(int16_t value)
+{
+    VelmoVariant variant{};
+    variant.type = VELMO_VT_I2;
+    variant.value.i2 = value;
+    return variant;
+}
+
+VelmoVariant longInt(int32_t value)
+{
+    VelmoVariant variant{};
+    variant.type = VELMO_VT_I4;
+    variant.value.i4 = value;
+    return variant;
+}
+
+VelmoVariant real(double value)
+{
+    VelmoVariant variant{};
+    variant.type = VELMO_VT_R8;
+    variant.value.r8 = value;
+    return variant;
+}
+
+VelmoVariant boolean(bool value)
+{
+    VelmoVariant variant{};
+    variant.type = VELMO_VT_BOOL;
+    variant.value.boolean = value ? -1 : 0;
+    return variant;
+}
+
+VelmoVariant connection(const QByteArray &connectionString)
+{
+    static QList<QByteArray> kept;
+    kept << connectionString;
+    VelmoVariant variant{};
+    variant.type = VELMO_VT_CONNECTION;
+    variant.value.string = kept.last().data();
+    return variant;
+}
+
+// The property's value as the host would read it back.
+QVariant read(VelmoObject *object, const char *name)
+{
+    VelmoVariant result{};
+    if (VelmoInvoke(object, name, VELMO_INVOKE_PROPERTYGET, nullptr, 0, &result) != VELMO_S_OK)
+        return QStringLiteral("error: ") + QString::fromUtf8(VelmoErrorMessage());
+    QVariant value;
+    if (result.type == VELMO_VT_I2)
+        value = int(result.value.i2);
+    else if (result.type == VELMO_VT_STRING)
+        value = QString::fromUtf8(result.value.string);
+    VelmoVariantClear(&result);
+    return value;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(VelmoVariant)
+
+class tst_Automation : public QObject
+{
+    Q_OBJECT
+
+private:
+    VelmoObject *object = nullptr;
+    std::unique_ptr<QTemporaryDir> dir;
+    HostContext &context = mdlPublicVar::hostContext();
+
+    int32_t invoke(const char *name, int32_t kind, QList<VelmoVariant> arguments,
+                   VelmoVariant *result = nullptr)
+    {
+        return VelmoInvoke(object, name, kind, arguments.constData(), int32_t(arguments.size()),
+                           result);
+    }
+
+    // clsAPI as a host without C++ calls it: the version given, so no dbversion needed.
+    int32_t callApi(const QByteArray &connectionString, const QByteArray &version = "3.1.4")
+    {
+        return invoke("clsAPI", VELMO_INVOKE_METHOD,
+                      {shortInt(1), text("CLIENT9"), text("2026-27"), connection(connectionString),
+                       text("F"), text(connectionString.constData()), boolean(true), text("S"),
+                       boolean(true), text(version.constData())});
+    }
+
+private slots:
+    void init()
+    {
+        dir = std::make_unique<QTemporaryDir>();
+        qputenv("VELMO_REGISTRY_FILE", dir->filePath("registry.json").toLocal8Bit());
+        QCOMPARE(VelmoCreateInstance(progId, &object), VELMO_S_OK);
+        QVERIFY(object);
+    }
+    void cleanup()
+    {
+        VelmoRelease(object);
+        object = nullptr;
+        context.setCON(QSqlDatabase());
+    }
+
+    void classIsFoundByIdOrProgId_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<bool>("found");
+        const QByteArray classId = VelmoGetTypeLibrary()->classId;
+        QTest::newRow("ProgID") << QByteArray(progId) << true;
+        QTest::newRow("ProgID in other case") << QByteArray(progId).toLower() << true;
+        QTest::newRow("class id") << classId << true;
+        QTest::newRow("class id in lower case") << classId.toLower() << true;
+        QTest::newRow("class id without braces") << classId.mid(1, classId.size() - 2) << true;
+        QTest::newRow("library id is no class")
+            << QByteArray(VelmoGetTypeLibrary()->libraryId) << false;
+        QTest::newRow("other ProgID") << QByteArray("VelmoITNet22SU.Other") << false;
+        QTest::newRow("empty") << QByteArray() << false;
+    }
+    void classIsFoundByIdOrProgId()
+    {
+        QFETCH(QByteArray, name);
+        QFETCH(bool, found);
+        VelmoObject *created = reinterpret_cast<VelmoObject *>(this);
+        const int32_t code = VelmoCreateInstance(name.constData(), &created);
+        QCOMPARE(code, found ? VELMO_S_OK : VELMO_E_CLASSNOTAVAILABLE);
+        QCOMPARE(created != nullptr, found);
+        QCOMPARE(QByteArray(VelmoErrorMessage()).isEmpty(), found);
+        VelmoRelease(created);
+    }
+
+    void typeLibraryDescribesTheClass()
+    {
+        const VelmoTypeLibrary *library = VelmoGetTypeLibrary();
+        QCOMPARE(QByteArray(library->name), QByteArray("VelmoITNet22SU"));
+        QCOMPARE(library->majorVersion, 1);
+        QCOMPARE(library->minorVersion, 0);
+        QCOMPARE(QByteArray(library->interfaceName), QByteArray("_clsVelmoITNet22SU"));
+        QCOMPARE(library->interfaceFlags, VELMO_INTERFACE_DUAL | VELMO_INTERFACE_HIDDEN);
+        const QSet<QUuid> ids{QUuid::fromString(QLatin1String(library->libraryId)),
+                              QUuid::fromString(QLatin1String(library->classId)),
+                              QUuid::fromString(QLatin1String(library->interfaceId))};
+        QCOMPARE(ids.size(), 3);
+        QVERIFY(!ids.contains(QUuid()));
+        QStringList names;
+        for (int i = 0; i < library->memberCount; ++i) {
+            QCOMPARE(library->members[i].slot, i + 1);
+            names << QLatin1String(library->members[i].name);
+        }
+        QCOMPARE(names,
+                 QStringList({"sFileFrom", "vPANNo", "vpanStatus", "vdedPanName", "vadd1", "vadd2",
+                              "clsAPI", "SignUp", "EnableSignUP", "Create_IT_Tbl115BAC"}));
+    }
+
+    // The description and the class must not drift apart.
+    void typeLibraryMatchesTheClass()
+    {
+        const QMetaObject &meta = clsVelmoITNet22SU::staticMetaObject;
+        const VelmoTypeLibrary *library = VelmoGetTypeLibrary();
+        for (int i = 0; i < library->memberCount; ++i) {
+            const VelmoMemberInfo &member = library->members[i];
+            if (member.invokeKinds & VELMO_INVOKE_PROPERTYPUT) {
+                const QMetaProperty property = meta.property(meta.indexOfProperty(member.name));
+                QVERIFY2(property.isValid() && property.isWritable(), member.name);
+                QCOMPARE(property.metaType().id(), member.type == VELMO_VT_I2
+                                                       ? int(QMetaType::Short)
+                                                       : int(QMetaType::QString));
+                continue;
+            }
+            int widest = -1;
+            for (int m = meta.methodOffset(); m < meta.methodCount(); ++m) {
+                if (meta.method(m).name() == member.name)
+                    widest = std::max(widest, meta.method(m).parameterCount());
+            }
+            QCOMPARE(widest, member.parameterCount);
+        }
+    }
+
+    void propertyReadsBackWhatWasPut_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<VelmoVariant>("put");
+        QTest::addColumn<QVariant>("expected");
+        QTest::newRow("sFileFrom") << QByteArray("sFileFrom") << shortInt(-7) << QVariant(-7);
+        QTest::newRow("sFileFrom from text")
+            << QByteArray("sFileFrom") << text(" 12 ") << QVariant(12);
+        QTest::newRow("sFileFrom from 32-bit")
+            << QByteArray("sFileFrom") << longInt(32767) << QVariant(32767);
+        QTest::newRow("sFileFrom rounds halves to even")
+            << QByteArray("sFileFrom") << real(2.5) << QVariant(2);
+        QTest::newRow("sFileFrom from True")
+            << QByteArray("sFileFrom") << boolean(true) << QVariant(-1);
+        QTest::newRow("vPANNo") << QByteArray("vPANNo") << text("ABCDE1234F")
+                                << QVariant("ABCDE1234F");
+        QTest::newRow("vpanStatus UTF-8")
+            << QByteArray("vpanStatus") << text("Aktiv ✓") << QVariant("Aktiv ✓");
+        QTest::newRow("vdedPanName from number")
+            << QByteArray("vdedPanName") << longInt(42) << QVariant("42");
+        QTest::newRow("vadd1 from boolean")
+            << QByteArray("vadd1") << boolean(false) << QVariant("False");
+        QTest::newRow("vadd2 name in any case")
+            << QByteArray("VADD2") << text("x") << QVariant("x");
+    }
+    void propertyReadsBackWhatWasPut()
+    {
+        QFETCH(QByteArray, name);
+        QFETCH(VelmoVariant, put);
+        QFETCH(QVariant, expected);
+        QCOMPARE(invoke(name.constData(), VELMO_INVOKE_PROPERTYPUT, {put}), VELMO_S_OK);
+        QCOMPARE(read(object, name.constData()), expected);
+    }
+
+    void propertiesBelongToTheirInstance()
+    {
+        QCOMPARE(invoke("vadd1", VELMO_INVOKE_PROPERTYPUT, {text("first")}), VELMO_S_OK);
+        VelmoObject *other = nullptr;
+        QCOMPARE(VelmoCreateInstance(progId, &other), VELMO_S_OK);
+        QCOMPARE(read(other, "vadd1"), QVariant(""));
+        VelmoRelease(other);
+    }
+
+    void badCallsAreRefusedWithAReason_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QList<VelmoVariant>>("arguments");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("unknown name")
+            << QByteArray("Logout") << VELMO_INVOKE_METHOD << QList<VelmoVariant>()
+            << VELMO_E_UNKNOWNNAME << "Unknown name 'Logout'";
+        QTest::newRow("put on an operation")
+            << QByteArray("EnableSignUP") << VELMO_INVOKE_PROPERTYPUT
+            << QList<VelmoVariant>{boolean(true)} << VELMO_E_MEMBERNOTFOUND << "EnableSignUP";
+        QTest::newRow("too big for 16 bits")
+            << QByteArray("sFileFrom") << VELMO_INVOKE_PROPERTYPUT
+            << QList<VelmoVariant>{longInt(40000)} << VELMO_E_OVERFLOW << "sFileFrom";
+        QTest::newRow("word for a number")
+            << QByteArray("sFileFrom") << VELMO_INVOKE_PROPERTYPUT
+            << QList<VelmoVariant>{text("twelve")} << VELMO_E_TYPEMISMATCH << "sFileFrom";
+        QTest::newRow("put without value")
+            << QByteArray("vadd1") << VELMO_INVOKE_PROPERTYPUT << QList<VelmoVariant>()
+            << VELMO_E_BADPARAMCOUNT << "vadd1";
+        QTest::newRow("argument to an operation without parameters")
+            << QByteArray("Create_IT_Tbl115BAC") << VELMO_INVOKE_METHOD
+            << QList<VelmoVariant>{shortInt(1)} << VELMO_E_BADPARAMCOUNT << "Create_IT_Tbl115BAC";
+        QTest::newRow("required argument left out")
+            << QByteArray("clsAPI") << VELMO_INVOKE_METHOD
+            << QList<VelmoVariant>{shortInt(1), text("C"), text("Y")} << VELMO_E_PARAMNOTOPTIONAL
+            << "ciCON";
+        QTest::newRow("text for the connection")
+            << QByteArray("clsAPI") << VELMO_INVOKE_METHOD
+            << QList<VelmoVariant>{shortInt(1), text("C"), text("Y"),      text("Server=x"),
+                                   text("F"),   text(""),  boolean(false), text("S")}
+            << VELMO_E_TYPEMISMATCH << "ciCON";
+    }
+    void badCallsAreRefusedWithAReason()
+    {
+        QFETCH(QByteArray, name);
+        QFETCH(int, kind);
+        QFETCH(QList<VelmoVariant>, arguments);
+        QFETCH(int, code);
+        QFETCH(QString, message);
+        QCOMPARE(invoke(name.constData(), kind, arguments), code);
+        QVERIFY2(QString::fromUtf8(VelmoErrorMessage()).contains(message), VelmoErrorMessage());
+    }
+
+    void clsApiOpensTheConnectionMadeFromItsString()
+    {
+        TestDatabase db;
+        QCOMPARE(callApi(db.connectionString().toUtf8()), VELMO_S_OK);
+        QVERIFY(context.CON().isOpen());
+        QCOMPARE(context.CON().databaseName(), db.name());
+        QCOMPARE(context.IT_Clientcode, QStringLiteral("CLIENT9"));
+        QCOMPARE(context.IT_Ver, QStringLiteral("3.1.4"));
+
+        QCOMPARE(invoke("Create_IT_Tbl115BAC", VELMO_INVOKE_METHOD, {}), VELMO_S_OK);
+        QCOMPARE(db.scalar("select count(*) from information_schema.tables where table_schema = "
+                           "database() and table_name = 'it_TBL115BAC'")
+                     .toInt(),
+                 1);
+    }
+
+    void operationFailureCarriesTheDatabaseMessage()
+    {
+        TestDatabase db;
+        const QByteArray missing =
+            db.connectionString().toUtf8().replace(db.name().toUtf8(), "velmo_no_such_database");
+        QCOMPARE(callApi(missing), VELMO_E_EXCEPTION);
+        QVERIFY2(QByteArray(VelmoErrorMessage()).contains("velmo_no_such_database"),
+                 VelmoErrorMessage());
+    }
+
+    void versionIsReadFromTheDatabaseWhenNotGiven()
+    {
+        TestDatabase db;
+        const QByteArray connectionString = db.connectionString().toUtf8();
+        // Without dbversion the query fails and the host hears the database's message.
+        QCOMPARE(invoke("clsAPI", VELMO_INVOKE_METHOD,
+                        {shortInt(1), text("C"), text("Y"), connection(connectionString), text("F"),
+                         text(connectionString.constData()), boolean(false), text("S")}),
+                 VELMO_E_EXCEPTION);
+        QVERIFY2(QByteArray(VelmoErrorMessage()).contains("dbversion"), VelmoErrorMessage());
+    }
+
+    void enableSignUpAnswersABoolean()
+    {
+        qputenv("VELMO_STATUS_URL", "https://127.0.0.1:1/auth/desktop-status.txt");
+        VelmoVariant result{};
+        QCOMPARE(invoke("enablesignup", VELMO_INVOKE_METHOD, {}, &result), VELMO_S_OK);
+        QCOMPARE(result.type, VELMO_VT_BOOL);
+        QCOMPARE(result.value.boolean, 0);
+    }
+
+    void registrationIsWrittenAndRemoved()
+    {
+        const VelmoTypeLibrary *library = VelmoGetTypeLibrary();
+        const QString classes = QStringLiteral("Software\\Classes\\");
+        const QString classKey = classes + "CLSID\\" + library->classId;
+        QVERIFY(Registry(RegistryRoot::CurrentUser, classes + "Other.Class").setText("", "keep"));
+
+        QCOMPARE(DllRegisterServer(), VELMO_S_OK);
+        const QString server =
+            Registry(RegistryRoot::CurrentUser, classKey + "\\InprocServer32").value("").toString();
+        QVERIFY2(QFileInfo(server).fileName().startsWith("libVelmoITNet22SU"), qPrintable(server));
+        QVERIFY(QFileInfo::exists(server));
+        QCOMPARE(Registry(RegistryRoot::CurrentUser, classKey + "\\ProgID").value(""),
+                 QVariant(progId));
+        QCOMPARE(Registry(RegistryRoot::CurrentUser, classKey + "\\TypeLib").value(""),
+                 QVariant(library->libraryId));
+        QCOMPARE(Registry(RegistryRoot::CurrentUser, classes + progId + "\\CLSID").value(""),
+                 QVariant(library->classId));
+        QCOMPARE(Registry(RegistryRoot::CurrentUser,
+                          classes + "TypeLib\\" + library->libraryId + "\\1.0")
+                     .value(""),
+                 QVariant("VelmoITNet22SU"));
+
+        QCOMPARE(DllUnregisterServer(), VELMO_S_OK);
+        QVERIFY(!Registry(RegistryRoot::CurrentUser, classKey).exists());
+        QVERIFY(!Registry(RegistryRoot::CurrentUser, classes + progId).exists());
+        QVERIFY(!Registry(RegistryRoot::CurrentUser, classes + "TypeLib\\" + library->libraryId)
+                     .exists());
+        QVERIFY(!Registry(RegistryRoot::CurrentUser, classes + "Interface\\" + library->interfaceId)
+                     .exists());
+        QCOMPARE(Registry(RegistryRoot::CurrentUser, classes + "Other.Class").value(""),
+                 QVariant("keep"));
+        QCOMPARE(DllUnregisterServer(), VELMO_S_OK);
+    }
+
+    void registrationFailureIsReported()
+    {
+        qputenv("VELMO_REGISTRY_FILE", "/proc/velmo-cannot-write/registry.json");
+        QCOMPARE(DllRegisterServer(), VELMO_E_REGISTRATION);
+        QVERIFY2(QByteArray(VelmoErrorMessage()).contains("HKEY_CURRENT_USER\\Software\\Classes"),
+                 VelmoErrorMessage());
+    }
+
+    void resultTextIsFreedAndEmptied()
+    {
+        QCOMPARE(invoke("vPANNo", VELMO_INVOKE_PROPERTYPUT, {text("P")}), VELMO_S_OK);
+        VelmoVariant result{};
+        QCOMPARE(invoke("vPANNo", VELMO_INVOKE_METHOD, {}, &result), VELMO_S_OK);
+        QCOMPARE(result.type, VELMO_VT_STRING);
+        QCOMPARE(QByteArray(result.value.string), QByteArray("P"));
+        VelmoVariantClear(&result);
+        QCOMPARE(result.type, VELMO_VT_EMPTY);
+        QCOMPARE(result.value.string, nullptr);
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_Automation)
+#include "tst_Automation.moc"

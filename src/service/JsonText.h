@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+// The service speaks JSON, but replies are read as text by fixed search rules
+// that the endpoint calls rely on; there is no general parser here.
+
+// One member of a request body: "key":"value", no blank anywhere. The value is
+// escaped as JSON requires, so the service receives exactly what was typed.
+QString getJsonValue(const QString &key, const QString &value);
+
+// The value of key in a reply, found by plain case-insensitive text search: the
+// first occurrence of the key text wins, the value runs from the next colon to
+// the next comma (or closing brace), and quotes, colons and braces are dropped.
+// For "error" and "errors" the value runs to the end of the reply with brackets,
+// braces and quotes dropped, and the opening of an error list on mobile_no is
+// first removed from replyText itself.
+// No result when the key, or the colon or end after it, is missing.
+std::optional<QString> ExtractJsonValue(QString &replyText, const QString &key);

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QList>
+#include <QSqlDatabase>
+#include <QString>
+
+#include "store/AccountRow.h"
+
+struct SignInValues;
+
+// Every statement the sign-in flows run against it_TBL115BAC. A row belongs to a
+// mobile number on one machine (the window's MachineAddress). Values are bound,
+// never pasted into the statement. Nothing is caught: a refused statement
+// throws VelmoError to the handler that ran it.
+class AccountRecords
+{
+public:
+    // window is read for box texts and fields, and receives CurrentToken and
+    // CurrentToken1; db is the host's connection.
+    AccountRecords(SignInValues &window, const QSqlDatabase &db);
+
+    QList<AccountRow> FindAccount(const QString &mobile) const;
+    double NextAccountId() const;
+    void AddLoginAccount();
+    void SaveRememberChoice();
+    void StampSignInDate(bool ticked);
+    void ForgetOtherAccounts();
+    void SaveLoginAccount(const QString &replyText);
+    void SaveSignupAccount();
+    void UpdateAccountPassword();
+    QString GetToken(const QString &replyText, const QString &key) const;
+    QString ReadStoredToken1() const;
+    qint64 CountMachineAccounts() const;
+    QList<AccountRow> ReadRememberedAccount() const;
+    void DeleteRememberedAccount(const QString &mobile);
+
+private:
+    QList<AccountRow> rows(const QString &statement, const QVariantList &values) const;
+    int rememberValue() const;
+    int firmOption() const;
+
+    SignInValues &m_window;
+    QSqlDatabase m_db;
+};

@@ -1,0 +1,525 @@
+#include "TextOrv.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPainter>
+
+#include "TextOrvKeyFilter.h"
+#include "TextOrvLayout.h"
+#include "TextOrvLimit.h"
+#include "TextOrvPersistence.h"
+#include "platform/HostColor.h"
+#include "platform/HostKeys.h"
+#include "platform/ModalMessage.h"
+#include "platform/TextRules.h"
+#include "platform/Twips.h"
+
+namespace
+{
+
+constexpr quint32 white = HostColor::rgb(255, 255, 255);
+constexpr quint32 greyedBackground = HostColor::rgb(245, 245, 245);
+constexpr short keyCodeV = 'V';
+
+Qt::Alignment toQtAlignment(int alignment)
+{
+    switch (alignment) {
+    case 1:
+        return Qt::AlignRight | Qt::AlignVCenter;
+    case 2:
+        return Qt::AlignHCenter | Qt::AlignVCenter;
+    default:
+        return Qt::AlignLeft | Qt::AlignVCenter;
+    }
+}
+
+// Window activation moves the focus in and out of the box without the user leaving it.
+bool isLeavingOrEntering(const QFocusEvent &event)
+{
+    return event.reason() != Qt::ActiveWindowFocusReason && event.reason() != Qt::PopupFocusReason;
+}
+
+short mouseButton(Qt::MouseButton button)
+{
+    switch (button) {
+    case Qt::LeftButton:
+        return 1;
+    case Qt::RightButton:
+        return 2;
+    case Qt::MiddleButton:
+        return 4;
+    default:
+        return 0;
+    }
+}
+
+} // namespace
+
+TextOrv::TextOrv(QWidget *parent)
+    : UserControl(parent), m_text1(new QLineEdit(this)), m_innerBackground(HostColor::window),
+      m_borderColor(TextOrvPersistence::defaultBorderColor),
+      m_borderColorFocus(TextOrvPersistence::defaultBorderColorFocus)
+{
+    m_rules.textLimit = TextOrvLimit::defaultLimit;
+    m_text1->setObjectName(QStringLiteral("Text1"));
+    QFont designFont(QStringLiteral("Arial"));
+    designFont.setPointSizeF(8.25);
+    m_text1->setFont(designFont);
+    m_text1->setFrame(false);
+    m_text1->installEventFilter(this);
+    setFocusProxy(m_text1);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    connect(m_text1, &QLineEdit::textChanged, this, &TextOrv::Change);
+    setInnerLook(0, 0);
+    layoutChildren();
+}
+
+QString TextOrv::Text() const
+{
+    return m_text1->text();
+}
+
+void TextOrv::letText(const QString &value)
+{
+    m_text1->setText(value);
+    PropertyChanged(QStringLiteral("Text"));
+}
+
+void TextOrv::letPasswordChar(const QString &value)
+{
+    setInnerPasswordChar(value);
+    PropertyChanged(QStringLiteral("PasswordChar"));
+}
+
+bool TextOrv::Enabled() const
+{
+    return m_text1->isEnabledTo(this);
+}
+
+void TextOrv::letEnabled(bool value)
+{
+    m_text1->setEnabled(value);
+    setEnabled(value);
+    setInnerBackground(value ? white : greyedBackground);
+    if (m_style == 1)
+        paintFlat(m_innerBackground);
+    PropertyChanged(QStringLiteral("Enabled"));
+}
+
+void TextOrv::letMaxLength(int value)
+{
+    setInnerMaxLength(value);
+    PropertyChanged(QStringLiteral("MaxLength"));
+}
+
+bool TextOrv::Locked() const
+{
+    return m_text1->isReadOnly();
+}
+
+void TextOrv::letLocked(bool value)
+{
+    m_text1->setReadOnly(value);
+    setEnabled(!value);
+    setInnerBackground(value ? greyedBackground : white);
+    if (m_style == 1)
+        paintFlat(m_innerBackground);
+    PropertyChanged(QStringLiteral("Locked"));
+}
+
+void TextOrv::letBorder(bool value)
+{
+    if (m_style == 0)
+        setInnerLook(m_innerAppearance, value ? 1 : 0);
+    PropertyChanged(QStringLiteral("Border"));
+}
+
+void TextOrv::letAlignment(int value)
+{
+    setInnerAlignment(value);
+    PropertyChanged(QStringLiteral("Alignment"));
+}
+
+void TextOrv::letAppearance(int value)
+{
+    if (m_style == 0)
+        setInnerLook(value, m_innerBorder);
+    PropertyChanged(QStringLiteral("Appearance"));
+}
+
+void TextOrv::letTextLimit(const QString &value)
+{
+    m_rules.textLimit = TextOrvLimit::normalise(value);
+    if (value.contains(QLatin1Char(':')) && (m_rules.textType == 1 || m_rules.textType == 2))
+        normaliseText(TextOrvNormaliser::Occasion::LimitAssigned);
+    PropertyChanged(QStringLiteral("TLimit"));
+}
+
+void TextOrv::letTextType(int value)
+{
+    m_rules.textType = value;
+    normaliseText(TextOrvNormaliser::Occasion::TextTypeAssigned);
+    if (value >= 0 && value <= 4)
+        setInnerAlignment(value == 0 || value == 4 ? 0 : 1);
+    PropertyChanged(QStringLiteral("TTYPE"));
+}
+
+void TextOrv::letBorderColor(quint32 value)
+{
+    m_borderColor = value;
+    paintFlat(white);
+    PropertyChanged(QStringLiteral("BorderColor"));
+}
+
+void TextOrv::letBorderColorFocus(quint32 value)
+{
+    m_borderColorFocus = value;
+    PropertyChanged(QStringLiteral("BorderColorOver"));
+}
+
+void TextOrv::letStyle(int value)
+{
+    m_style = value;
+    if (value != 0) {
+        setInnerLook(0, 0);
+        layoutChildren();
+        paintFlat(white);
+    } else {
+        m_frame.clearLines();
+        layoutChildren();
+        setInnerLook(1, 1);
+        update();
+    }
+    PropertyChanged(QStringLiteral("Style"));
+}
+
+void TextOrv::letErrorFlag(const QString &value)
+{
+    m_errorFlag = value;
+    PropertyChanged(QStringLiteral("ErrorFlag"));
+    const bool inError = !value.isEmpty();
+    m_frame.setShape(inError ? TextOrvFrame::errorShapeColour : TextOrvFrame::idleShapeColour,
+                     TextOrvFrame::shapeLineWidth);
+    m_text1->setToolTip(value);
+    // The flat lines cover the frame element, so in the flat style they carry the red.
+    if (m_style != 0)
+        recolourFlat(inError ? TextOrvFrame::errorShapeColour : m_borderColor);
+    update();
+}
+
+void TextOrv::letFillColor(quint32 value)
+{
+    m_fillColor = value;
+    PropertyChanged(QStringLiteral("FillColor"));
+}
+
+QString TextOrv::FontName() const
+{
+    return m_text1->font().family();
+}
+
+void TextOrv::letFontName(const QString &value)
+{
+    QFont font = m_text1->font();
+    font.setFamily(value);
+    m_text1->setFont(font);
+    PropertyChanged(QStringLiteral("FontName"));
+}
+
+float TextOrv::FontSize() const
+{
+    return float(m_text1->font().pointSizeF());
+}
+
+void TextOrv::letFontSize(float value)
+{
+    if (value > 0) {
+        QFont font = m_text1->font();
+        font.setPointSizeF(value);
+        m_text1->setFont(font);
+    }
+    PropertyChanged(QStringLiteral("FontSize"));
+}
+
+qint32 TextOrv::hwnd() const
+{
+    return qint32(m_text1->winId());
+}
+
+QString TextOrv::Values() const
+{
+    QString escaped = m_text1->text();
+    escaped.replace(QLatin1Char('\''), QStringLiteral("''"));
+    escaped.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
+    return escaped;
+}
+
+void TextOrv::InitProperties()
+{
+    TextOrvPersistence::init(*this);
+}
+
+void TextOrv::ReadProperties(const PropertyBag &bag)
+{
+    TextOrvPersistence::read(*this, bag);
+}
+
+void TextOrv::WriteProperties(PropertyBag &bag) const
+{
+    TextOrvPersistence::write(*this, bag);
+}
+
+QSize TextOrv::sizeHint() const
+{
+    return m_text1->sizeHint() + QSize(2, 2);
+}
+
+bool TextOrv::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != m_text1)
+        return UserControl::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        return handleKeyPress(static_cast<QKeyEvent &>(*event));
+    case QEvent::KeyRelease:
+        handleKeyRelease(static_cast<QKeyEvent &>(*event));
+        return false;
+    case QEvent::MouseButtonPress:
+        handleMousePress(static_cast<QMouseEvent &>(*event));
+        return false;
+    case QEvent::FocusIn:
+        if (isLeavingOrEntering(static_cast<QFocusEvent &>(*event)))
+            enterText1();
+        return false;
+    case QEvent::FocusOut:
+        if (isLeavingOrEntering(static_cast<QFocusEvent &>(*event)))
+            leaveText1();
+        return false;
+    default:
+        return false;
+    }
+}
+
+bool TextOrv::handleKeyPress(QKeyEvent &event)
+{
+    // Tab belongs to focus navigation, as it does in the host; the box never sees it.
+    if (event.key() == Qt::Key_Tab || event.key() == Qt::Key_Backtab)
+        return false;
+    short keyCode = HostKeys::keyCode(event);
+    short shift = HostKeys::shiftState(event);
+    emit KeyDown(keyCode, shift);
+    const int typed = HostKeys::characterCode(event);
+    if (typed < 0)
+        return false;
+    short keyAscii = short(typed);
+    emit KeyPress(keyAscii);
+    int code = quint16(keyAscii);
+    if (code == HostKeys::keyEnter) {
+        moveFocusAsTab();
+        return true;
+    }
+    code = TextOrvKeyFilter::filter(
+        code, {m_rules.textType, m_text1->text(),
+               int(m_text1->selectionStart() >= 0 ? m_text1->selectionStart()
+                                                  : m_text1->cursorPosition()),
+               m_rules.textLimit});
+    if (code == typed)
+        return false;
+    applyCharacter(code);
+    return true;
+}
+
+void TextOrv::handleKeyRelease(QKeyEvent &event)
+{
+    if (event.key() == Qt::Key_Tab || event.key() == Qt::Key_Backtab || event.isAutoRepeat())
+        return;
+    short keyCode = HostKeys::keyCode(event);
+    short shift = HostKeys::shiftState(event);
+    emit KeyUp(keyCode, shift);
+    if (keyCode == keyCodeV && shift == HostKeys::ctrlMask) {
+        normaliseText(TextOrvNormaliser::Occasion::Paste);
+        m_text1->setCursorPosition(int(m_text1->text().size()));
+    }
+}
+
+void TextOrv::handleMousePress(QMouseEvent &event)
+{
+    short button = mouseButton(event.button());
+    short shift = short((event.modifiers() & Qt::ShiftModifier ? HostKeys::shiftMask : 0) |
+                        (event.modifiers() & Qt::ControlModifier ? HostKeys::ctrlMask : 0) |
+                        (event.modifiers() & Qt::AltModifier ? HostKeys::altMask : 0));
+    const QPoint position = event.position().toPoint();
+    float x = float(Twips::fromPixels(position.x(), *this));
+    float y = float(Twips::fromPixels(position.y(), *this));
+    emit MouseDown(button, shift, x, y);
+}
+
+// A code that the form or the filter changed is carried out here, since the key
+// event itself would type the original character.
+void TextOrv::applyCharacter(int code)
+{
+    switch (code) {
+    case 0:
+        return;
+    case HostKeys::keyBackspace:
+        m_text1->backspace();
+        return;
+    case 3:
+        m_text1->copy();
+        return;
+    case 22:
+        m_text1->paste();
+        return;
+    case 24:
+        m_text1->cut();
+        return;
+    default:
+        if (code >= ' ')
+            m_text1->insert(QString(QChar(char16_t(code))));
+    }
+}
+
+void TextOrv::moveFocusAsTab()
+{
+    QWidget *focused = QApplication::focusWidget();
+    if (!focused)
+        return;
+    QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+    QCoreApplication::sendEvent(focused, &tab);
+}
+
+void TextOrv::enterText1()
+{
+    m_frame.setShape(TextOrvFrame::focusShapeColour, TextOrvFrame::shapeLineWidth);
+    if ((m_rules.textType == 1 || m_rules.textType == 2) &&
+        TextRules::numericValue(m_text1->text()) == 0)
+        m_text1->clear();
+    if (m_style != 0) {
+        recolourFlat(m_borderColorFocus);
+        m_text1->selectAll();
+    } else if (!Locked()) {
+        setInnerBold(true);
+        m_text1->selectAll();
+    }
+    update();
+}
+
+void TextOrv::leaveText1()
+{
+    m_frame.setShape(TextOrvFrame::idleShapeColour, TextOrvFrame::shapeLineWidth);
+    update();
+    normaliseText(TextOrvNormaliser::Occasion::LeavingBox);
+    if (m_style != 0) {
+        recolourFlat(m_borderColor);
+    } else if (!Locked()) {
+        setInnerBackground(white);
+        setInnerBold(false);
+    }
+}
+
+void TextOrv::normaliseText(TextOrvNormaliser::Occasion occasion)
+{
+    const TextOrvNormaliser::Result result =
+        TextOrvNormaliser::normalise(occasion, m_rules, m_text1->text());
+    if (result.outOfRange)
+        ModalMessage::show(this, TextOrvNormaliser::rangeMessage(m_rules.textLimit),
+                           ModalMessage::Icon::Exclamation, ModalMessage::libraryTitle());
+    m_text1->setText(result.text);
+}
+
+void TextOrv::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    m_frame.paint(painter, rect(), logicalDpiX());
+}
+
+void TextOrv::resizeEvent(QResizeEvent *event)
+{
+    UserControl::resizeEvent(event);
+    layoutChildren();
+}
+
+void TextOrv::layoutChildren()
+{
+    const std::optional<TextOrvLayout> layout = TextOrvLayout::compute(size(), logicalDpiX());
+    if (!layout)
+        return;
+    m_text1->setGeometry(layout->text);
+    m_frame.setShapeRect(layout->shape);
+    update();
+}
+
+void TextOrv::paintFlat(quint32 surface)
+{
+    setInnerLook(0, 0);
+    m_frame.paintFlat(surface, m_borderColor);
+    update();
+}
+
+void TextOrv::recolourFlat(quint32 colour)
+{
+    m_frame.recolourFlat(colour);
+    update();
+}
+
+void TextOrv::setInnerLook(int appearance, int border)
+{
+    m_innerAppearance = appearance;
+    m_innerBorder = border;
+    applyInnerStyleSheet();
+}
+
+void TextOrv::setInnerBackground(quint32 colour)
+{
+    m_innerBackground = colour;
+    applyInnerStyleSheet();
+}
+
+void TextOrv::setInnerAlignment(int alignment)
+{
+    m_alignment = alignment;
+    m_text1->setAlignment(toQtAlignment(alignment));
+}
+
+void TextOrv::setInnerMaxLength(int maxLength)
+{
+    // The box's own "no limit" is its largest length.
+    m_maxLength = maxLength;
+    m_text1->setMaxLength(maxLength > 0 ? maxLength : 32767);
+}
+
+void TextOrv::setInnerPasswordChar(const QString &mask)
+{
+    m_passwordChar = mask;
+    m_text1->setEchoMode(mask.isEmpty() ? QLineEdit::Normal : QLineEdit::Password);
+    applyInnerStyleSheet();
+}
+
+void TextOrv::setInnerBold(bool bold)
+{
+    QFont font = m_text1->font();
+    font.setBold(bold);
+    m_text1->setFont(font);
+}
+
+// The inner box's border, look, background and mask character in one style sheet,
+// since a style sheet replaces the native frame as a whole.
+void TextOrv::applyInnerStyleSheet()
+{
+    QString border = QStringLiteral("border: none;");
+    if (m_innerBorder != 0 && m_innerAppearance != 0)
+        border = QStringLiteral("border-width: 2px; border-style: solid;"
+                                "border-color: #a0a0a0 #f0f0f0 #f0f0f0 #a0a0a0;");
+    else if (m_innerBorder != 0)
+        border = QStringLiteral("border: 1px solid #000000;");
+    QString sheet = QStringLiteral("QLineEdit { %1 background-color: %2; padding: 0px;")
+                        .arg(border, HostColor::toColor(m_innerBackground).name());
+    if (!m_passwordChar.isEmpty())
+        sheet += QStringLiteral(" lineedit-password-character: %1;")
+                     .arg(m_passwordChar.front().unicode());
+    // A locked box is disabled only to keep the focus out; its text stays readable.
+    if (m_text1->isEnabledTo(this))
+        sheet += QStringLiteral(" color: %1;")
+                     .arg(QApplication::palette().color(QPalette::Active, QPalette::Text).name());
+    m_text1->setStyleSheet(sheet + QStringLiteral(" }"));
+}

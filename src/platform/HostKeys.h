@@ -1,0 +1,25 @@
+#pragma once
+
+class QKeyEvent;
+
+// Keys as the host's key events name them: key codes, the Shift/Ctrl/Alt mask,
+// and the character code a key press types.
+namespace HostKeys
+{
+
+constexpr short shiftMask = 1;
+constexpr short ctrlMask = 2;
+constexpr short altMask = 4;
+
+constexpr short keyEnter = 13;
+constexpr short keyBackspace = 8;
+constexpr short keyTab = 9;
+
+short keyCode(const QKeyEvent &event);
+short shiftState(const QKeyEvent &event);
+
+// The character code the press types: control codes for Ctrl with a letter, 8 for
+// Backspace, 13 for Enter; -1 when the key types nothing (arrows, Tab, modifiers).
+int characterCode(const QKeyEvent &event);
+
+} // namespace HostKeys

@@ -154,6 +154,35 @@ QByteArray tokenSecret(const TestService &service)
                                           : QByteArray();
 }
 
+// The client reads replies as text: the first occurrence of a key, in any letter case,
+// must be that member itself.
+bool keyFirstOccursAsMember(const QByteArray &body, const QByteArray &key)
+{
+    const QByteArray upper = body.toUpper();
+    return upper.indexOf(key.toUpper()) == upper.indexOf('"' + key.toUpper() + "\":") + 1;
+}
+
+QJsonObject validSignup()
+{
+    return {{"otp_verification_id", "1"},
+            {"country_code", "+91"},
+            {"mobile_no", mobile},
+            {"email", "a.user@example.com"},
+            {"full_name", "Asha"},
+            {"password", password},
+            {"password_confirmation", password},
+            {"utm_source", "VelmoIT-"},
+            {"mac_address", "AA-BB-CC-DD-EE-FF"},
+            {"organization_name", "Asha & Co"},
+            {"organization_type", "CORPORATE"},
+            {"pincode", "400001"}};
+}
+
+QString serviceBinary()
+{
+    return qEnvironmentVariable("VELMO_TEST_ACCOUNT_SERVICE");
+}
+
 } // namespace
 
 class tst_AccountService : public QObject
@@ -386,6 +415,402 @@ private slots:
         QVERIFY(stored.contains(mobile.toLatin1()));
         QVERIFY(!stored.contains(password.toUtf8()));
         QVERIFY(!stored.contains(password.toUtf8().toBase64()));
+    }
+    void repliesKeepTheMembersTheClientReads()
+    {
+        TestService service;
+        Client client(service);
+        const HttpResult sent = client.post(
+            "send-otp-signup",
+            {{"country_code", "+91"}, {"mobile_no", mobile}, {"email", "a@example.com"}});
+        QVERIFY(sent.body.startsWith("{\"status\":1,"));
+        QVERIFY(keyFirstOccursAsMember(sent.body, "otp_verification_id"));
+        client.signUp("9000000002", password);
+
+        const HttpResult login = client.post("login", {{"country_code", "+91"},
+                                                       {"mobile_no", "9000000002"},
+                                                       {"mac_address", "AA"},
+                                                       {"password", password}});
+        QVERIFY(login.body.startsWith("{\"status\":1,"));
+        QVERIFY(login.body.endsWith("\"}"));
+        const HttpResult forgot = client.post(
+            "send-otp-forgot-password", {{"country_code", "+91"}, {"mobile_no", "9000000002"}});
+        QVERIFY(forgot.body.startsWith("{\"status\":1,"));
+        QVERIFY(keyFirstOccursAsMember(forgot.body, "user_id"));
+        QVERIFY(keyFirstOccursAsMember(forgot.body, "otp_verification_id"));
+    }
+
+    void signupFieldErrors_data()
+    {
+        QTest::addColumn<QString>("member");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("short mobile") << "mobile_no"
+                                      << "98765432"
+                                      << "mobile_no"
+                                      << "The mobile number must be exactly 10 digits.";
+        QTest::newRow("letters in mobile") << "mobile_no"
+                                           << "98765x3210"
+                                           << "mobile_no"
+                                           << "The mobile number must be exactly 10 digits.";
+        QTest::newRow("no mobile") << "mobile_no"
+                                   << " "
+                                   << "mobile_no"
+                                   << "The mobile number is required.";
+        QTest::newRow("country code without +") << "country_code"
+                                                << "91"
+                                                << "country_code"
+                                                << "The country code must be a + followed by 1 "
+                                                   "to 3 digits.";
+        QTest::newRow("email without @") << "email"
+                                         << "a.user.example.com"
+                                         << "email"
+                                         << "The email address is not valid.";
+        QTest::newRow("blank name") << "full_name"
+                                    << "   "
+                                    << "full_name"
+                                    << "The full name is required.";
+        QTest::newRow("no firm") << "organization_name"
+                                 << ""
+                                 << "organization_name"
+                                 << "The firm name is required.";
+        QTest::newRow("short password") << "password"
+                                        << "Ab1!xyz"
+                                        << "password"
+                                        << "The password must be at least 8 characters.";
+        QTest::newRow("confirmation differs") << "password_confirmation"
+                                              << "secret#123"
+                                              << "password_confirmation"
+                                              << "The password confirmation does not match.";
+        QTest::newRow("organisation type") << "organization_type"
+                                           << "ca"
+                                           << "organization_type"
+                                           << "The organisation type must be CA or CORPORATE.";
+        QTest::newRow("five-digit pin") << "pincode"
+                                        << "40001"
+                                        << "pincode"
+                                        << "The pin code must be exactly 6 digits.";
+        QTest::newRow("id not a number") << "otp_verification_id"
+                                         << "12a"
+                                         << "otp_verification_id"
+                                         << "The OTP verification id must be a positive whole "
+                                            "number.";
+    }
+    void signupFieldErrors()
+    {
+        QFETCH(QString, member);
+        QFETCH(QString, value);
+        QFETCH(QString, field);
+        QFETCH(QString, message);
+        TestService service;
+        Client client(service);
+        QJsonObject body = validSignup();
+        body.insert(member, value);
+        const HttpResult result = client.post("signup", body);
+        QCOMPARE(result.httpStatus, 200);
+        const QJsonObject reply = parsed(result.body);
+        QCOMPARE(reply.value("status").toInt(), 0);
+        QCOMPARE(reply.value("errors").toObject().keys(), QStringList{field});
+        QCOMPARE(firstError(reply, field), message);
+    }
+
+    void fieldErrorsFollowTheRequestOrder()
+    {
+        TestService service;
+        Client client(service);
+        QJsonObject body = validSignup();
+        body.insert("pincode", "1");
+        body.insert("email", "");
+        body.insert("mobile_no", "1");
+        const HttpResult result = client.post("signup", body);
+        QCOMPARE(result.body,
+                 QByteArray("{\"status\":0,\"errors\":{\"mobile_no\":[\"The mobile number must be "
+                            "exactly 10 digits.\"],\"email\":[\"The email address is required.\"],"
+                            "\"pincode\":[\"The pin code must be exactly 6 digits.\"]}}"));
+    }
+
+    void sendOtpSignupRefusesARegisteredNumber()
+    {
+        TestService service;
+        Client client(service);
+        client.signUp(mobile, password);
+        const QJsonObject reply = client.sendOtpSignup(mobile);
+        QCOMPARE(reply.value("status").toInt(), 0);
+        QCOMPARE(firstError(reply, "mobile_no"),
+                 "This mobile number is already registered. Please sign in.");
+    }
+
+    void malformedRequests_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QByteArray>("method");
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<int>("httpStatus");
+        QTest::addColumn<QString>("message");
+        const QString login = authPath + "login";
+        QTest::newRow("not JSON") << login << QByteArray("POST") << QByteArray("mobile_no=1") << 400
+                                  << "The request body is not valid JSON (";
+        QTest::newRow("empty body") << login << QByteArray("POST") << QByteArray() << 400
+                                    << "The request body is not valid JSON (";
+        QTest::newRow("cut short")
+            << login << QByteArray("POST") << QByteArray("{\"mobile_no\":\"98") << 400
+            << "The request body is not valid JSON (";
+        QTest::newRow("array") << login << QByteArray("POST") << QByteArray("[\"x\"]") << 400
+                               << "The request body must be a JSON object.";
+        QTest::newRow("number member")
+            << login << QByteArray("POST") << QByteArray("{\"mobile_no\":9876543210}") << 400
+            << "The member \"mobile_no\" must be a JSON string.";
+        QTest::newRow("GET on an endpoint") << login << QByteArray("GET") << QByteArray() << 405
+                                            << "This method is not allowed here.";
+        QTest::newRow("unknown endpoint")
+            << authPath + "logout" << QByteArray("POST") << QByteArray("{}") << 404
+            << "There is nothing at this address.";
+    }
+    void malformedRequests()
+    {
+        QFETCH(QString, path);
+        QFETCH(QByteArray, method);
+        QFETCH(QByteArray, body);
+        QFETCH(int, httpStatus);
+        QFETCH(QString, message);
+        TestService service;
+        const HttpResult result = httpRequest(service.baseUrl() + path, method, body);
+        QCOMPARE(result.httpStatus, httpStatus);
+        QVERIFY2(result.body.startsWith("{\"status\":0,"), result.body.constData());
+        const QJsonObject errors = parsed(result.body).value("errors").toObject();
+        QCOMPARE(errors.keys(), QStringList{"request"});
+        QVERIFY2(errors.value("request").toArray().first().toString().startsWith(message),
+                 result.body.constData());
+    }
+
+    void faults_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QNetworkReply::NetworkError>("error");
+        QTest::addColumn<int>("httpStatus");
+        QTest::addColumn<QByteArray>("contentType");
+        QTest::addColumn<QByteArray>("bodyStart");
+        QTest::addColumn<qint64>("bodySize");
+        QTest::addColumn<bool>("operationRuns");
+        QTest::newRow("HTML error page")
+            << "http500-html" << QNetworkReply::InternalServerError << 500
+            << QByteArray("text/html") << QByteArray("<!DOCTYPE html>") << qint64(-1) << false;
+        QTest::newRow("empty body")
+            << "empty-body" << QNetworkReply::NoError << 200 << QByteArray("application/json")
+            << QByteArray() << qint64(0) << false;
+        QTest::newRow("dropped connection")
+            << "drop-connection" << QNetworkReply::RemoteHostClosedError << 0 << QByteArray()
+            << QByteArray() << qint64(0) << false;
+        QTest::newRow("malformed JSON")
+            << "malformed-json" << QNetworkReply::NoError << 200 << QByteArray("application/json")
+            << QByteArray("{\"status\":1,") << qint64(-1) << true;
+        QTest::newRow("oversize") << "oversize:300000" << QNetworkReply::NoError << 200
+                                  << QByteArray("application/json")
+                                  << QByteArray("{\"status\":0,\"errors\":") << qint64(300000)
+                                  << false;
+    }
+    void faults()
+    {
+        QFETCH(QString, fault);
+        QFETCH(QNetworkReply::NetworkError, error);
+        QFETCH(int, httpStatus);
+        QFETCH(QByteArray, contentType);
+        QFETCH(QByteArray, bodyStart);
+        QFETCH(qint64, bodySize);
+        QFETCH(bool, operationRuns);
+        TestService service({"--fault=" + fault});
+        Client client(service);
+
+        const HttpResult result = client.post(
+            "send-otp-signup",
+            {{"country_code", "+91"}, {"mobile_no", mobile}, {"email", "a@example.com"}});
+        QCOMPARE(result.error, error);
+        QCOMPARE(result.httpStatus, httpStatus);
+        QCOMPARE(result.contentType, contentType);
+        QVERIFY2(result.body.startsWith(bodyStart), result.body.left(200).constData());
+        if (bodySize >= 0)
+            QCOMPARE(result.body.size(), bodySize);
+        QJsonParseError parseError;
+        QJsonDocument::fromJson(result.body, &parseError);
+        QCOMPARE(parseError.error == QJsonParseError::NoError, fault.startsWith("oversize"));
+        QCOMPARE(!service.latestOtp(mobile).isEmpty(), operationRuns);
+
+        // The status file and the outbox are not auth endpoints: they keep working.
+        QCOMPARE(httpRequest(service.statusUrl(), "GET").body, QByteArray("1"));
+    }
+
+    void faultSwitchesWithoutARestart()
+    {
+        TestService service;
+        Client client(service);
+        QVERIFY(service.setFault("http500-html"));
+        QCOMPARE(client.post("login", {}).httpStatus, 500);
+        QVERIFY(!service.setFault("teapot"));
+        QCOMPARE(client.post("login", {}).httpStatus, 500);
+        QVERIFY(service.setFault("none"));
+        const HttpResult result = client.post("login", {});
+        QCOMPARE(result.httpStatus, 200);
+        QVERIFY(result.body.startsWith("{\"status\":0,"));
+    }
+
+    void delayHoldsTheReplyBack()
+    {
+        TestService service({"--fault=delay:1"});
+        Client client(service);
+        const HttpResult slow = client.post(
+            "send-otp-signup",
+            {{"country_code", "+91"}, {"mobile_no", mobile}, {"email", "a@example.com"}});
+        QVERIFY2(slow.elapsedMs >= 1000, qPrintable(QString::number(slow.elapsedMs)));
+        QCOMPARE(parsed(slow.body).value("status").toInt(), 1);
+
+        // A client that gives up first leaves the service unharmed when the delay ends.
+        QVERIFY(service.setFault("delay:2"));
+        QCOMPARE(client.post("login", {}, 300).error, QNetworkReply::TimeoutError);
+        QTest::qWait(2200);
+        QVERIFY(service.isRunning());
+        QVERIFY(service.setFault("none"));
+        QCOMPARE(client.post("login", {}).httpStatus, 200);
+    }
+
+    void statusFile_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArray>("contentType");
+        QTest::addColumn<QByteArray>("body");
+        QTest::newRow("default") << QStringList() << QByteArray("text/plain; charset=utf-8")
+                                 << QByteArray("1");
+        QTest::newRow("blank, 1 and a line break")
+            << QStringList{"--status-text= 1\r\n"} << QByteArray("text/plain; charset=utf-8")
+            << QByteArray(" 1\r\n");
+        QTest::newRow("latin-1 text")
+            << QStringList{"--status-text=0 café", "--status-charset=iso-8859-1"}
+            << QByteArray("text/plain; charset=iso-8859-1") << QByteArray("0 caf\xe9");
+        QTest::newRow("utf-8 text")
+            << QStringList{"--status-text=café"} << QByteArray("text/plain; charset=utf-8")
+            << QByteArray("caf\xc3\xa9");
+        QTest::newRow("no charset") << QStringList{"--status-text=1", "--status-charset="}
+                                    << QByteArray("text/plain") << QByteArray("1");
+    }
+    void statusFile()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, contentType);
+        QFETCH(QByteArray, body);
+        TestService service(arguments);
+        const HttpResult result = httpRequest(service.statusUrl(), "GET");
+        QCOMPARE(result.httpStatus, 200);
+        QCOMPARE(result.contentType, contentType);
+        QCOMPARE(result.body, body);
+    }
+
+    void statusFileFromAFileAndAtRuntime()
+    {
+        QTemporaryDir dir;
+        QFile file(dir.filePath("status.txt"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("1\n0");
+        file.close();
+        TestService service({"--status-file=" + file.fileName(), "--status-charset=windows-1252"});
+        HttpResult result = httpRequest(service.statusUrl(), "GET");
+        QCOMPARE(result.body, QByteArray("1\n0"));
+        QCOMPARE(result.contentType, QByteArray("text/plain; charset=windows-1252"));
+
+        QVERIFY(service.setStatus("0", "us-ascii"));
+        result = httpRequest(service.statusUrl(), "GET");
+        QCOMPARE(result.body, QByteArray("0"));
+        QCOMPARE(result.contentType, QByteArray("text/plain; charset=us-ascii"));
+        QVERIFY(!service.setStatus("1", "no-such-charset"));
+        QCOMPARE(httpRequest(service.statusUrl(), "GET").body, QByteArray("0"));
+    }
+
+    void outboxIsReadableOverHttp()
+    {
+        TestService service;
+        Client client(service);
+        client.sendOtpSignup(mobile);
+        client.sendOtpSignup(mobile);
+        const HttpResult result =
+            httpRequest(service.baseUrl() + "/dev/outbox?mobile_no=" + mobile, "GET");
+        const QJsonObject reply = parsed(result.body);
+        QCOMPARE(reply.value("status").toInt(), 1);
+        QCOMPARE(reply.value("otp").toString(), service.latestOtp(mobile));
+        QCOMPARE(reply.value("otp_verification_id").toInt(), 2);
+
+        const HttpResult none =
+            httpRequest(service.baseUrl() + "/dev/outbox?mobile_no=9000000009", "GET");
+        QCOMPARE(none.httpStatus, 404);
+        QCOMPARE(firstError(parsed(none.body), "mobile_no"),
+                 "No OTP has been sent to this number.");
+    }
+
+    void certificates_data()
+    {
+        QTest::addColumn<QString>("certificate");
+        QTest::addColumn<QNetworkReply::NetworkError>("error");
+        QTest::newRow("private CA, this host") << "server" << QNetworkReply::NoError;
+        QTest::newRow("untrusted CA")
+            << "untrusted-server" << QNetworkReply::SslHandshakeFailedError;
+        QTest::newRow("another host name") << "wronghost" << QNetworkReply::SslHandshakeFailedError;
+    }
+    void certificates()
+    {
+        QFETCH(QString, certificate);
+        QFETCH(QNetworkReply::NetworkError, error);
+        TestService service({}, certificate);
+        QCOMPARE(httpRequest(service.statusUrl(), "GET").error, error);
+    }
+
+    void badStartOptions_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("unknown fault")
+            << QStringList{"--fault=teapot"} << 2 << "unknown --fault \"teapot\"";
+        QTest::newRow("delay without seconds")
+            << QStringList{"--fault=delay"} << 2 << "unknown --fault \"delay\"";
+        QTest::newRow("negative lifetime")
+            << QStringList{"--token-lifetime=-5"} << 2 << "--token-lifetime needs a whole number";
+        QTest::newRow("unknown charset") << QStringList{"--status-charset=no-such-charset"} << 1
+                                         << "unknown charset \"no-such-charset\"";
+        QTest::newRow("missing key") << QStringList{"--key=/nonexistent.key"} << 1
+                                     << "no EC or RSA private key in /nonexistent.key";
+    }
+    void badStartOptions()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, message);
+        QTemporaryDir data;
+        QProcess process;
+        process.start(serviceBinary(),
+                      QStringList{"--cert=" + TestService::tlsDir() + "/server.pem",
+                                  "--key=" + TestService::tlsDir() + "/server.key",
+                                  "--data-dir=" + data.path()} +
+                          arguments);
+        QVERIFY(process.waitForFinished(10000));
+        QCOMPARE(process.exitCode(), exitCode);
+        QVERIFY2(process.readAllStandardError().contains(message.toUtf8()), qPrintable(message));
+        QVERIFY(process.readAllStandardOutput().isEmpty());
+    }
+
+    void damagedStoreIsNeverOverwritten()
+    {
+        QTemporaryDir data;
+        QFile store(data.filePath("accounts.json"));
+        QVERIFY(store.open(QIODevice::WriteOnly));
+        store.write("{\"users\": [");
+        store.close();
+        QProcess process;
+        process.start(serviceBinary(), {"--cert=" + TestService::tlsDir() + "/server.pem",
+                                        "--key=" + TestService::tlsDir() + "/server.key",
+                                        "--data-dir=" + data.path()});
+        QVERIFY(process.waitForFinished(10000));
+        QCOMPARE(process.exitCode(), 1);
+        QVERIFY(process.readAllStandardError().contains("is not a valid account store"));
+        QVERIFY(store.open(QIODevice::ReadOnly));
+        QCOMPARE(store.readAll(), QByteArray("{\"users\": ["));
     }
 };
 

@@ -3,6 +3,7 @@
 
 #include <VelmoITNet22SU/clsVelmoITNet22SU.h>
 
+#include "TestService.h"
 #include "entry/ModRegValue.h"
 #include "entry/SignInSwitch.h"
 
@@ -75,6 +76,30 @@ private slots:
         qputenv("VELMO_REGISTRY_FILE", "/proc/velmo-cannot-write/registry.json");
         clsVelmoITNet22SU api;
         QVERIFY(!api.EnableSignUP());
+    }
+
+    void statusFileSwitchesSignInOnOrOff_data()
+    {
+        QTest::addColumn<QString>("served");
+        QTest::addColumn<bool>("isOn");
+        QTest::newRow("blank, 1, line break") << " 1\n" << true;
+        QTest::newRow("01") << "01" << true;
+        QTest::newRow("1.0") << "1.0" << true;
+        QTest::newRow("0") << "0" << false;
+        QTest::newRow("word") << "on" << false;
+        QTest::newRow("empty file") << "" << false;
+        QTest::newRow("1 and 0 on two lines") << "1\n0\n" << false;
+    }
+    void statusFileSwitchesSignInOnOrOff()
+    {
+        QFETCH(QString, served);
+        QFETCH(bool, isOn);
+        TestService service;
+        QVERIFY(service.isRunning());
+        QVERIFY(service.setStatus(served));
+        clsVelmoITNet22SU api;
+        QCOMPARE(api.EnableSignUP(), isOn);
+        QCOMPARE(secureProtocols(), QVariant(qint32(2688)));
     }
 
     void statusTextReadsAsTheSwitch_data()

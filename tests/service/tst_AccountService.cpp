@@ -178,9 +178,20 @@ QJsonObject validSignup()
             {"pincode", "400001"}};
 }
 
-QString serviceBinary()
+// Runs the service to its end, as one that must refuse to start; its exit code.
+int runServiceToFailure(const QString &dataDir, const QStringList &arguments, QProcess &process)
 {
-    return qEnvironmentVariable("VELMO_TEST_ACCOUNT_SERVICE");
+    process.start(qEnvironmentVariable("VELMO_TEST_ACCOUNT_SERVICE"),
+                  QStringList{"--cert=" + TestService::tlsDir() + "/server.pem",
+                              "--key=" + TestService::tlsDir() + "/server.key",
+                              "--data-dir=" + dataDir} +
+                      arguments);
+    if (!process.waitForFinished(10000)) {
+        process.kill();
+        process.waitForFinished();
+        return -1;
+    }
+    return process.exitCode();
 }
 
 } // namespace
@@ -784,13 +795,7 @@ private slots:
         QFETCH(QString, message);
         QTemporaryDir data;
         QProcess process;
-        process.start(serviceBinary(),
-                      QStringList{"--cert=" + TestService::tlsDir() + "/server.pem",
-                                  "--key=" + TestService::tlsDir() + "/server.key",
-                                  "--data-dir=" + data.path()} +
-                          arguments);
-        QVERIFY(process.waitForFinished(10000));
-        QCOMPARE(process.exitCode(), exitCode);
+        QCOMPARE(runServiceToFailure(data.path(), arguments, process), exitCode);
         QVERIFY2(process.readAllStandardError().contains(message.toUtf8()), qPrintable(message));
         QVERIFY(process.readAllStandardOutput().isEmpty());
     }
@@ -803,11 +808,7 @@ private slots:
         store.write("{\"users\": [");
         store.close();
         QProcess process;
-        process.start(serviceBinary(), {"--cert=" + TestService::tlsDir() + "/server.pem",
-                                        "--key=" + TestService::tlsDir() + "/server.key",
-                                        "--data-dir=" + data.path()});
-        QVERIFY(process.waitForFinished(10000));
-        QCOMPARE(process.exitCode(), 1);
+        QCOMPARE(runServiceToFailure(data.path(), {}, process), 1);
         QVERIFY(process.readAllStandardError().contains("is not a valid account store"));
         QVERIFY(store.open(QIODevice::ReadOnly));
         QCOMPARE(store.readAll(), QByteArray("{\"users\": ["));

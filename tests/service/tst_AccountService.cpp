@@ -402,6 +402,43 @@ private slots:
         QCOMPARE(client.login(mobile, newPassword).value("status").toInt(), 1);
     }
 
+    void passwordResetRefusesAnotherAccountsId()
+    {
+        TestService service;
+        Client client(service);
+        const int firstId = client.signUp(mobile, password);
+        client.signUp("9000000003", password);
+        const int otpId = client
+                              .call("send-otp-forgot-password",
+                                    {{"country_code", "+91"}, {"mobile_no", "9000000003"}})
+                              .value("otp_verification_id")
+                              .toInt();
+        client.verifyOtp("9000000003", otpId, service.latestOtp("9000000003"));
+        const QJsonObject reply =
+            client.call("update-forgot-password", {{"otp_verification_id", QString::number(otpId)},
+                                                   {"auth_user_id", QString::number(firstId)},
+                                                   {"country_code", "+91"},
+                                                   {"mobile_no", "9000000003"},
+                                                   {"password", "Changed#123"},
+                                                   {"password_confirmation", "Changed#123"}});
+        QCOMPARE(reply.value("status").toInt(), 0);
+        QCOMPARE(firstError(reply, "mobile_no"),
+                 "This password reset does not match the account. Please start again.");
+        QCOMPARE(client.login(mobile, password).value("status").toInt(), 1);
+        QCOMPARE(client.login("9000000003", password).value("status").toInt(), 1);
+    }
+
+    void pendingOtpSurvivesARestart()
+    {
+        TestService service;
+        Client client(service);
+        const int otpId = client.sendOtpSignup(mobile).value("otp_verification_id").toInt();
+        QVERIFY(service.restart());
+        QCOMPARE(client.verifyOtp(mobile, otpId, service.latestOtp(mobile)).value("status").toInt(),
+                 1);
+        QCOMPARE(client.signup(mobile, otpId, password).value("status").toInt(), 1);
+    }
+
     void accountsSurviveARestartWithoutClearPasswords()
     {
         TestService service;

@@ -7,8 +7,8 @@
 namespace
 {
 
-bool readPositive(const QCommandLineParser &parser, const QString &name, qint64 maximum,
-                  qint64 *value)
+bool readWholeNumber(const QCommandLineParser &parser, const QString &name, qint64 maximum,
+                     qint64 *value)
 {
     if (!parser.isSet(name))
         return true;
@@ -65,11 +65,11 @@ std::optional<ServiceOptions> ServiceOptions::parse(const QStringList &arguments
 
     qint64 port = 0;
     qint64 iterations = options.pbkdf2Iterations;
-    if (!readPositive(parser, "port", 65535, &port) ||
-        !readPositive(parser, "token-lifetime", 10LL * 365 * 24 * 3600,
-                      &options.tokenLifetimeSeconds) ||
-        !readPositive(parser, "otp-lifetime", 24 * 3600, &options.otpLifetimeSeconds) ||
-        !readPositive(parser, "pbkdf2-iterations", 10000000, &iterations))
+    if (!readWholeNumber(parser, "port", 65535, &port) ||
+        !readWholeNumber(parser, "token-lifetime", 10LL * 365 * 24 * 3600,
+                         &options.tokenLifetimeSeconds) ||
+        !readWholeNumber(parser, "otp-lifetime", 24 * 3600, &options.otpLifetimeSeconds) ||
+        !readWholeNumber(parser, "pbkdf2-iterations", 10000000, &iterations))
         return std::nullopt;
     if (iterations < 1) {
         std::fprintf(stderr, "velmo-account-service: --pbkdf2-iterations must be at least 1\n");

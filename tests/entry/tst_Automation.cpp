@@ -1,11 +1,11 @@
 #include <QFileInfo>
 #include <QSqlDatabase>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <VelmoITNet22SU/VelmoAutomation.h>
 #include <VelmoITNet22SU/clsVelmoITNet22SU.h>
 
+#include "TemporaryRegistry.h"
 #include "TestDatabase.h"
 #include "entry/mdlPublicVar.h"
 #include "platform/Registry.h"
@@ -17,52 +17,31 @@ const char progId[] = "VelmoITNet22SU.clsVelmoITNet22SU";
 
 VelmoVariant text(const char *value)
 {
-    VelmoVariant variant{};
-    variant.type = VELMO_VT_STRING;
-    variant.value.string = const_cast<char *>(value);
-    return variant;
+    return {VELMO_VT_STRING, {.string = const_cast<char *>(value)}};
 }
 
 VelmoVariant shortInt(int16_t value)
 {
-    VelmoVariant variant{};
-    variant.type = VELMO_VT_I2;
-    variant.value.i2 = value;
-    return variant;
+    return {VELMO_VT_I2, {.i2 = value}};
 }
-
 VelmoVariant longInt(int32_t value)
 {
-    VelmoVariant variant{};
-    variant.type = VELMO_VT_I4;
-    variant.value.i4 = value;
-    return variant;
+    return {VELMO_VT_I4, {.i4 = value}};
 }
-
 VelmoVariant real(double value)
 {
-    VelmoVariant variant{};
-    variant.type = VELMO_VT_R8;
-    variant.value.r8 = value;
-    return variant;
+    return {VELMO_VT_R8, {.r8 = value}};
 }
-
 VelmoVariant boolean(bool value)
 {
-    VelmoVariant variant{};
-    variant.type = VELMO_VT_BOOL;
-    variant.value.boolean = value ? -1 : 0;
-    return variant;
+    return {VELMO_VT_BOOL, {.boolean = value ? -1 : 0}};
 }
 
 VelmoVariant connection(const QByteArray &connectionString)
 {
     static QList<QByteArray> kept;
     kept << connectionString;
-    VelmoVariant variant{};
-    variant.type = VELMO_VT_CONNECTION;
-    variant.value.string = kept.last().data();
-    return variant;
+    return {VELMO_VT_CONNECTION, {.string = kept.last().data()}};
 }
 
 // The property's value as the host would read it back.
@@ -90,7 +69,7 @@ class tst_Automation : public QObject
 
 private:
     VelmoObject *object = nullptr;
-    std::unique_ptr<QTemporaryDir> dir;
+    std::optional<TemporaryRegistry> registry;
     HostContext &context = mdlPublicVar::hostContext();
 
     int32_t invoke(const char *name, int32_t kind, QList<VelmoVariant> arguments,
@@ -112,8 +91,7 @@ private:
 private slots:
     void init()
     {
-        dir = std::make_unique<QTemporaryDir>();
-        qputenv("VELMO_REGISTRY_FILE", dir->filePath("registry.json").toLocal8Bit());
+        registry.emplace();
         QCOMPARE(VelmoCreateInstance(progId, &object), VELMO_S_OK);
         QVERIFY(object);
     }

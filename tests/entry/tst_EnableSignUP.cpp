@@ -1,8 +1,8 @@
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <VelmoITNet22SU/clsVelmoITNet22SU.h>
 
+#include "TemporaryRegistry.h"
 #include "TestService.h"
 #include "entry/ModRegValue.h"
 #include "entry/SignInSwitch.h"
@@ -18,7 +18,7 @@ class tst_EnableSignUP : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> dir;
+    std::optional<TemporaryRegistry> registry;
 
     static QVariant secureProtocols()
     {
@@ -28,8 +28,7 @@ private:
 private slots:
     void init()
     {
-        dir = std::make_unique<QTemporaryDir>();
-        qputenv("VELMO_REGISTRY_FILE", dir->filePath("registry.json").toLocal8Bit());
+        registry.emplace();
         // Nothing listens there: the fetch fails at once and the switch reads off.
         qputenv("VELMO_STATUS_URL", "https://127.0.0.1:1/auth/desktop-status.txt");
     }

@@ -1,6 +1,6 @@
-#include <QTemporaryDir>
 #include <QtTest>
 
+#include "TemporaryRegistry.h"
 #include "entry/ModRegValue.h"
 #include "platform/Registry.h"
 
@@ -14,14 +14,10 @@ class tst_ModRegValue : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> dir;
+    std::optional<TemporaryRegistry> registry;
 
 private slots:
-    void init()
-    {
-        dir = std::make_unique<QTemporaryDir>();
-        qputenv("VELMO_REGISTRY_FILE", dir->filePath("registry.json").toLocal8Bit());
-    }
+    void init() { registry.emplace(); }
 
     void writtenValueReadsBack_data()
     {

@@ -1,7 +1,7 @@
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QtTest>
 
+#include "TemporaryRegistry.h"
 #include "TestDatabase.h"
 #include "TestService.h"
 #include "entry/ModRegValue.h"
@@ -13,7 +13,7 @@ class tst_PythonHost : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> dir;
+    std::optional<TemporaryRegistry> registry;
 
     struct Run {
         int exitCode = -1;
@@ -40,11 +40,7 @@ private:
     }
 
 private slots:
-    void init()
-    {
-        dir = std::make_unique<QTemporaryDir>();
-        qputenv("VELMO_REGISTRY_FILE", dir->filePath("registry.json").toLocal8Bit());
-    }
+    void init() { registry.emplace(); }
 
     void hostCallsEveryStep_data()
     {

@@ -1,7 +1,7 @@
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QtTest>
 
+#include "TemporaryRegistry.h"
 #include "platform/Registry.h"
 
 namespace
@@ -29,7 +29,7 @@ class tst_Registry : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> dir;
+    std::optional<TemporaryRegistry> registry;
 
     static QVariant readBack(const QString &subKey, const QString &name)
     {
@@ -37,11 +37,7 @@ private:
     }
 
 private slots:
-    void init()
-    {
-        dir = std::make_unique<QTemporaryDir>();
-        qputenv("VELMO_REGISTRY_FILE", dir->filePath("registry.json").toLocal8Bit());
-    }
+    void init() { registry.emplace(); }
 
     void valueReadsBackWithItsType_data()
     {

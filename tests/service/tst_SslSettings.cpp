@@ -1,6 +1,6 @@
-#include <QTemporaryDir>
 #include <QtTest>
 
+#include "TemporaryRegistry.h"
 #include "entry/ModRegValue.h"
 #include "service/SslSettings.h"
 
@@ -9,14 +9,10 @@ class tst_SslSettings : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> dir;
+    std::optional<TemporaryRegistry> registry;
 
 private slots:
-    void init()
-    {
-        dir = std::make_unique<QTemporaryDir>();
-        qputenv("VELMO_REGISTRY_FILE", dir->filePath("registry.json").toLocal8Bit());
-    }
+    void init() { registry.emplace(); }
 
     void minimumFollowsSecureProtocols_data()
     {

@@ -18,7 +18,7 @@ import sys
 PROG_ID = b"VelmoITNet22SU.clsVelmoITNet22SU"
 
 S_OK = 0
-VT_EMPTY, VT_I2, VT_STRING, VT_CONNECTION, VT_BOOL = 0, 2, 8, 9, 11
+VT_EMPTY, VT_I2, VT_I4, VT_STRING, VT_CONNECTION, VT_BOOL = 0, 2, 3, 8, 9, 11
 INVOKE_METHOD, INVOKE_PROPERTYGET, INVOKE_PROPERTYPUT = 1, 2, 4
 
 
@@ -91,8 +91,9 @@ class VelmoObject:
             variant.type = VT_BOOL
             variant.value.boolean = -1 if value else 0
         elif isinstance(value, int):
-            variant.type = VT_I2
-            variant.value.i2 = value
+            # 32 bits, so that the library (not ctypes) refuses a value too big for 16.
+            variant.type = VT_I4
+            variant.value.i4 = value
         else:
             variant.type = VT_STRING
             variant.value.string = self._text_pointer(str(value))

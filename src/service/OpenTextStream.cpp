@@ -27,7 +27,6 @@ Body fetch(const QUrl &url)
     QNetworkAccessManager manager;
     QNetworkRequest request(url);
     request.setSslConfiguration(velmoSslConfiguration());
-    request.setTransferTimeout(fetchTimeoutMilliseconds);
     QNetworkReply *reply = manager.get(request);
 
     QEventLoop loop;

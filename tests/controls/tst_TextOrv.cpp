@@ -1,0 +1,583 @@
+#include <QClipboard>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include "MessageBoxWatcher.h"
+#include "TextOrvForm.h"
+#include "controls/input/TextOrvLimit.h"
+#include "platform/HostColor.h"
+
+class tst_TextOrv : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void typing_data()
+    {
+        QTest::addColumn<int>("textType");
+        QTest::addColumn<QString>("limit");
+        QTest::addColumn<QString>("initial");
+        QTest::addColumn<int>("caret");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("expected");
+        const QString anyRange = TextOrvLimit::defaultLimit;
+        QTest::newRow("range 0:100 refuses 105") << 1 << "0:100"
+                                                 << "10" << 2 << "5"
+                                                 << "10";
+        QTest::newRow("range 0:100 takes 100") << 1 << "0:100"
+                                               << "10" << 2 << "0"
+                                               << "100";
+        QTest::newRow("one decimal point") << 1 << anyRange << "" << 0 << "-12.5.3"
+                                           << "-12.53";
+        QTest::newRow("minus at caret 0") << 1 << anyRange << "-5" << 0 << "-"
+                                          << "--5";
+        QTest::newRow("minus after caret 0") << 1 << anyRange << "-5" << 2 << "-"
+                                             << "-5";
+        QTest::newRow("integer refuses point and hash") << 2 << anyRange << "" << 0 << "12.5#"
+                                                        << "125";
+        QTest::newRow("digit string") << 4 << anyRange << "" << 0 << "98a7-6"
+                                      << "9876";
+        QTest::newRow("date characters") << 3 << anyRange << "" << 0 << "5.6/24-x"
+                                         << "5.6/24-";
+        QTest::newRow("free text") << 0 << anyRange << "" << 0 << "Ab#1"
+                                   << "Ab#1";
+    }
+    void typing()
+    {
+        QFETCH(int, textType);
+        QFETCH(QString, limit);
+        QFETCH(QString, initial);
+        QFETCH(int, caret);
+        QFETCH(QString, keys);
+        QFETCH(QString, expected);
+        TextOrvForm form;
+        form.txt->letTextType(textType);
+        form.txt->letTextLimit(limit);
+        form.enter();
+        form.txt->Text1()->setText(initial);
+        form.txt->Text1()->setCursorPosition(caret);
+        QTest::keyClicks(form.txt->Text1(), keys);
+        QCOMPARE(form.txt->Text(), expected);
+    }
+
+    void pointRefusedEvenOverASelectedPoint()
+    {
+        TextOrvForm form;
+        form.txt->letTextType(1);
+        form.txt->letText("1.5");
+        form.enter();
+        form.txt->Text1()->setSelection(1, 1);
+        QTest::keyClick(form.txt->Text1(), Qt::Key_Period);
+        QCOMPARE(form.txt->Text(), QString("1.5"));
+    }
+
+    void backspaceRefusedWhileValueExceedsTop_data()
+    {
+        QTest::addColumn<QString>("initial");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("over the top") << "150"
+                                      << "150";
+        QTest::newRow("in range") << "15"
+                                  << "1";
+    }
+    void backspaceRefusedWhileValueExceedsTop()
+    {
+        QFETCH(QString, initial);
+        QFETCH(QString, expected);
+        TextOrvForm form;
+        form.txt->letTextType(1);
+        form.txt->letTextLimit("0:100");
+        form.enter();
+        form.txt->Text1()->setText(initial);
+        QTest::keyClick(form.txt->Text1(), Qt::Key_Backspace);
+        QCOMPARE(form.txt->Text(), expected);
+    }
+
+    void enterMovesFocusAndInsertsNothing()
+    {
+        TextOrvForm form;
+        form.txt->letTextType(1);
+        form.enter();
+        QTest::keyClicks(form.txt->Text1(), "12");
+        QTest::keyClick(form.txt->Text1(), Qt::Key_Return);
+        QVERIFY(form.next->hasFocus());
+        QCOMPARE(form.txt->Text(), QString("12.00"));
+    }
+
+    void formChangesTheKeyBeforeTheFilter_data()
+    {
+        QTest::addColumn<int>("textType");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("x zeroed") << 0 << "axb"
+                                  << "ab";
+        QTest::newRow("o turned into a digit the filter takes") << 4 << "1o2"
+                                                                << "102";
+        QTest::newRow("Enter made by the form moves on") << 0 << "a!"
+                                                         << "A";
+    }
+    void formChangesTheKeyBeforeTheFilter()
+    {
+        QFETCH(int, textType);
+        QFETCH(QString, keys);
+        QFETCH(QString, expected);
+        TextOrvForm form;
+        form.txt->letTextType(textType);
+        connect(
+            form.txt, &TextOrv::KeyPress, form.txt,
+            [](short &keyAscii) {
+                if (keyAscii == 'x')
+                    keyAscii = 0;
+                else if (keyAscii == 'o')
+                    keyAscii = '0';
+                else if (keyAscii == '!')
+                    keyAscii = 13;
+            },
+            Qt::DirectConnection);
+        form.enter();
+        QTest::keyClicks(form.txt->Text1(), keys);
+        QCOMPARE(form.txt->Text(), expected);
+        QCOMPARE(form.next->hasFocus(), keys.endsWith('!'));
+    }
+
+    void keyEventsCarryHostCodes()
+    {
+        TextOrvForm form;
+        QList<QPair<short, short>> downs;
+        QList<QPair<short, short>> ups;
+        connect(
+            form.txt, &TextOrv::KeyDown, form.txt,
+            [&downs](short &code, short &shift) {
+                if (code != 16 && code != 17)
+                    downs.append({code, shift});
+            },
+            Qt::DirectConnection);
+        connect(
+            form.txt, &TextOrv::KeyUp, form.txt,
+            [&ups](short &code, short &shift) {
+                if (code != 16 && code != 17)
+                    ups.append({code, shift});
+            },
+            Qt::DirectConnection);
+        form.enter();
+        QTest::keyClick(form.txt->Text1(), Qt::Key_A, Qt::ShiftModifier);
+        QTest::keyClick(form.txt->Text1(), Qt::Key_Left, Qt::ControlModifier);
+        const QList<QPair<short, short>> expected = {{short(65), short(1)}, {short(37), short(2)}};
+        QCOMPARE(downs, expected);
+        QCOMPARE(ups, expected);
+    }
+
+    void mouseDownInTwips()
+    {
+        TextOrvForm form;
+        short button = 0;
+        float x = -1;
+        connect(
+            form.txt, &TextOrv::MouseDown, form.txt,
+            [&](short &b, short &, float &mouseX, float &) {
+                button = b;
+                x = mouseX;
+            },
+            Qt::DirectConnection);
+        QTest::mouseClick(form.txt->Text1(), Qt::LeftButton, {}, QPoint(10, 5));
+        QCOMPARE(button, short(1));
+        QCOMPARE(x, float(10 * 1440 / form.txt->logicalDpiX()));
+    }
+
+    void leavingNormalises_data()
+    {
+        QTest::addColumn<int>("textType");
+        QTest::addColumn<QString>("limit");
+        QTest::addColumn<QString>("initial");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<QString>("message");
+        const QString anyRange = TextOrvLimit::defaultLimit;
+        QTest::newRow("under 10:20") << 1 << "10:20"
+                                     << "5"
+                                     << "10.00"
+                                     << "Your input limit is '10:20'";
+        QTest::newRow("over 0:100") << 1 << "0:100"
+                                    << "105"
+                                    << "100.00"
+                                    << "Your input limit is '0:100'";
+        QTest::newRow("empty decimal") << 1 << anyRange << ""
+                                       << "0.00"
+                                       << "";
+        QTest::newRow("integer floors") << 2 << anyRange << "-2.5"
+                                        << "-3"
+                                        << "";
+        QTest::newRow("007 kept") << 4 << anyRange << "007"
+                                  << "007"
+                                  << "";
+        QTest::newRow("lone 0 emptied") << 4 << anyRange << "0"
+                                        << ""
+                                        << "";
+        QTest::newRow("mobile kept") << 4 << anyRange << "9876543210"
+                                     << "9876543210"
+                                     << "";
+        QTest::newRow("date 5.6.24") << 3 << anyRange << "5.6.24"
+                                     << "05/06/2024"
+                                     << "";
+        QTest::newRow("date 31-12-75") << 3 << anyRange << "31-12-75"
+                                       << "31/12/1975"
+                                       << "";
+        QTest::newRow("date 30/02/2024") << 3 << anyRange << "30/02/2024"
+                                         << ""
+                                         << "";
+        QTest::newRow("date 5/6") << 3 << anyRange << "5/6"
+                                  << "05/06/2000"
+                                  << "";
+        QTest::newRow("proper case") << 0 << anyRange << "new delhi (south).gate"
+                                     << "New Delhi (South).Gate"
+                                     << "";
+    }
+    void leavingNormalises()
+    {
+        QFETCH(int, textType);
+        QFETCH(QString, limit);
+        QFETCH(QString, initial);
+        QFETCH(QString, expected);
+        QFETCH(QString, message);
+        TextOrvForm form;
+        form.txt->letTextType(textType);
+        form.txt->letTextLimit(limit);
+        form.enter();
+        form.txt->Text1()->setText(initial);
+        MessageBoxWatcher watcher;
+        form.leave();
+        QCOMPARE(form.txt->Text(), expected);
+        // Without a window manager nothing reactivates the form after a message box,
+        // so the form's own focus widget tells where the focus went.
+        QCOMPARE(form.window.focusWidget(), form.next);
+        if (message.isEmpty()) {
+            QVERIFY(watcher.messages().isEmpty());
+            return;
+        }
+        QCOMPARE(watcher.messages().size(), 1);
+        QCOMPARE(watcher.single().text, message);
+        QCOMPARE(watcher.single().icon, QMessageBox::Warning);
+        QCOMPARE(watcher.single().title, QString("Velmo IT"));
+    }
+
+    void zeroValueEmptiedOnEntry_data()
+    {
+        QTest::addColumn<int>("textType");
+        QTest::addColumn<QString>("shownAfterLeaving");
+        QTest::newRow("decimal") << 1 << "0.00";
+        QTest::newRow("integer") << 2 << "0";
+    }
+    void zeroValueEmptiedOnEntry()
+    {
+        QFETCH(int, textType);
+        QFETCH(QString, shownAfterLeaving);
+        TextOrvForm form;
+        form.txt->letTextType(textType);
+        form.enter();
+        form.leave();
+        QCOMPARE(form.txt->Text(), shownAfterLeaving);
+        form.enter();
+        QCOMPARE(form.txt->Text(), QString());
+    }
+
+    void pasteNormalisesAndPutsCaretAtEnd_data()
+    {
+        QTest::addColumn<int>("textType");
+        QTest::addColumn<QString>("clipboard");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("integer 12abc") << 2 << "12abc"
+                                       << "12";
+        QTest::newRow("digit string 0042x") << 4 << "0042x"
+                                            << "0042";
+        QTest::newRow("free text untouched") << 0 << "ab cd"
+                                             << "ab cd";
+    }
+    void pasteNormalisesAndPutsCaretAtEnd()
+    {
+        QFETCH(int, textType);
+        QFETCH(QString, clipboard);
+        QFETCH(QString, expected);
+        TextOrvForm form;
+        form.txt->letTextType(textType);
+        form.enter();
+        form.txt->Text1()->clear();
+        QGuiApplication::clipboard()->setText(clipboard);
+        QTest::keyClick(form.txt->Text1(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(form.txt->Text(), expected);
+        QCOMPARE(form.txt->Text1()->cursorPosition(), int(expected.size()));
+    }
+
+    void standardStyleFocusLook()
+    {
+        TextOrvForm form;
+        form.txt->letStyle(0);
+        form.txt->letText("abc");
+        form.enter();
+        QCOMPARE(form.txt->Shape().shapeColour(), quint32(HostColor::rgb(190, 216, 244)));
+        QCOMPARE(form.txt->Shape().shapeWidth(), 4);
+        QVERIFY(form.txt->Text1()->font().bold());
+        QCOMPARE(form.txt->Text1()->selectedText(), QString("abc"));
+        form.leave();
+        QCOMPARE(form.txt->Shape().shapeColour(), quint32(0x80000000));
+        QCOMPARE(form.txt->Shape().shapeWidth(), 4);
+        QVERIFY(!form.txt->Text1()->font().bold());
+        QCOMPARE(form.txt->innerBackground(), HostColor::rgb(255, 255, 255));
+    }
+
+    void flatStyleFrameFollowsFocus()
+    {
+        TextOrvForm form;
+        form.txt->letStyle(1);
+        form.txt->letBorderColorFocus(HostColor::rgb(0, 200, 0));
+        form.txt->letText("abc");
+        form.enter();
+        QCOMPARE(edgeColours(*form.txt), QList<QColor>(4, QColor(0, 200, 0)));
+        QVERIFY(!form.txt->Text1()->font().bold());
+        QCOMPARE(form.txt->Text1()->selectedText(), QString("abc"));
+        form.leave();
+        QCOMPARE(edgeColours(*form.txt), QList<QColor>(4, QColor(127, 157, 185)));
+    }
+
+    void errorFlagMarksTheFrameUntilFocusMoves()
+    {
+        TextOrvForm form;
+        QSignalSpy changed(form.txt, &TextOrv::propertyChanged);
+        form.txt->letErrorFlag("Enter the mobile number");
+        QCOMPARE(changed.takeFirst().at(0).toString(), QString("ErrorFlag"));
+        QCOMPARE(form.txt->Shape().shapeColour(), quint32(0xFF));
+        QCOMPARE(form.txt->Shape().shapeWidth(), 4);
+        QCOMPARE(form.txt->Text1()->toolTip(), QString("Enter the mobile number"));
+        QCOMPARE(form.txt->grab().toImage().pixelColor(0, 10), QColor(255, 0, 0));
+        form.enter();
+        QCOMPARE(form.txt->Shape().shapeColour(), quint32(HostColor::rgb(190, 216, 244)));
+        form.txt->letErrorFlag(QString());
+        QCOMPARE(form.txt->Shape().shapeColour(), quint32(0x80000000));
+        QCOMPARE(form.txt->Text1()->toolTip(), QString());
+    }
+
+    void errorFlagShowsOnAFlatFrame()
+    {
+        TextOrvForm form;
+        form.txt->letStyle(1);
+        form.txt->letErrorFlag("Wrong");
+        QCOMPARE(edgeColours(*form.txt), QList<QColor>(4, QColor(255, 0, 0)));
+        form.txt->letErrorFlag(QString());
+        QCOMPARE(edgeColours(*form.txt), QList<QColor>(4, QColor(127, 157, 185)));
+    }
+
+    void values_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("quote and backslash") << "O'Brien\\x"
+                                             << "O''Brien\\\\x";
+        QTest::newRow("quotes are doubled before backslashes") << "a\\'b"
+                                                               << "a\\\\''b";
+        QTest::newRow("plain") << "abc"
+                               << "abc";
+    }
+    void values()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, expected);
+        TextOrv txt;
+        txt.letText(text);
+        QCOMPARE(txt.Values(), expected);
+    }
+
+    void everyPropertyNamesItsChangedKey_data()
+    {
+        QTest::addColumn<QString>("property");
+        QTest::addColumn<QString>("key");
+        for (const auto &[property, key] :
+             std::initializer_list<std::pair<const char *, const char *>>{
+                 {"Text", "Text"},
+                 {"PasswordChar", "PasswordChar"},
+                 {"Enabled", "Enabled"},
+                 {"MaxLength", "MaxLength"},
+                 {"Locked", "Locked"},
+                 {"Border", "Border"},
+                 {"Alignment", "Alignment"},
+                 {"Appearance", "Appearance"},
+                 {"TextLimit", "TLimit"},
+                 {"TextType", "TTYPE"},
+                 {"DigitAfterDecimal", ""},
+                 {"TextCase", ""},
+                 {"BorderColor", "BorderColor"},
+                 {"BorderColorFocus", "BorderColorOver"},
+                 {"Style", "Style"},
+                 {"ErrorFlag", "ErrorFlag"},
+                 {"FillColor", "FillColor"},
+                 {"FontName", "FontName"},
+                 {"FontSize", "FontSize"}})
+            QTest::newRow(property) << QString(property) << QString(key);
+    }
+    void everyPropertyNamesItsChangedKey()
+    {
+        QFETCH(QString, property);
+        QFETCH(QString, key);
+        TextOrv txt;
+        const QHash<QString, std::function<void()>> assign = {
+            {"Text", [&] { txt.letText("a"); }},
+            {"PasswordChar", [&] { txt.letPasswordChar("*"); }},
+            {"Enabled", [&] { txt.letEnabled(false); }},
+            {"MaxLength", [&] { txt.letMaxLength(10); }},
+            {"Locked", [&] { txt.letLocked(true); }},
+            {"Border", [&] { txt.letBorder(true); }},
+            {"Alignment", [&] { txt.letAlignment(2); }},
+            {"Appearance", [&] { txt.letAppearance(1); }},
+            {"TextLimit", [&] { txt.letTextLimit("0:5"); }},
+            {"TextType", [&] { txt.letTextType(4); }},
+            {"DigitAfterDecimal", [&] { txt.letDigitAfterDecimal(3); }},
+            {"TextCase", [&] { txt.letTextCase(0); }},
+            {"BorderColor", [&] { txt.letBorderColor(1); }},
+            {"BorderColorFocus", [&] { txt.letBorderColorFocus(1); }},
+            {"Style", [&] { txt.letStyle(1); }},
+            {"ErrorFlag", [&] { txt.letErrorFlag("e"); }},
+            {"FillColor", [&] { txt.letFillColor(1); }},
+            {"FontName", [&] { txt.letFontName("DejaVu Sans"); }},
+            {"FontSize", [&] { txt.letFontSize(12); }},
+        };
+        QSignalSpy changed(&txt, &TextOrv::propertyChanged);
+        assign[property]();
+        QStringList keys;
+        for (const QList<QVariant> &arguments : changed)
+            keys << arguments.at(0).toString();
+        QCOMPARE(keys, key.isEmpty() ? QStringList() : QStringList{key});
+    }
+
+    void assigningTextTypeNormalisesAndAligns_data()
+    {
+        QTest::addColumn<QString>("initial");
+        QTest::addColumn<int>("textType");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<int>("alignment");
+        QTest::newRow("empty digit string becomes 0") << "" << 4 << "0" << 0;
+        QTest::newRow("decimal") << "7" << 1 << "7.00" << 1;
+        QTest::newRow("integer floors") << "-2.5" << 2 << "-3" << 1;
+        QTest::newRow("date") << "5-6-24" << 3 << "05/06/2024" << 1;
+        QTest::newRow("free text left alone") << "abc" << 0 << "abc" << 0;
+    }
+    void assigningTextTypeNormalisesAndAligns()
+    {
+        QFETCH(QString, initial);
+        QFETCH(int, textType);
+        QFETCH(QString, expected);
+        QFETCH(int, alignment);
+        TextOrv txt;
+        txt.letAlignment(2);
+        txt.letText(initial);
+        txt.letTextType(textType);
+        QCOMPARE(txt.Text(), expected);
+        QCOMPARE(txt.Alignment(), alignment);
+    }
+
+    void assigningTextLimit_data()
+    {
+        QTest::addColumn<int>("textType");
+        QTest::addColumn<QString>("limit");
+        QTest::addColumn<QString>("storedLimit");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("decimal clamped") << 1 << "0:100.50"
+                                         << "0:100.5"
+                                         << "100.50";
+        QTest::newRow("integer clamped") << 2 << "0:100"
+                                         << "0:100"
+                                         << "100";
+        QTest::newRow("no colon leaves text") << 2 << "100" << TextOrvLimit::defaultLimit << "150";
+        QTest::newRow("digit string untouched") << 4 << "0:100"
+                                                << "0:100"
+                                                << "150";
+    }
+    void assigningTextLimit()
+    {
+        QFETCH(int, textType);
+        QFETCH(QString, limit);
+        QFETCH(QString, storedLimit);
+        QFETCH(QString, expected);
+        TextOrv txt;
+        txt.letTextType(textType);
+        txt.letText("150");
+        txt.letTextLimit(limit);
+        QCOMPARE(txt.TextLimit(), storedLimit);
+        QCOMPARE(txt.Text(), expected);
+    }
+
+    void borderColorMakesTheInnerBoxFlat()
+    {
+        TextOrv txt;
+        txt.letStyle(0);
+        QVERIFY(txt.Border());
+        txt.letBorderColor(HostColor::rgb(1, 2, 3));
+        QVERIFY(!txt.Border());
+        QCOMPARE(txt.Appearance(), 0);
+        QVERIFY(txt.Shape().linesDrawn());
+        QCOMPARE(txt.Shape().lineColour(), HostColor::rgb(1, 2, 3));
+    }
+
+    void borderAndAppearanceIgnoredWhenFlat()
+    {
+        TextOrv txt;
+        txt.letStyle(1);
+        txt.letBorder(true);
+        txt.letAppearance(1);
+        QVERIFY(!txt.Border());
+        QCOMPARE(txt.Appearance(), 0);
+    }
+
+    void lockedControlTakesNoFocus()
+    {
+        TextOrvForm form;
+        form.txt->letLocked(true);
+        QVERIFY(form.txt->Locked());
+        QVERIFY(form.txt->Text1()->isReadOnly());
+        QCOMPARE(form.txt->innerBackground(), HostColor::rgb(245, 245, 245));
+        form.enter();
+        QVERIFY(!form.txt->Text1()->hasFocus());
+        form.txt->letLocked(false);
+        QCOMPARE(form.txt->innerBackground(), HostColor::rgb(255, 255, 255));
+        form.enter();
+        QVERIFY(form.txt->Text1()->hasFocus());
+    }
+
+    void disabledControlIsGreyed()
+    {
+        TextOrv txt;
+        txt.letEnabled(false);
+        QVERIFY(!txt.Enabled());
+        QVERIFY(!txt.isEnabled());
+        QCOMPARE(txt.innerBackground(), HostColor::rgb(245, 245, 245));
+    }
+
+    void changeFollowsEveryTextChange()
+    {
+        TextOrvForm form;
+        QSignalSpy change(form.txt, &TextOrv::Change);
+        form.txt->letTextType(1);
+        QCOMPARE(change.size(), 1);
+        form.enter();
+        QTest::keyClicks(form.txt->Text1(), "12");
+        form.leave();
+        QCOMPARE(form.txt->Text(), QString("12.00"));
+        QCOMPARE(change.size(), 5);
+    }
+
+    void innerBoxIsNamed()
+    {
+        TextOrv txt;
+        QCOMPARE(txt.findChild<QLineEdit *>("Text1"), txt.Text1());
+    }
+
+private:
+    // Colours at the middle of the left, top, right and bottom edge.
+    static QList<QColor> edgeColours(TextOrv &txt)
+    {
+        const QImage image = txt.grab().toImage();
+        const int w = image.width();
+        const int h = image.height();
+        return {image.pixelColor(0, h / 2), image.pixelColor(w / 2, 0),
+                image.pixelColor(w - 1, h / 2), image.pixelColor(w / 2, h - 1)};
+    }
+};
+
+QTEST_MAIN(tst_TextOrv)
+#include "tst_TextOrv.moc"

@@ -55,8 +55,11 @@ void TextOrvPersistence::read(TextOrv &control, const PropertyBag &bag)
     } else {
         control.setInnerBackground(text1.isReadOnly() ? lockedBackground : HostColor::window);
     }
-    control.setInnerLook(bag.ReadProperty(key("Appearance"), short(1)).toInt(),
-                         bag.ReadProperty(key("Border"), short(1)).toInt());
+    // The inner box's border and look are settings of its own design: a saved "Border"
+    // or "Appearance" does not reach it, and a standard control comes back with its
+    // designed single, three-dimensional border.
+    if (control.m_style == 0)
+        control.setInnerLook(1, 1);
     control.m_rules.digitAfterDecimal =
         bag.ReadProperty(key("DigitAfterDecimal"), short(2)).toInt();
     control.m_rules.textCase = bag.ReadProperty(key("TextCase"), 2).toInt();

@@ -1,0 +1,167 @@
+#include <QtTest>
+
+#include "TextOrvForm.h"
+#include "controls/input/TextOrv.h"
+#include "controls/input/TextOrvLimit.h"
+#include "platform/PropertyBag.h"
+
+namespace
+{
+
+PropertyBag saved(const TextOrv &txt)
+{
+    PropertyBag bag;
+    txt.WriteProperties(bag);
+    return bag;
+}
+
+PropertyBag throughJson(const PropertyBag &bag)
+{
+    PropertyBag loaded;
+    QString error;
+    if (!loaded.loadJson(bag.toJson(), &error))
+        qFatal("%s", qPrintable(error));
+    return loaded;
+}
+
+} // namespace
+
+class tst_TextOrvPersistence : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void placedAndSavedAtOnce()
+    {
+        TextOrv txt;
+        txt.InitProperties();
+        const PropertyBag bag = throughJson(saved(txt));
+        QCOMPARE(bag.keys(), (QStringList{"Border", "Appearance", "TTYPE", "TLimit", "FontSize"}));
+        QCOMPARE(bag.ReadProperty("Border", short(1)).value<short>(), short(0));
+        QCOMPARE(bag.ReadProperty("Appearance", short(1)).value<short>(), short(0));
+        QCOMPARE(bag.ReadProperty("TTYPE", -1).toInt(), 0);
+        QCOMPARE(bag.ReadProperty("TLimit", QString()).toString(), TextOrvLimit::defaultLimit);
+        QCOMPARE(bag.ReadProperty("FontSize", 8.0f).toFloat(), 8.25f);
+    }
+
+    void oneLoadAndSaveCycleDropsBorderAndAppearance()
+    {
+        TextOrv placed;
+        placed.InitProperties();
+        TextOrv loaded;
+        loaded.ReadProperties(throughJson(saved(placed)));
+        QVERIFY(loaded.Border());
+        QCOMPARE(loaded.Appearance(), 1);
+        QCOMPARE(saved(loaded).keys(), (QStringList{"TTYPE", "TLimit", "FontSize"}));
+    }
+
+    void emptyStoreLoadsDefaults()
+    {
+        TextOrv txt;
+        txt.ReadProperties(PropertyBag());
+        QCOMPARE(txt.Text(), QString());
+        QCOMPARE(txt.PasswordChar(), QString());
+        QVERIFY(txt.Enabled());
+        QCOMPARE(txt.MaxLength(), 0);
+        QVERIFY(!txt.Locked());
+        QVERIFY(txt.Border());
+        QCOMPARE(txt.Alignment(), 0);
+        QCOMPARE(txt.Appearance(), 1);
+        QCOMPARE(txt.TextType(), 0);
+        QCOMPARE(txt.TextLimit(), TextOrvLimit::defaultLimit);
+        QCOMPARE(txt.BorderColor(), quint32(12164479));
+        QCOMPARE(txt.BorderColorFocus(), quint32(15782064));
+        QCOMPARE(txt.Style(), 0);
+        QCOMPARE(txt.DigitAfterDecimal(), short(2));
+        QCOMPARE(txt.TextCase(), 2);
+        QCOMPARE(txt.FillColor(), quint32(0));
+        QCOMPARE(txt.FontName(), QString("Arial"));
+        QCOMPARE(txt.FontSize(), 8.0f);
+        QCOMPARE(txt.innerBackground(), quint32(0x80000005));
+    }
+
+    void everyKeyInOrderAndBack()
+    {
+        TextOrv txt;
+        txt.InitProperties();
+        txt.letText("O'Brien");
+        txt.letPasswordChar("*");
+        txt.letMaxLength(30);
+        txt.letAlignment(2);
+        txt.letTextType(7);
+        txt.letTextLimit("1:50");
+        txt.letBorderColor(111);
+        txt.letBorderColorFocus(222);
+        txt.letStyle(1);
+        txt.letDigitAfterDecimal(3);
+        txt.letTextCase(0);
+        txt.letFillColor(333);
+        txt.letFontName("DejaVu Sans");
+        txt.letFontSize(10.5f);
+        txt.letEnabled(false);
+        txt.letLocked(true);
+        txt.letErrorFlag("not saved");
+        const PropertyBag bag = throughJson(saved(txt));
+        QCOMPARE(bag.keys(),
+                 (QStringList{"Text", "PasswordChar", "Enabled", "MaxLength", "Locked", "Border",
+                              "Alignment", "Appearance", "TTYPE", "TLimit", "BorderColor",
+                              "BorderColorOver", "Style", "DigitAfterDecimal", "TextCase",
+                              "FillColor", "FontName", "FontSize"}));
+
+        TextOrv loaded;
+        loaded.ReadProperties(bag);
+        QCOMPARE(loaded.Text(), QString("O'Brien"));
+        QCOMPARE(loaded.PasswordChar(), QString("*"));
+        QCOMPARE(loaded.Text1()->echoMode(), QLineEdit::Password);
+        QVERIFY(!loaded.Enabled());
+        QCOMPARE(loaded.MaxLength(), 30);
+        QVERIFY(loaded.Locked());
+        QVERIFY(!loaded.Border());
+        QCOMPARE(loaded.Alignment(), 2);
+        QCOMPARE(loaded.Appearance(), 0);
+        QCOMPARE(loaded.TextType(), 7);
+        QCOMPARE(loaded.TextLimit(), QString("1:50"));
+        QCOMPARE(loaded.BorderColor(), quint32(111));
+        QCOMPARE(loaded.BorderColorFocus(), quint32(222));
+        QCOMPARE(loaded.Style(), 1);
+        QCOMPARE(loaded.DigitAfterDecimal(), short(3));
+        QCOMPARE(loaded.TextCase(), 0);
+        QCOMPARE(loaded.FillColor(), quint32(333));
+        QCOMPARE(loaded.FontName(), QString("DejaVu Sans"));
+        QCOMPARE(loaded.FontSize(), 10.5f);
+        QCOMPARE(loaded.ErrorFlag(), QString());
+        QCOMPARE(saved(loaded).toJson(), bag.toJson());
+    }
+
+    void typeAndLimitLoadAsStored()
+    {
+        PropertyBag bag;
+        bag.WriteProperty("Text", "150");
+        bag.WriteProperty("ttype", 1);
+        bag.WriteProperty("tlimit", "0:100.50");
+        TextOrv txt;
+        txt.ReadProperties(bag);
+        QCOMPARE(txt.Text(), QString("150"));
+        QCOMPARE(txt.TextType(), 1);
+        QCOMPARE(txt.TextLimit(), QString("0:100.50"));
+    }
+
+    void lockedControlLoadedCanStillBeEntered()
+    {
+        TextOrvForm form;
+        PropertyBag bag;
+        bag.WriteProperty("Locked", true);
+        form.txt->ReadProperties(bag);
+        QVERIFY(form.txt->Locked());
+        QCOMPARE(form.txt->innerBackground(), quint32(0x00F5F5F5));
+        form.enter();
+        QVERIFY(form.txt->Text1()->hasFocus());
+        form.next->setFocus();
+        form.txt->letLocked(true);
+        form.enter();
+        QVERIFY(!form.txt->Text1()->hasFocus());
+    }
+};
+
+QTEST_MAIN(tst_TextOrvPersistence)
+#include "tst_TextOrvPersistence.moc"

@@ -10,6 +10,22 @@
 #include "store/ShortDate.h"
 #include "store/SignInValues.h"
 
+namespace
+{
+
+// A null QString would be bound as NULL, which the NOT NULL columns refuse; an
+// untouched input box means an empty text.
+QVariantList withEmptyTexts(QVariantList values)
+{
+    for (QVariant &value : values) {
+        if (value.typeId() == QMetaType::QString && value.toString().isNull())
+            value = QStringLiteral("");
+    }
+    return values;
+}
+
+} // namespace
+
 AccountRecords::AccountRecords(SignInValues &window, const QSqlDatabase &db)
     : m_window(window), m_db(db)
 {
@@ -17,11 +33,16 @@ AccountRecords::AccountRecords(SignInValues &window, const QSqlDatabase &db)
 
 QList<AccountRow> AccountRecords::rows(const QString &statement, const QVariantList &values) const
 {
-    QSqlQuery query = execSql(m_db, statement, values);
+    QSqlQuery query = run(statement, values);
     QList<AccountRow> found;
     while (query.next())
         found << AccountRow::fromRecord(query.record());
     return found;
+}
+
+QSqlQuery AccountRecords::run(const QString &statement, const QVariantList &values) const
+{
+    return execSql(m_db, statement, withEmptyTexts(values));
 }
 
 int AccountRecords::rememberValue() const
@@ -44,7 +65,7 @@ QList<AccountRow> AccountRecords::FindAccount(const QString &mobile) const
 
 double AccountRecords::NextAccountId() const
 {
-    QSqlQuery query = execSql(m_db, QStringLiteral("Select max(id) as mxID from  it_TBL115BAC"));
+    QSqlQuery query = run(QStringLiteral("Select max(id) as mxID from  it_TBL115BAC"));
     if (!query.next() || query.value(0).isNull())
         return 1;
     return query.value(0).toDouble() + 1;
@@ -54,21 +75,19 @@ void AccountRecords::AddLoginAccount()
 {
     const double id = NextAccountId();
     const bool ticked = rememberValue() == 1;
-    execSql(m_db,
-            QStringLiteral("Insert into it_TBL115BAC (id, MobileNo, sPassword, cPassword, OptFirm, "
-                           "OptAgree, Token, Token1, mac_address, RememberMe,SignInDate) "
-                           "values(?,?,?,?,1,1,?,?,?,?,?)"),
-            {id, m_window.TxtMobile1, m_window.TxtPassword2, m_window.TxtPassword2,
-             m_window.CurrentToken, QString(), m_window.MachineAddress, rememberValue(),
-             ticked ? ShortDate::today() : QString()});
+    run(QStringLiteral("Insert into it_TBL115BAC (id, MobileNo, sPassword, cPassword, OptFirm, "
+                       "OptAgree, Token, Token1, mac_address, RememberMe,SignInDate) "
+                       "values(?,?,?,?,1,1,?,?,?,?,?)"),
+        {id, m_window.TxtMobile1, m_window.TxtPassword2, m_window.TxtPassword2,
+         m_window.CurrentToken, QString(), m_window.MachineAddress, rememberValue(),
+         ticked ? ShortDate::today() : QString()});
 }
 
 void AccountRecords::SaveRememberChoice()
 {
-    execSql(m_db,
-            QStringLiteral("Update it_TBL115BAC SET RememberMe=?,sPassword=? where Mobileno =? and "
-                           "mac_address =?"),
-            {rememberValue(), m_window.TxtPassword2, m_window.TxtMobile1, m_window.MachineAddress});
+    run(QStringLiteral("Update it_TBL115BAC SET RememberMe=?,sPassword=? where Mobileno =? and "
+                       "mac_address =?"),
+        {rememberValue(), m_window.TxtPassword2, m_window.TxtMobile1, m_window.MachineAddress});
 }
 
 void AccountRecords::StampSignInDate(bool ticked)
@@ -78,17 +97,15 @@ void AccountRecords::StampSignInDate(bool ticked)
                                 "mac_address =? And RememberMe=1")
                : QStringLiteral("Update it_TBL115BAC SET SignIndate=? where Mobileno =? and "
                                 "mac_address =? And RememberMe=0");
-    execSql(
-        m_db, statement,
+    run(statement,
         {ticked ? ShortDate::today() : QString(), m_window.TxtMobile1, m_window.MachineAddress});
 }
 
 void AccountRecords::ForgetOtherAccounts()
 {
-    execSql(m_db,
-            QStringLiteral("Update it_TBL115BAC SET RememberMe=0, SignInDate='' where Mobileno "
-                           "<>? and mac_address =?"),
-            {m_window.TxtMobile1, m_window.MachineAddress});
+    run(QStringLiteral("Update it_TBL115BAC SET RememberMe=0, SignInDate='' where Mobileno "
+                       "<>? and mac_address =?"),
+        {m_window.TxtMobile1, m_window.MachineAddress});
 }
 
 void AccountRecords::SaveLoginAccount(const QString &replyText)
@@ -101,9 +118,7 @@ void AccountRecords::SaveLoginAccount(const QString &replyText)
         const HostContext &host = mdlPublicVar::hostContext();
         // RememberMe has no default: it is named with 0 so that the insert also
         // works under a strict sql_mode.
-        execSql(
-            m_db,
-            QStringLiteral("Insert into it_TBL115BAC (id ,cCodeNo,ay,FullName,FirmName,MobileNo, "
+        run(QStringLiteral("Insert into it_TBL115BAC (id ,cCodeNo,ay,FullName,FirmName,MobileNo, "
                            "Pin, sPassword, sEmailId,cPassword,OptFirm,OptAgree,Token,Token1,"
                            "mac_address,RememberMe) values(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,0)"),
             {NextAccountId(), host.IT_Clientcode, host.IT_Assyear, m_window.TxtName,
@@ -111,11 +126,10 @@ void AccountRecords::SaveLoginAccount(const QString &replyText)
              m_window.TxtEmail, m_window.TxtPassword2, firmOption(), m_window.ChekAgreeOrNot,
              m_window.CurrentToken, m_window.CurrentToken1, m_window.MachineAddress});
     }
-    execSql(m_db,
-            QStringLiteral("update it_TBL115BAC set token =?, token1 =? where Mobileno =? and "
-                           "mac_address =?"),
-            {m_window.CurrentToken, m_window.CurrentToken1, m_window.TxtMobile1,
-             m_window.MachineAddress});
+    run(QStringLiteral("update it_TBL115BAC set token =?, token1 =? where Mobileno =? and "
+                       "mac_address =?"),
+        {m_window.CurrentToken, m_window.CurrentToken1, m_window.TxtMobile1,
+         m_window.MachineAddress});
 }
 
 void AccountRecords::SaveSignupAccount()
@@ -128,21 +142,19 @@ void AccountRecords::SaveSignupAccount()
     if (!existing.isEmpty())
         return;
     const HostContext &host = mdlPublicVar::hostContext();
-    execSql(m_db,
-            QStringLiteral("Insert into it_TBL115BAC (id ,cCodeNo,ay,FullName,FirmName,MobileNo, "
-                           "Pin, sPassword, sEmailId,cPassword,OptFirm,OptAgree,mac_address,"
-                           "RememberMe) values(?,?,?,?,?,?,?,?,?,?,?,?,?,0)"),
-            {NextAccountId(), host.IT_Clientcode, host.IT_Assyear, m_window.TxtName,
-             m_window.TxtFirmName, m_window.TxtMobileNo, m_window.txtPinCode, m_window.TxtPassword,
-             m_window.TxtEmail, m_window.TxtConfirmPassword, firmOption(), m_window.ChekAgreeOrNot,
-             m_window.MachineAddress});
+    run(QStringLiteral("Insert into it_TBL115BAC (id ,cCodeNo,ay,FullName,FirmName,MobileNo, "
+                       "Pin, sPassword, sEmailId,cPassword,OptFirm,OptAgree,mac_address,"
+                       "RememberMe) values(?,?,?,?,?,?,?,?,?,?,?,?,?,0)"),
+        {NextAccountId(), host.IT_Clientcode, host.IT_Assyear, m_window.TxtName,
+         m_window.TxtFirmName, m_window.TxtMobileNo, m_window.txtPinCode, m_window.TxtPassword,
+         m_window.TxtEmail, m_window.TxtConfirmPassword, firmOption(), m_window.ChekAgreeOrNot,
+         m_window.MachineAddress});
 }
 
 void AccountRecords::UpdateAccountPassword()
 {
-    execSql(m_db,
-            QStringLiteral("update it_TBL115BAC set sPassword =?, cPassword =? where Mobileno =?"),
-            {m_window.txtForPass, m_window.txtForConPass, m_window.Text1});
+    run(QStringLiteral("update it_TBL115BAC set sPassword =?, cPassword =? where Mobileno =?"),
+        {m_window.txtForPass, m_window.txtForConPass, m_window.Text1});
 }
 
 QString AccountRecords::GetToken(const QString &replyText, const QString &key) const
@@ -163,9 +175,8 @@ QString AccountRecords::ReadStoredToken1() const
 
 qint64 AccountRecords::CountMachineAccounts() const
 {
-    QSqlQuery query =
-        execSql(m_db, QStringLiteral("SELECT Count(*) FROM it_TBL115BAC where mac_address =?"),
-                {m_window.MachineAddress});
+    QSqlQuery query = run(QStringLiteral("SELECT Count(*) FROM it_TBL115BAC where mac_address =?"),
+                          {m_window.MachineAddress});
     return query.next() ? query.value(0).toLongLong() : 0;
 }
 
@@ -177,8 +188,7 @@ QList<AccountRow> AccountRecords::ReadRememberedAccount() const
 
 void AccountRecords::DeleteRememberedAccount(const QString &mobile)
 {
-    execSql(m_db,
-            QStringLiteral("DELETE FROM it_TBL115BAC where MobileNo=? and mac_address =? And "
-                           "RememberMe=1"),
-            {mobile, m_window.MachineAddress});
+    run(QStringLiteral("DELETE FROM it_TBL115BAC where MobileNo=? and mac_address =? And "
+                       "RememberMe=1"),
+        {mobile, m_window.MachineAddress});
 }

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QString>
 
 #include "store/AccountRow.h"
@@ -35,6 +36,7 @@ public:
     void DeleteRememberedAccount(const QString &mobile);
 
 private:
+    QSqlQuery run(const QString &statement, const QVariantList &values = {}) const;
     QList<AccountRow> rows(const QString &statement, const QVariantList &values) const;
     int rememberValue() const;
     int firmOption() const;

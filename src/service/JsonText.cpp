@@ -1,5 +1,9 @@
 #include "service/JsonText.h"
 
+#include <QList>
+
+#include <utility>
+
 namespace
 {
 
@@ -13,39 +17,34 @@ QString upperSameLength(const QString &text)
     return upper;
 }
 
+// The characters JSON writes with a short escape; other control characters
+// become \u00XX.
+QString shortEscape(QChar character)
+{
+    static const QList<std::pair<char16_t, QString>> escapes = {
+        {u'"', QStringLiteral("\\\"")}, {u'\\', QStringLiteral("\\\\")},
+        {u'\n', QStringLiteral("\\n")},  {u'\r', QStringLiteral("\\r")},
+        {u'\t', QStringLiteral("\\t")},  {u'\b', QStringLiteral("\\b")},
+        {u'\f', QStringLiteral("\\f")}};
+    for (const auto &[plain, escaped] : escapes) {
+        if (character == plain)
+            return escaped;
+    }
+    return {};
+}
+
 QString escapeJsonString(const QString &value)
 {
     QString escaped;
     escaped.reserve(value.size() + 2);
     for (const QChar character : value) {
-        switch (character.unicode()) {
-        case u'"':
-            escaped += u"\\\"";
-            break;
-        case u'\\':
-            escaped += u"\\\\";
-            break;
-        case u'\n':
-            escaped += u"\\n";
-            break;
-        case u'\r':
-            escaped += u"\\r";
-            break;
-        case u'\t':
-            escaped += u"\\t";
-            break;
-        case u'\b':
-            escaped += u"\\b";
-            break;
-        case u'\f':
-            escaped += u"\\f";
-            break;
-        default:
-            if (character.unicode() < 0x20)
-                escaped += QStringLiteral("\\u%1").arg(character.unicode(), 4, 16, QChar(u'0'));
-            else
-                escaped += character;
-        }
+        const QString shortForm = shortEscape(character);
+        if (!shortForm.isEmpty())
+            escaped += shortForm;
+        else if (character.unicode() < 0x20)
+            escaped += QStringLiteral("\\u%1").arg(character.unicode(), 4, 16, QChar(u'0'));
+        else
+            escaped += character;
     }
     return escaped;
 }

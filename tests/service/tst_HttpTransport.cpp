@@ -127,7 +127,8 @@ private slots:
         const qint64 took = elapsed.elapsed();
         QCOMPARE(reply.value_or(QString()), HttpTransport::timedOutText);
         QVERIFY2(took >= timeoutSeconds * 1000 - 5, QByteArray::number(took));
-        QVERIFY2(took <= (timeoutSeconds + 1) * 1000 + 300, QByteArray::number(took));
+        // The margin covers a loaded test machine waking the thread late.
+        QVERIFY2(took <= (timeoutSeconds + 1) * 1000 + 750, QByteArray::number(took));
     }
 
     void timersTickDuringTheWait()
@@ -139,7 +140,7 @@ private slots:
         connect(&timer, &QTimer::timeout, this, [&ticks] { ++ticks; });
         timer.start(100);
         transport.post(silent.url("https"), "{}");
-        QVERIFY2(ticks >= 8, QByteArray::number(ticks));
+        QVERIFY2(ticks >= 5, QByteArray::number(ticks));
     }
 
     // A click during the wait starts another call: it replaces the pending

@@ -1,11 +1,13 @@
 #include <VelmoITNet22SU/clsVelmoITNet22SU.h>
 
+#include "entry/AutomationApplication.h"
 #include "entry/InitHostContext.h"
 #include "entry/SecureProtocols.h"
 #include "entry/SignInSwitch.h"
 #include "entry/mdlPublicVar.h"
 #include "service/DeploymentConfig.h"
 #include "service/HttpGetText.h"
+#include "signin/FrmSignUp.h"
 #include "store/AccountTable.h"
 
 clsVelmoITNet22SU::clsVelmoITNet22SU(QObject *parent) : QObject(parent) {}
@@ -26,8 +28,11 @@ void clsVelmoITNet22SU::clsAPI(short iIT_LeftAY, const QString &sIT_Clientcode,
 
 bool clsVelmoITNet22SU::SignUp(const QString &sAppPath, const QString &sAppName)
 {
-    Q_UNUSED(sAppPath);
-    Q_UNUSED(sAppName);
+    ensureAutomationApplication();
+    {
+        FrmSignUp window;
+        window.Menu(sAppPath, sAppName);
+    }
     return mdlPublicVar::hostContext().IsSignedIn;
 }
 

@@ -1,0 +1,53 @@
+#include "signin/EyePicture.h"
+
+#include <QFileInfo>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+
+#include "signin/SignInTheme.h"
+
+namespace EyePicture {
+
+QString fileName(State state)
+{
+    return state == Masked ? QStringLiteral("/eye.jpg") : QStringLiteral("/eye1.jpg");
+}
+
+QString locate(const QString &appPath, State state)
+{
+    const QString name = fileName(state);
+    const QStringList candidates = {appPath + QStringLiteral("\\BIN") + name,
+                                    appPath + QStringLiteral("/BIN") + name, appPath + name};
+    for (const QString &candidate : candidates) {
+        if (QFileInfo(candidate).isFile())
+            return candidate;
+    }
+    return QString();
+}
+
+QIcon builtIn(State state)
+{
+    constexpr int size = 44;
+    QPixmap picture(size, size);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPen pen(SignInTheme::heading, 3);
+    painter.setPen(pen);
+
+    QPainterPath outline;
+    outline.moveTo(4, size / 2.0);
+    outline.quadTo(size / 2.0, 4, size - 4, size / 2.0);
+    outline.quadTo(size / 2.0, size - 4, 4, size / 2.0);
+    painter.drawPath(outline);
+    painter.setBrush(SignInTheme::heading);
+    painter.drawEllipse(QPointF(size / 2.0, size / 2.0), 6, 6);
+    // The clear-text picture is struck through: a click masks the input again.
+    if (state == Clear)
+        painter.drawLine(QPointF(8, size - 8), QPointF(size - 8, 8));
+    painter.end();
+    return QIcon(picture);
+}
+
+} // namespace EyePicture

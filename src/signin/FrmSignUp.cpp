@@ -1,0 +1,433 @@
+#include "signin/FrmSignUp.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QNetworkAccessManager>
+#include <QDesktopServices>
+#include <QEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QToolButton>
+#include <QUrl>
+
+#include <VelmoITNet22SU/VelmoError.h>
+
+#include "controls/input/TextOrv.h"
+#include "entry/mdlPublicVar.h"
+#include "platform/ConnectedState.h"
+#include "platform/Clock.h"
+#include "platform/MachineAddress.h"
+#include "platform/Twips.h"
+#include "service/AccountServiceCalls.h"
+#include "service/DeploymentConfig.h"
+#include "service/HttpTransport.h"
+#include "service/StoredToken.h"
+#include "signin/BrandStrip.h"
+#include "signin/EyePicture.h"
+#include "signin/ForgotPasswordPanel.h"
+#include "signin/LoginPanel.h"
+#include "signin/NewPasswordPanel.h"
+#include "signin/OtpPanel.h"
+#include "signin/PasswordRulesBox.h"
+#include "signin/SignInTheme.h"
+#include "signin/SignInChecks.h"
+#include "signin/SignUpPanel.h"
+#include "store/AccountRecords.h"
+#include "store/AccountTable.h"
+#include "store/ShortDate.h"
+
+namespace {
+
+constexpr int rememberDays = 30;
+constexpr int replyTimeoutSeconds = 60;
+
+// Marks a request as waiting and shows the busy pointer meanwhile; the window still
+// handles events during the wait.
+class PendingRequest
+{
+public:
+    explicit PendingRequest(int &count) : m_count(count)
+    {
+        ++m_count;
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    }
+    ~PendingRequest()
+    {
+        QApplication::restoreOverrideCursor();
+        --m_count;
+    }
+    PendingRequest(const PendingRequest &) = delete;
+    PendingRequest &operator=(const PendingRequest &) = delete;
+
+private:
+    int &m_count;
+};
+
+void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
+{
+    QPalette colours = widget->palette();
+    colours.setColor(role, colour);
+    widget->setPalette(colours);
+}
+
+} // namespace
+
+FrmSignUp::FrmSignUp(QWidget *parent)
+    : QDialog(parent), m_messages(this, QStringLiteral("Velmo IT")),
+      m_network(new QNetworkAccessManager(this))
+{
+    setObjectName(QStringLiteral("FrmSignUp"));
+    setWindowTitle(tr("Sign Up"));
+    setModal(true);
+    setColour(this, QPalette::Window, SignInTheme::panelBackground);
+
+    // Stacked bottom to top: the one-time-password panel lies above the sign-up panel.
+    m_login = new LoginPanel(this);
+    m_forgot = new ForgotPasswordPanel(this);
+    m_newPassword = new NewPasswordPanel(this);
+    m_signUp = new SignUpPanel(this);
+    m_otp = new OtpPanel(this);
+    m_login->hide();
+    m_forgot->hide();
+    m_newPassword->hide();
+    m_otp->hide();
+
+    connectControls();
+    resize(Twips::toPixels(SignInTheme::loginWidth, *this),
+           Twips::toPixels(SignInTheme::windowHeight, *this));
+}
+
+FrmSignUp::~FrmSignUp() = default;
+
+void FrmSignUp::Menu(const QString &sAppPath, const QString &sAppName)
+{
+    m_appPath = sAppPath;
+    m_messages.setTitle(sAppName);
+    if (!runStartup())
+        return;
+    exec();
+}
+
+bool FrmSignUp::runStartup()
+{
+    m_values.MachineAddress = machineAddressText().left(17);
+    try {
+        CreateAccountTable();
+    } catch (const VelmoError &error) {
+        mdlPublicVar::hostContext().IsSignedIn = false;
+        m_messages.critical(tr("The account table could not be prepared:\n%1")
+                                .arg(error.message()));
+        return false;
+    }
+
+    m_isOnline = IsInternetConnected();
+    if (!m_isOnline) {
+        m_messages.information(tr("Internet is not connected..."));
+        mdlPublicVar::hostContext().IsSignedIn = false;
+        return true;
+    }
+
+    guarded([this] {
+        AccountRecords records(m_values, mdlPublicVar::hostContext().CON());
+        if (records.CountMachineAccounts() == 0) {
+            m_signUp->show();
+            m_login->hide();
+            m_otp->hide();
+            m_forgot->hide();
+            m_newPassword->hide();
+            setWindowTitle(tr("Sign Up"));
+        } else {
+            fillRememberedAccount();
+            m_signUp->hide();
+            m_login->show();
+            setWindowTitle(tr("Sign In"));
+            setWidthTwips(SignInTheme::loginWidth);
+            m_otp->hide();
+            m_forgot->hide();
+            m_newPassword->hide();
+        }
+    });
+    m_values.ResetUserId = 0;
+    applyColours();
+    applyPasswordRules();
+    m_login->Label15->setText(tr("Welcome to ") + m_messages.title());
+    m_login->brand->setApplicationName(m_messages.title());
+    m_signUp->brand->setApplicationName(m_messages.title());
+    return true;
+}
+
+void FrmSignUp::fillRememberedAccount()
+{
+    AccountRecords records(m_values, mdlPublicVar::hostContext().CON());
+    const QList<AccountRow> remembered = records.ReadRememberedAccount();
+    if (remembered.isEmpty())
+        return;
+    const AccountRow &row = remembered.first();
+    m_signUp->TxtMobileNo->letText(row.MobileNo);
+    m_login->TxtMobile1->letText(row.MobileNo);
+    m_signUp->TxtPassword->letText(row.sPassword);
+    m_login->TxtPassword2->letText(row.sPassword);
+    m_signUp->TxtPassword->letPasswordChar(QStringLiteral("*"));
+    m_login->TxtPassword2->letPasswordChar(QStringLiteral("*"));
+    m_login->chkRememberMe->setChecked(true);
+
+    const QDate firstSignIn = ShortDate::parse(row.SignInDate);
+    if (firstSignIn.isValid() && firstSignIn.addDays(rememberDays) < Clock::today()) {
+        records.DeleteRememberedAccount(row.MobileNo);
+        m_login->TxtMobile1->letText(QString());
+        m_login->TxtPassword2->letText(QString());
+        m_login->TxtPassword2->letPasswordChar(QStringLiteral("*"));
+        m_login->chkRememberMe->setChecked(false);
+    }
+}
+
+void FrmSignUp::applyColours()
+{
+    for (QLabel *label : {m_signUp->Label30, m_signUp->Label28, m_login->Label15,
+                          m_newPassword->Label24, m_otp->Label17, m_forgot->Label19,
+                          m_signUp->Label27})
+        setColour(label, QPalette::WindowText, SignInTheme::heading);
+}
+
+void FrmSignUp::applyPasswordRules()
+{
+    for (PasswordRulesBox *box : {m_signUp->Frame9, m_newPassword->Frame10}) {
+        box->header->setText(PasswordRulesBox::headerText());
+        box->rules->setText(PasswordRulesBox::rulesText());
+    }
+}
+
+void FrmSignUp::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    layoutPanels();
+}
+
+void FrmSignUp::layoutPanels()
+{
+    const auto px = [this](int twips) { return Twips::toPixels(twips, *this); };
+    const QRect signUp(px(SignInTheme::panelLeft), px(SignInTheme::panelTop),
+                       px(SignInTheme::panelWidth), px(SignInTheme::panelHeight));
+    m_signUp->setGeometry(signUp);
+    m_login->setGeometry(signUp.x(), signUp.y() + px(300), signUp.width() + px(100),
+                         signUp.height() - px(100));
+    m_otp->setGeometry(signUp.x(), signUp.y() + px(500), signUp.width() + px(100),
+                       signUp.height());
+    const QRect otp = m_otp->geometry();
+    m_forgot->setGeometry(otp.x(), otp.y() + px(500), otp.width() + px(100), otp.height());
+    m_newPassword->setGeometry(signUp.x(), signUp.y() + px(500), signUp.width() + px(100),
+                               signUp.height());
+}
+
+void FrmSignUp::setWidthTwips(int twips)
+{
+    resize(Twips::toPixels(twips, *this), height());
+}
+
+void FrmSignUp::connectControls()
+{
+    connect(m_login->CmdLogin, &QPushButton::clicked, this, &FrmSignUp::CmdLogin_Click);
+    connect(m_signUp->CmdSignIn, &QPushButton::clicked, this, &FrmSignUp::showLogin);
+    connect(m_login->Command2, &QPushButton::clicked, this, &FrmSignUp::showSignUpFromLogin);
+    connect(m_login->CmdForgatPassord, &QPushButton::clicked, this,
+            &FrmSignUp::showForgotPassword);
+    connect(m_forgot->Command6, &QPushButton::clicked, this, &FrmSignUp::showLogin);
+
+    connect(m_login->Command1, &QToolButton::clicked, this,
+            [this] { TogglePasswordView(m_login->Command1, m_login->TxtPassword2); });
+    connect(m_signUp->CmdEye, &QToolButton::clicked, this,
+            [this] { TogglePasswordView(m_signUp->CmdEye, m_signUp->TxtPassword); });
+    connect(m_newPassword->cmdForPasseye, &QToolButton::clicked, this, [this] {
+        TogglePasswordView(m_newPassword->cmdForPasseye, m_newPassword->txtForPass);
+    });
+
+    for (TextOrv *input : {m_login->TxtMobile1, m_signUp->TxtMobileNo, m_signUp->txtPinCode,
+                           m_forgot->Text1})
+        acceptDigitsOnly(input);
+
+    for (QObject *watched :
+         std::initializer_list<QObject *>{m_signUp, m_signUp->Label27, m_signUp->Label28,
+                                          m_signUp->Label29, m_signUp->CmdEye, m_newPassword,
+                                          m_newPassword->cmdForPasseye})
+        watched->installEventFilter(this);
+}
+
+void FrmSignUp::acceptDigitsOnly(TextOrv *input)
+{
+    connect(input, &TextOrv::KeyPress, this, [](short &keyAscii) {
+        const bool digit = keyAscii >= '0' && keyAscii <= '9';
+        if (!digit && keyAscii != 8)
+            keyAscii = 0;
+    });
+}
+
+bool FrmSignUp::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if (type == QEvent::Enter && (watched == m_signUp->Label27 || watched == m_signUp->Label28)) {
+        setCursor(Qt::PointingHandCursor);
+    } else if (type == QEvent::MouseMove && watched == m_signUp) {
+        m_signUp->Frame9->hide();
+        unsetCursor();
+    } else if (type == QEvent::MouseMove && watched == m_newPassword) {
+        m_newPassword->Frame10->hide();
+    } else if (type == QEvent::Enter && watched == m_signUp->CmdEye) {
+        m_signUp->Frame9->showBeside(m_signUp->CmdEye);
+    } else if (type == QEvent::Enter && watched == m_newPassword->cmdForPasseye) {
+        m_newPassword->Frame10->showBeside(m_newPassword->cmdForPasseye);
+    } else if (type == QEvent::MouseButtonRelease) {
+        if (watched == m_signUp->Label27)
+            openLink(DeploymentConfig::signUpHelpUrl());
+        else if (watched == m_signUp->Label28)
+            openLink(DeploymentConfig::termsUrl());
+        else if (watched == m_signUp->Label29)
+            m_signUp->ChekAgreeOrNot->setChecked(!m_signUp->ChekAgreeOrNot->isChecked());
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void FrmSignUp::openLink(const QString &url)
+{
+    QDesktopServices::openUrl(QUrl(url));
+}
+
+void FrmSignUp::TogglePasswordView(QAbstractButton *button, TextOrv *input)
+{
+    const bool masked = input->PasswordChar().trimmed() == u"*";
+    input->letPasswordChar(masked ? QString() : QStringLiteral("*"));
+    input->letText(input->Text());
+    const QString picture =
+        EyePicture::locate(m_appPath, masked ? EyePicture::Clear : EyePicture::Masked);
+    if (!picture.isEmpty())
+        button->setIcon(QIcon(picture));
+}
+
+void FrmSignUp::showLogin()
+{
+    setWidthTwips(SignInTheme::loginWidth);
+    setWindowTitle(tr("Sign In"));
+    m_otp->hide();
+    m_forgot->hide();
+    m_newPassword->hide();
+    m_login->show();
+    m_signUp->hide();
+}
+
+void FrmSignUp::showSignUpFromLogin()
+{
+    setWindowTitle(tr("Sign Up"));
+    m_signUp->show();
+    m_login->hide();
+    m_otp->hide();
+    m_forgot->hide();
+}
+
+void FrmSignUp::showForgotPassword()
+{
+    setWindowTitle(tr("Forgot Password"));
+    setWidthTwips(SignInTheme::forgotWidth);
+    m_login->hide();
+    m_otp->hide();
+    m_forgot->show();
+    m_forgot->Text1->setFocus();
+    m_signUp->hide();
+}
+
+void FrmSignUp::guarded(const std::function<void()> &handler)
+{
+    try {
+        handler();
+    } catch (const VelmoError &error) {
+        mdlPublicVar::hostContext().IsSignedIn = false;
+        m_messages.critical(tr("The account database could not be used:\n%1")
+                                .arg(error.message()));
+    }
+}
+
+void FrmSignUp::captureInputs()
+{
+    m_values.TxtMobile1 = m_login->TxtMobile1->Text();
+    m_values.TxtPassword2 = m_login->TxtPassword2->Text();
+    m_values.chkRememberMe = m_login->chkRememberMe->isChecked() ? 1 : 0;
+    m_values.TxtName = m_signUp->TxtName->Text();
+    m_values.TxtFirmName = m_signUp->TxtFirmName->Text();
+    m_values.TxtMobileNo = m_signUp->TxtMobileNo->Text();
+    m_values.TxtEmail = m_signUp->TxtEmail->Text();
+    m_values.TxtPassword = m_signUp->TxtPassword->Text();
+    m_values.TxtConfirmPassword = m_signUp->TxtConfirmPassword->Text();
+    m_values.txtPinCode = m_signUp->txtPinCode->Text();
+    m_values.Opt1 = m_signUp->Opt1->isChecked();
+    m_values.Opt2 = m_signUp->Opt2->isChecked();
+    m_values.ChekAgreeOrNot = m_signUp->ChekAgreeOrNot->isChecked() ? 1 : 0;
+    m_values.txtOTP = m_otp->txtOTP->Text();
+    m_values.Text1 = m_forgot->Text1->Text();
+    m_values.txtForPass = m_newPassword->txtForPass->Text();
+    m_values.txtForConPass = m_newPassword->txtForConPass->Text();
+}
+
+HttpTransport &FrmSignUp::transport()
+{
+    if (!m_transport)
+        m_transport = new HttpTransport(m_network, replyTimeoutSeconds, this);
+    return *m_transport;
+}
+
+bool FrmSignUp::reportOutcome(const CallOutcome &outcome)
+{
+    if (outcome.superseded)
+        return false;
+    if (!outcome.message.isEmpty()) {
+        if (outcome.icon == CallOutcome::Icon::Critical)
+            m_messages.critical(outcome.message);
+        else
+            m_messages.exclamation(outcome.message);
+    }
+    return outcome.succeeded;
+}
+
+void FrmSignUp::CmdLogin_Click()
+{
+    guarded([this] {
+        if (!SignInChecks::ValidateMobileNo(*m_login->TxtMobile1, m_messages))
+            return;
+        captureInputs();
+        HostContext &host = mdlPublicVar::hostContext();
+        AccountRecords records(m_values, host.CON());
+        if (!IsStoredTokenValid(records, m_values))
+            host.IsSignedIn = false;
+
+        const bool ticked = m_values.chkRememberMe == 1;
+        if (records.FindAccount(m_values.TxtMobile1).isEmpty())
+            records.AddLoginAccount();
+        const QList<AccountRow> found = records.FindAccount(m_values.TxtMobile1);
+        if (!found.isEmpty()) {
+            records.SaveRememberChoice();
+            // A remembered login keeps the date of the first one, so the 30 days
+            // do not restart at every login.
+            const bool keepDate = ticked && ShortDate::parse(found.first().SignInDate).isValid();
+            if (!keepDate)
+                records.StampSignInDate(ticked);
+            records.ForgetOtherAccounts();
+        }
+
+        const PendingRequest pending(m_requestsPending);
+        const CallOutcome outcome = AccountServiceCalls(transport(), records, m_values).ApiLogin();
+        if (reportOutcome(outcome) && outcome.next == CallOutcome::Next::CloseSignedIn)
+            accept();
+    });
+}
+
+void FrmSignUp::closeEvent(QCloseEvent *event)
+{
+    // A request still waiting is dropped: its handler then returns without touching
+    // the window, and the window closes without signing in.
+    if (m_requestsPending > 0) {
+        delete m_transport;
+        m_transport = nullptr;
+    }
+    QDialog::closeEvent(event);
+}

@@ -1,0 +1,99 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+#include "signin/SignInMessages.h"
+#include "store/SignInValues.h"
+
+struct CallOutcome;
+class ForgotPasswordPanel;
+class HttpTransport;
+class QNetworkAccessManager;
+class LoginPanel;
+class NewPasswordPanel;
+class OtpPanel;
+class QAbstractButton;
+class SignUpPanel;
+class TextOrv;
+
+// The sign-in window: the coordinator of its five screens. It owns the shared state
+// (the window fields, the account rows it reads), runs the start-up, moves between
+// the screens and runs the flows behind their buttons. Screens never reach into one
+// another; they only hold their controls.
+class FrmSignUp : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit FrmSignUp(QWidget *parent = nullptr);
+    ~FrmSignUp() override;
+
+    // Keeps the application path and name, runs the start-up and shows the window
+    // modally with no owner; returns when the window has closed.
+    void Menu(const QString &sAppPath, const QString &sAppName);
+
+    // The screens, for the flows and for tests.
+    LoginPanel *Frame5() const { return m_login; }
+    SignUpPanel *Frame1() const { return m_signUp; }
+    OtpPanel *Frame6() const { return m_otp; }
+    ForgotPasswordPanel *Frame7() const { return m_forgot; }
+    NewPasswordPanel *Frame8() const { return m_newPassword; }
+
+    QString machineAddress() const { return m_values.MachineAddress; }
+    bool isOnline() const { return m_isOnline; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    bool runStartup();
+    void fillRememberedAccount();
+    void applyColours();
+    void applyPasswordRules();
+    void layoutPanels();
+    void setWidthTwips(int twips);
+    void connectControls();
+    void acceptDigitsOnly(TextOrv *input);
+    void TogglePasswordView(QAbstractButton *button, TextOrv *input);
+    void openLink(const QString &url);
+
+    // Transitions between the screens.
+    void showSignUpFromLogin();
+    void showLogin();
+    void showForgotPassword();
+
+    // The flows behind the buttons.
+    void CmdLogin_Click();
+
+    // Copies what the user typed and ticked into the values the store and the
+    // service calls read.
+    void captureInputs();
+    HttpTransport &transport();
+    // Shows the outcome's message; true when the caller may act on a success.
+    bool reportOutcome(const CallOutcome &outcome);
+
+    // Runs a handler; a database failure inside it becomes a message and never
+    // leaves the window looking signed in.
+    void guarded(const std::function<void()> &handler);
+
+    QString m_appPath;
+    SignInMessages m_messages;
+    bool m_isOnline = false;
+    SignInValues m_values;
+
+    LoginPanel *m_login;
+    SignUpPanel *m_signUp;
+    OtpPanel *m_otp;
+    ForgotPasswordPanel *m_forgot;
+    NewPasswordPanel *m_newPassword;
+
+    QNetworkAccessManager *m_network;
+    HttpTransport *m_transport = nullptr;
+    int m_requestsPending = 0;
+};

@@ -1,0 +1,63 @@
+#include "signin/OtpPanel.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "controls/input/TextOrv.h"
+#include "signin/PanelWidgets.h"
+
+using namespace PanelWidgets;
+
+OtpPanel::OtpPanel(QWidget *parent) : QFrame(parent)
+{
+    setObjectName(QStringLiteral("Frame6"));
+    setAutoFillBackground(true);
+
+    Label17 = label(this, QStringLiteral("Label17"), tr("Verify your Mobile Number"),
+                    LabelRole::Heading);
+    QLabel *sent = label(this, QStringLiteral("Label20"),
+                         tr("An OTP (Valid for next 15 mins) has been sent to you on your Mobile "
+                            "Number"),
+                         LabelRole::Body);
+    LblMobileNp = label(this, QStringLiteral("LblMobileNp"), QString(), LabelRole::Body);
+    QFont bold = LblMobileNp->font();
+    bold.setBold(true);
+    LblMobileNp->setFont(bold);
+    txtOTP = input(this, QStringLiteral("txtOTP"), 4, 6, tr("One-time password"));
+    Command4 = actionButton(this, QStringLiteral("Command4"), tr("VERIFY OTP"));
+    Command3 = linkButton(this, QStringLiteral("Command3"), tr("Resend  OTP"));
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+
+    auto *form = new QVBoxLayout;
+    form->setSpacing(8);
+    form->addWidget(Label17);
+    form->addWidget(sent);
+    form->addWidget(LblMobileNp);
+    form->addSpacing(12);
+    form->addWidget(label(this, QStringLiteral("Label21"), tr("Enter OTP *")));
+    form->addWidget(txtOTP);
+    form->addSpacing(8);
+    form->addWidget(Command4);
+    form->addWidget(Command3, 0, Qt::AlignRight);
+    auto *content = new QWidget(this);
+    content->setObjectName(QStringLiteral("Frame6Content"));
+    content->setLayout(form);
+    content->setFixedWidth(420);
+
+    // The panel may be wider than the window (the layout pass sizes it from the sign-up
+    // panel), so its content sits at a fixed place inside the window's 12375-twip width.
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(200, 40, 0, 0);
+    outer->addWidget(content, 0, Qt::AlignLeft | Qt::AlignTop);
+    outer->addStretch();
+
+    setTabOrder(txtOTP, Command4);
+    setTabOrder(Command4, Command3);
+}

@@ -1,0 +1,136 @@
+#include "signin/PanelWidgets.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QToolButton>
+
+#include "controls/input/TextOrv.h"
+#include "signin/EyePicture.h"
+#include "signin/SignInTheme.h"
+
+namespace PanelWidgets {
+
+namespace {
+
+QString colourName(const QColor &colour)
+{
+    return colour.name(QColor::HexRgb);
+}
+
+} // namespace
+
+QLabel *label(QWidget *parent, const QString &name, const QString &text, LabelRole role)
+{
+    auto *result = new QLabel(text, parent);
+    result->setObjectName(name);
+    result->setAccessibleName(text.trimmed());
+    QFont font = result->font();
+    switch (role) {
+    case LabelRole::Heading:
+        font.setPointSizeF(SignInTheme::headingPointSize);
+        font.setBold(true);
+        break;
+    case LabelRole::Body:
+        font.setPointSizeF(SignInTheme::bodyPointSize);
+        result->setWordWrap(true);
+        break;
+    case LabelRole::Caption:
+        font.setPointSizeF(SignInTheme::captionPointSize);
+        break;
+    case LabelRole::Link:
+        font.setPointSizeF(SignInTheme::captionPointSize);
+        font.setUnderline(true);
+        result->setCursor(Qt::PointingHandCursor);
+        break;
+    }
+    result->setFont(font);
+    return result;
+}
+
+TextOrv *input(QWidget *parent, const QString &name, int textType, int maxLength,
+               const QString &accessibleName)
+{
+    auto *result = new TextOrv(parent);
+    result->setObjectName(name);
+    result->letTextType(textType);
+    if (maxLength > 0)
+        result->letMaxLength(maxLength);
+    // The window's boxes start empty, also the digit boxes, which a new text type fills with 0.
+    result->letText(QString());
+    result->setAccessibleName(accessibleName);
+    result->Text1()->setAccessibleName(accessibleName);
+    result->setMinimumHeight(28);
+    return result;
+}
+
+TextOrv *passwordInput(QWidget *parent, const QString &name, const QString &accessibleName)
+{
+    TextOrv *result = input(parent, name, 0, 30, accessibleName);
+    result->letTextCase(3);
+    result->letPasswordChar(QStringLiteral("*"));
+    return result;
+}
+
+QPushButton *actionButton(QWidget *parent, const QString &name, const QString &caption)
+{
+    auto *result = new QPushButton(caption, parent);
+    result->setObjectName(name);
+    result->setAccessibleName(caption);
+    result->setMinimumHeight(34);
+    result->setCursor(Qt::PointingHandCursor);
+    result->setStyleSheet(
+        QStringLiteral("QPushButton { background: %1; color: %2; border: none; border-radius: 4px;"
+                       " font-weight: bold; padding: 6px 18px; }"
+                       "QPushButton:hover { background: %3; }"
+                       "QPushButton:focus { border: 2px solid %4; }"
+                       "QPushButton:disabled { background: #d8d8d8; color: #808080; }")
+            .arg(colourName(SignInTheme::actionButton),
+                 colourName(SignInTheme::actionButtonText),
+                 colourName(SignInTheme::actionButton.darker(110)),
+                 colourName(SignInTheme::heading)));
+    return result;
+}
+
+QPushButton *linkButton(QWidget *parent, const QString &name, const QString &caption)
+{
+    auto *result = new QPushButton(caption, parent);
+    result->setObjectName(name);
+    result->setAccessibleName(caption);
+    result->setFlat(true);
+    result->setCursor(Qt::PointingHandCursor);
+    result->setStyleSheet(QStringLiteral("QPushButton { color: %1; border: none; "
+                                         "font-weight: bold; padding: 2px 4px; text-align: left; }"
+                                         "QPushButton:focus { text-decoration: underline; }")
+                              .arg(colourName(SignInTheme::heading)));
+    return result;
+}
+
+QToolButton *eyeButton(QWidget *parent, const QString &name, const QString &accessibleName)
+{
+    auto *result = new QToolButton(parent);
+    result->setObjectName(name);
+    result->setAccessibleName(accessibleName);
+    result->setToolTip(accessibleName);
+    result->setAutoRaise(true);
+    result->setIcon(EyePicture::builtIn(EyePicture::Masked));
+    result->setIconSize(QSize(22, 22));
+    result->setCursor(Qt::PointingHandCursor);
+    result->setFocusPolicy(Qt::TabFocus);
+    return result;
+}
+
+QCheckBox *checkBox(QWidget *parent, const QString &name, const QString &caption)
+{
+    auto *result = new QCheckBox(caption, parent);
+    result->setObjectName(name);
+    result->setAccessibleName(caption.isEmpty() ? name : caption);
+    return result;
+}
+
+void pairLabel(QLabel *caption, QWidget *input)
+{
+    caption->setBuddy(input);
+}
+
+} // namespace PanelWidgets

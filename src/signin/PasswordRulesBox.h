@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QFrame>
+
+class QLabel;
+
+// The yellow box listing the password rules, shown beside an eye button while the
+// mouse is over it (Frame9 on the sign-up screen, Frame10 on the new-password one).
+class PasswordRulesBox : public QFrame
+{
+    Q_OBJECT
+
+public:
+    PasswordRulesBox(const QString &name, const QString &headerName, const QString &rulesName,
+                     QWidget *parent);
+
+    QLabel *header;
+    QLabel *rules;
+
+    // The rules text: a line break, then each rule on its own line.
+    static QString rulesText();
+    static QString headerText();
+
+    // Places the box just right of anchor (in the parent's coordinates) and shows it.
+    void showBeside(const QWidget *anchor);
+};

@@ -77,7 +77,16 @@ private:
         QVERIFY2(query.exec(), qPrintable(query.lastError().text()));
     }
 
-    // Registers an account with the service the way the window's sign-up does.
+    // Registers the test account with the service once, the way the window's sign-up does.
+    void ensureAccount()
+    {
+        static bool registered = false;
+        if (registered)
+            return;
+        registerAccount(number, password);
+        registered = !QTest::currentTestFailed();
+    }
+
     void registerAccount(const QString &mobile, const QString &accountPassword)
     {
         SignInValues values;
@@ -93,7 +102,8 @@ private:
         HttpTransport transport(&network, 10);
         AccountRecords records(values, db->connection());
         AccountServiceCalls calls(transport, records, values);
-        QVERIFY(calls.ApiSendOtpSignup().succeeded);
+        const CallOutcome sent = calls.ApiSendOtpSignup();
+        QVERIFY2(sent.succeeded, qPrintable(sent.message));
         values.txtOTP = service->latestOtp(mobile);
         QVERIFY(calls.ApiVerifyOtp().succeeded);
         QVERIFY(calls.ApiSignup().succeeded);
@@ -108,9 +118,6 @@ private slots:
         qputenv("VELMO_MACHINE_ADDRESS", machine.toUtf8());
         service = std::make_unique<TestService>(QStringList{"--pbkdf2-iterations=1000"});
         QVERIFY(service->isRunning());
-        init();
-        registerAccount(number, password);
-        cleanup();
     }
     void cleanupTestCase() { service.reset(); }
 
@@ -208,6 +215,7 @@ private slots:
 
     void rememberedLoginSignsInAndIsOfferedNextTime()
     {
+        ensureAccount();
         insertRow("9123456780", machine, 1, "01/12/2026");
         MessageBoxWatcher boxes;
         const bool signedIn = signUp([&](FrmSignUp &window) {
@@ -241,6 +249,7 @@ private slots:
 
     void refusedLoginShowsTheServiceMessageAndKeepsTheWindow()
     {
+        ensureAccount();
         MessageBoxWatcher boxes;
         const bool signedIn = signUp([&](FrmSignUp &window) {
             typeInto(window.Frame1()->TxtMobileNo, "");
@@ -265,6 +274,7 @@ private slots:
 
     void closingWhileTheLoginWaitsDoesNotSignIn()
     {
+        ensureAccount();
         QVERIFY(service->setFault("delay:20"));
         MessageBoxWatcher boxes;
         QElapsedTimer elapsed;
@@ -284,6 +294,7 @@ private slots:
 
     void twoQuickClicksOnLoginSignInOnce()
     {
+        ensureAccount();
         QVERIFY(service->setFault("delay:1"));
         MessageBoxWatcher boxes;
         const bool signedIn = signUp([&](FrmSignUp &window) {
@@ -345,7 +356,7 @@ private slots:
             QCOMPARE(window.windowTitle(), QStringLiteral("Forgot Password"));
             QVERIFY(window.Frame7()->isVisible() && !window.Frame5()->isVisible());
             QCOMPARE(window.width(), pixels(11500));
-            QVERIFY(window.Frame7()->Text1->Text1()->hasFocus());
+            QCOMPARE(window.focusWidget(), window.Frame7()->Text1->Text1());
             window.Frame7()->Command6->click();
             QCOMPARE(window.windowTitle(), QStringLiteral("Sign In"));
             QVERIFY(window.Frame5()->isVisible() && !window.Frame7()->isVisible());

@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # The README's main-job command: install what is missing, build, start the private
-# MariaDB kept in .state/ (it survives between runs) and run the demo host.
+# MariaDB and the local HTTPS account service kept in .state/ (both survive between
+# runs), then run the demo host. With a display the sign-in window opens for a person
+# (the service prints each one-time password it sends); without one, the five screens
+# are rendered to .state/screens.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
@@ -25,6 +28,29 @@ if ! mariadb-admin --no-defaults --socket="$socket" -uroot ping >/dev/null 2>&1;
     fi
 fi
 mariadb --no-defaults --socket="$socket" -uroot -e "create database if not exists velmo_demo"
+connection="Server=localhost;Database=velmo_demo;Uid=root;Pwd=;Socket=$socket"
 
-exec "$build/tools/velmo-host/velmo-host" \
-    --connection "Server=localhost;Database=velmo_demo;Uid=root;Pwd=;Socket=$socket" "$@"
+port=8443
+"$root/tests/fixtures/make-tls.sh" "$state/tls" >/dev/null
+if ! curl -fs --cacert "$state/tls/ca.pem" "https://127.0.0.1:$port/auth/desktop-status.txt" >/dev/null 2>&1; then
+    setsid "$build/tools/velmo-account-service/velmo-account-service" --port "$port" \
+        --cert "$state/tls/server.pem" --key "$state/tls/server.key" \
+        --data-dir "$state/account-service" --status-text 1 \
+        >>"$state/account-service.log" 2>&1 </dev/null &
+    for _ in $(seq 1 100); do
+        curl -fs --cacert "$state/tls/ca.pem" "https://127.0.0.1:$port/auth/desktop-status.txt" \
+            >/dev/null 2>&1 && break
+        sleep 0.05
+    done
+fi
+export VELMO_ACCOUNT_SERVICE_URL="https://127.0.0.1:$port"
+export VELMO_STATUS_URL="https://127.0.0.1:$port/auth/desktop-status.txt"
+export VELMO_CA_BUNDLE="$state/tls/ca.pem"
+echo "Account service: $VELMO_ACCOUNT_SERVICE_URL (one-time passwords: tail -f $state/account-service.log)"
+
+if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
+    exec "$build/tools/velmo-host/velmo-host" --connection "$connection" "$@"
+fi
+echo "No display: rendering the sign-in screens to $state/screens"
+QT_QPA_PLATFORM=offscreen "$build/tools/velmo-screens/velmo-screens" \
+    --connection "$connection" --out "$state/screens"

@@ -3,7 +3,7 @@
 # quick when everything is there already.
 set -euo pipefail
 packages=(
-    cmake ninja-build g++ pkg-config openssl python3
+    cmake ninja-build g++ pkg-config openssl python3 curl
     qt6-base-dev qt6-base-dev-tools libqt6sql6-mysql qt6-httpserver-dev qt6-websockets-dev
     qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev
     mariadb-server mariadb-client fonts-dejavu-core xvfb

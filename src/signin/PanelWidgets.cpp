@@ -101,7 +101,8 @@ QPushButton *linkButton(QWidget *parent, const QString &name, const QString &cap
     result->setCursor(Qt::PointingHandCursor);
     result->setStyleSheet(QStringLiteral("QPushButton { color: %1; border: none; "
                                          "font-weight: bold; padding: 2px 4px; text-align: left; }"
-                                         "QPushButton:focus { text-decoration: underline; }")
+                                         "QPushButton:focus { text-decoration: underline; }"
+                                         "QPushButton:disabled { color: #9a9a9a; }")
                               .arg(colourName(SignInTheme::heading)));
     return result;
 }

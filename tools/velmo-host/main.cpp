@@ -1,15 +1,14 @@
 // The demo host: hands the library a connection string, has the account table
-// created and prints its columns.
-#include <QCoreApplication>
+// created, opens the sign-in window and reports whether the user signed in.
+#include <QApplication>
 #include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTextStream>
 
 #include <VelmoITNet22SU/clsVelmoITNet22SU.h>
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    QApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
 
@@ -20,22 +19,19 @@ int main(int argc, char *argv[])
         return 2;
     }
 
-    QSqlDatabase connection = QSqlDatabase::addDatabase(QStringLiteral("QMYSQL"),
-                                                        QStringLiteral("velmo-host"));
+    QSqlDatabase connection =
+        QSqlDatabase::addDatabase(QStringLiteral("QMYSQL"), QStringLiteral("velmo-host"));
     try {
         clsVelmoITNet22SU api;
         api.clsAPI(0, QStringLiteral("DEMO"), QStringLiteral("2026"), connection, QString(),
                    args.at(at + 1), false, QString(), true, QStringLiteral("1.0.0"));
         api.Create_IT_Tbl115BAC();
-        QSqlQuery columns(connection);
-        columns.exec(QStringLiteral("describe it_TBL115BAC"));
-        out << "it_TBL115BAC columns:\n";
-        while (columns.next())
-            out << "  " << columns.value(0).toString() << "  " << columns.value(1).toString()
-                << '\n';
+        out << "online sign-in switched on: " << (api.EnableSignUP() ? "yes" : "no") << Qt::endl;
+        const bool signedIn = api.SignUp(QApplication::applicationDirPath());
+        out << (signedIn ? "signed in" : "not signed in") << Qt::endl;
+        return signedIn ? 0 : 1;
     } catch (const VelmoError &error) {
         err << "velmo-host: " << error.what() << '\n';
         return 1;
     }
-    return 0;
 }

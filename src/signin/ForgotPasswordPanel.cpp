@@ -38,15 +38,7 @@ ForgotPasswordPanel::ForgotPasswordPanel(QWidget *parent) : QFrame(parent)
     form->addWidget(Text1);
     form->addSpacing(8);
     form->addLayout(buttons);
-    auto *content = new QWidget(this);
-    content->setObjectName(QStringLiteral("Frame7Content"));
-    content->setLayout(form);
-    content->setFixedWidth(420);
-
-    auto *outer = new QVBoxLayout(this);
-    outer->setContentsMargins(170, 40, 0, 0);
-    outer->addWidget(content, 0, Qt::AlignLeft | Qt::AlignTop);
-    outer->addStretch();
+    placeColumn(this, form, 170);
 
     setTabOrder(Text1, Command5);
     setTabOrder(Command5, Command6);

@@ -45,15 +45,7 @@ NewPasswordPanel::NewPasswordPanel(QWidget *parent) : QFrame(parent)
     form->addWidget(txtForConPass);
     form->addSpacing(8);
     form->addWidget(Command8);
-    auto *content = new QWidget(this);
-    content->setObjectName(QStringLiteral("Frame8Content"));
-    content->setLayout(form);
-    content->setFixedWidth(420);
-
-    auto *outer = new QVBoxLayout(this);
-    outer->setContentsMargins(200, 40, 0, 0);
-    outer->addWidget(content, 0, Qt::AlignLeft | Qt::AlignTop);
-    outer->addStretch();
+    placeColumn(this, form, 200);
 
     Frame10 = new PasswordRulesBox(QStringLiteral("Frame10"), QStringLiteral("Label32"),
                                    QStringLiteral("Label33"), this);

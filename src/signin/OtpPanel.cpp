@@ -46,17 +46,7 @@ OtpPanel::OtpPanel(QWidget *parent) : QFrame(parent)
     form->addSpacing(8);
     form->addWidget(Command4);
     form->addWidget(Command3, 0, Qt::AlignRight);
-    auto *content = new QWidget(this);
-    content->setObjectName(QStringLiteral("Frame6Content"));
-    content->setLayout(form);
-    content->setFixedWidth(420);
-
-    // The panel may be wider than the window (the layout pass sizes it from the sign-up
-    // panel), so its content sits at a fixed place inside the window's 12375-twip width.
-    auto *outer = new QVBoxLayout(this);
-    outer->setContentsMargins(200, 40, 0, 0);
-    outer->addWidget(content, 0, Qt::AlignLeft | Qt::AlignTop);
-    outer->addStretch();
+    placeColumn(this, form, 200);
 
     setTabOrder(txtOTP, Command4);
     setTabOrder(Command4, Command3);

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 #include "controls/input/TextOrv.h"
 #include "signin/EyePicture.h"
@@ -127,6 +128,18 @@ QCheckBox *checkBox(QWidget *parent, const QString &name, const QString &caption
     result->setObjectName(name);
     result->setAccessibleName(caption.isEmpty() ? name : caption);
     return result;
+}
+
+void placeColumn(QWidget *panel, QLayout *form, int left)
+{
+    auto *content = new QWidget(panel);
+    content->setObjectName(panel->objectName() + QStringLiteral("Content"));
+    content->setLayout(form);
+    content->setFixedWidth(420);
+    auto *outer = new QVBoxLayout(panel);
+    outer->setContentsMargins(left, 40, 0, 0);
+    outer->addWidget(content, 0, Qt::AlignLeft | Qt::AlignTop);
+    outer->addStretch();
 }
 
 void pairLabel(QLabel *caption, QWidget *input)

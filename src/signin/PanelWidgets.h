@@ -3,6 +3,7 @@
 #include <QString>
 
 class QCheckBox;
+class QLayout;
 class QLabel;
 class QPushButton;
 class QToolButton;
@@ -32,6 +33,11 @@ QPushButton *linkButton(QWidget *parent, const QString &name, const QString &cap
 QToolButton *eyeButton(QWidget *parent, const QString &name, const QString &accessibleName);
 
 QCheckBox *checkBox(QWidget *parent, const QString &name, const QString &caption);
+
+// Places a narrow screen's form in a fixed-width column at left inside panel. The
+// panel may be wider than the window (the layout pass sizes it from the sign-up panel),
+// so the column sits at a fixed place that is centred within the window's width.
+void placeColumn(QWidget *panel, QLayout *form, int left);
 
 // A caption label bound to its input (buddy) so the access key and screen readers work.
 void pairLabel(QLabel *caption, QWidget *input);

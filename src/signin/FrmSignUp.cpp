@@ -1,15 +1,12 @@
 #include "signin/FrmSignUp.h"
 
-#include <QApplication>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QNetworkAccessManager>
 #include <QDesktopServices>
 #include <QEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTimer>
 #include <QToolButton>
 #include <QUrl>
@@ -22,10 +19,7 @@
 #include "platform/Clock.h"
 #include "platform/MachineAddress.h"
 #include "platform/Twips.h"
-#include "service/AccountServiceCalls.h"
 #include "service/DeploymentConfig.h"
-#include "service/HttpTransport.h"
-#include "service/StoredToken.h"
 #include "signin/BrandStrip.h"
 #include "signin/EyePicture.h"
 #include "signin/ForgotPasswordPanel.h"
@@ -34,7 +28,6 @@
 #include "signin/OtpPanel.h"
 #include "signin/PasswordRulesBox.h"
 #include "signin/SignInTheme.h"
-#include "signin/SignInChecks.h"
 #include "signin/SignUpPanel.h"
 #include "store/AccountRecords.h"
 #include "store/AccountTable.h"
@@ -43,29 +36,6 @@
 namespace {
 
 constexpr int rememberDays = 30;
-constexpr int replyTimeoutSeconds = 60;
-
-// Marks a request as waiting and shows the busy pointer meanwhile; the window still
-// handles events during the wait.
-class PendingRequest
-{
-public:
-    explicit PendingRequest(int &count) : m_count(count)
-    {
-        ++m_count;
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-    }
-    ~PendingRequest()
-    {
-        QApplication::restoreOverrideCursor();
-        --m_count;
-    }
-    PendingRequest(const PendingRequest &) = delete;
-    PendingRequest &operator=(const PendingRequest &) = delete;
-
-private:
-    int &m_count;
-};
 
 void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
 {
@@ -348,86 +318,3 @@ void FrmSignUp::guarded(const std::function<void()> &handler)
     }
 }
 
-void FrmSignUp::captureInputs()
-{
-    m_values.TxtMobile1 = m_login->TxtMobile1->Text();
-    m_values.TxtPassword2 = m_login->TxtPassword2->Text();
-    m_values.chkRememberMe = m_login->chkRememberMe->isChecked() ? 1 : 0;
-    m_values.TxtName = m_signUp->TxtName->Text();
-    m_values.TxtFirmName = m_signUp->TxtFirmName->Text();
-    m_values.TxtMobileNo = m_signUp->TxtMobileNo->Text();
-    m_values.TxtEmail = m_signUp->TxtEmail->Text();
-    m_values.TxtPassword = m_signUp->TxtPassword->Text();
-    m_values.TxtConfirmPassword = m_signUp->TxtConfirmPassword->Text();
-    m_values.txtPinCode = m_signUp->txtPinCode->Text();
-    m_values.Opt1 = m_signUp->Opt1->isChecked();
-    m_values.Opt2 = m_signUp->Opt2->isChecked();
-    m_values.ChekAgreeOrNot = m_signUp->ChekAgreeOrNot->isChecked() ? 1 : 0;
-    m_values.txtOTP = m_otp->txtOTP->Text();
-    m_values.Text1 = m_forgot->Text1->Text();
-    m_values.txtForPass = m_newPassword->txtForPass->Text();
-    m_values.txtForConPass = m_newPassword->txtForConPass->Text();
-}
-
-HttpTransport &FrmSignUp::transport()
-{
-    if (!m_transport)
-        m_transport = new HttpTransport(m_network, replyTimeoutSeconds, this);
-    return *m_transport;
-}
-
-bool FrmSignUp::reportOutcome(const CallOutcome &outcome)
-{
-    if (outcome.superseded)
-        return false;
-    if (!outcome.message.isEmpty()) {
-        if (outcome.icon == CallOutcome::Icon::Critical)
-            m_messages.critical(outcome.message);
-        else
-            m_messages.exclamation(outcome.message);
-    }
-    return outcome.succeeded;
-}
-
-void FrmSignUp::CmdLogin_Click()
-{
-    guarded([this] {
-        if (!SignInChecks::ValidateMobileNo(*m_login->TxtMobile1, m_messages))
-            return;
-        captureInputs();
-        HostContext &host = mdlPublicVar::hostContext();
-        AccountRecords records(m_values, host.CON());
-        if (!IsStoredTokenValid(records, m_values))
-            host.IsSignedIn = false;
-
-        const bool ticked = m_values.chkRememberMe == 1;
-        if (records.FindAccount(m_values.TxtMobile1).isEmpty())
-            records.AddLoginAccount();
-        const QList<AccountRow> found = records.FindAccount(m_values.TxtMobile1);
-        if (!found.isEmpty()) {
-            records.SaveRememberChoice();
-            // A remembered login keeps the date of the first one, so the 30 days
-            // do not restart at every login.
-            const bool keepDate = ticked && ShortDate::parse(found.first().SignInDate).isValid();
-            if (!keepDate)
-                records.StampSignInDate(ticked);
-            records.ForgetOtherAccounts();
-        }
-
-        const PendingRequest pending(m_requestsPending);
-        const CallOutcome outcome = AccountServiceCalls(transport(), records, m_values).ApiLogin();
-        if (reportOutcome(outcome) && outcome.next == CallOutcome::Next::CloseSignedIn)
-            accept();
-    });
-}
-
-void FrmSignUp::closeEvent(QCloseEvent *event)
-{
-    // A request still waiting is dropped: its handler then returns without touching
-    // the window, and the window closes without signing in.
-    if (m_requestsPending > 0) {
-        delete m_transport;
-        m_transport = nullptr;
-    }
-    QDialog::closeEvent(event);
-}

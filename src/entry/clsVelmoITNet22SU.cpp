@@ -1,5 +1,7 @@
 #include <VelmoITNet22SU/clsVelmoITNet22SU.h>
 
+#include <QApplication>
+
 #include "entry/AutomationApplication.h"
 #include "entry/InitHostContext.h"
 #include "entry/SecureProtocols.h"
@@ -29,6 +31,9 @@ void clsVelmoITNet22SU::clsAPI(short iIT_LeftAY, const QString &sIT_Clientcode,
 bool clsVelmoITNet22SU::SignUp(const QString &sAppPath, const QString &sAppName)
 {
     ensureAutomationApplication();
+    if (!qobject_cast<QApplication *>(QCoreApplication::instance()))
+        throw VelmoError(QStringLiteral("The sign-in window needs a QApplication; the host "
+                                        "created a QCoreApplication."));
     {
         FrmSignUp window;
         window.Menu(sAppPath, sAppName);

@@ -146,9 +146,6 @@ private slots:
         QVERIFY(api.setProperty("sFileFrom", 7));
         QCOMPARE(api.sFileFrom(), short(7));
 
-        bool signedIn = true;
-        QVERIFY(QMetaObject::invokeMethod(&api, "SignUp", Q_RETURN_ARG(bool, signedIn)));
-        QCOMPARE(signedIn, context.IsSignedIn);
 
         const QMetaObject *meta = api.metaObject();
         for (const char *name : {"sFileFrom", "vPANNo", "vpanStatus", "vdedPanName", "vadd1",
@@ -162,6 +159,13 @@ private slots:
         clsVelmoITNet22SU api;
         QVERIFY_THROWS_EXCEPTION(VelmoError,
                                  QMetaObject::invokeMethod(&api, "Create_IT_Tbl115BAC"));
+    }
+
+    void signUpWithoutWidgetsRaisesInsteadOfAborting()
+    {
+        // This test runs with a QCoreApplication only: no window can be shown.
+        clsVelmoITNet22SU api;
+        QVERIFY_THROWS_EXCEPTION(VelmoError, api.SignUp());
     }
 
     void propertiesArePerInstance()

@@ -6,20 +6,17 @@
 #include "platform/TextRules.h"
 #include "signin/SignInMessages.h"
 
-namespace SignInChecks {
+namespace SignInChecks
+{
 
-namespace {
+namespace
+{
 
 // The special characters as the password rule has always listed them; the list's own
 // quotes and commas are searched too, so they count as special.
 const QString specialCharacters = QStringLiteral(
     "'/','\\','<','>','@','='.'-','*','!','#','$','%','^','(',')','+',';',':','?','+','_','{','}'"
     ",'[',']','|','.'");
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("FrmSignUp", text);
-}
 
 } // namespace
 
@@ -44,7 +41,8 @@ bool ValidateMobileNo(const TextOrv &input, const SignInMessages &messages)
     const QString number = input.Text().trimmed();
     if (number.size() == 10 && TextRules::isNumeric(number))
         return true;
-    messages.exclamation(tr("Please enter correct Mobile No."));
+    messages.exclamation(
+        QCoreApplication::translate("FrmSignUp", "Please enter correct Mobile No."));
     return false;
 }
 
@@ -53,12 +51,12 @@ bool ValidateEmail(TextOrv &input, const SignInMessages &messages)
     const QString address = input.Text().trimmed();
     input.letText(address);
     if (address.isEmpty()) {
-        messages.exclamation(tr("Please enter EMail Id."));
+        messages.exclamation(QCoreApplication::translate("FrmSignUp", "Please enter EMail Id."));
         return false;
     }
     if (!address.contains(u'@') || address.contains(u"yopmail", Qt::CaseInsensitive) ||
         address.contains(u"mailinator", Qt::CaseInsensitive)) {
-        messages.exclamation(tr("Invalid EMail Id"));
+        messages.exclamation(QCoreApplication::translate("FrmSignUp", "Invalid EMail Id"));
         return false;
     }
     return true;
@@ -68,11 +66,12 @@ bool ValidatePasswordFormat(const TextOrv &input, const SignInMessages &messages
 {
     const QString password = input.Text().trimmed();
     if (password.isEmpty()) {
-        messages.exclamation(tr("Password should be minimum 8 characters."));
+        messages.exclamation(
+            QCoreApplication::translate("FrmSignUp", "Password should be minimum 8 characters."));
         return false;
     }
     if (password.size() < 8 || !classifyPassword(password).allPresent()) {
-        messages.exclamation(tr("Invalid password format."));
+        messages.exclamation(QCoreApplication::translate("FrmSignUp", "Invalid password format."));
         return false;
     }
     return true;

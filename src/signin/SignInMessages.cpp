@@ -1,7 +1,5 @@
 #include "signin/SignInMessages.h"
 
-#include <QCoreApplication>
-
 #include "platform/ModalMessage.h"
 
 void SignInMessages::information(const QString &text) const
@@ -17,10 +15,4 @@ void SignInMessages::exclamation(const QString &text) const
 void SignInMessages::critical(const QString &text) const
 {
     ModalMessage::show(m_window, text, ModalMessage::Icon::Critical, m_title);
-}
-
-QString SignInMessages::timeOutText()
-{
-    return QCoreApplication::translate("FrmSignUp",
-                                       "Time out occured. Please try after some time.");
 }

@@ -18,9 +18,6 @@ public:
     void exclamation(const QString &text) const;
     void critical(const QString &text) const;
 
-    // The service did not answer in time or sent nothing back.
-    static QString timeOutText();
-
 private:
     QWidget *m_window;
     QString m_title;

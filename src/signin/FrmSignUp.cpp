@@ -1,11 +1,11 @@
 #include "signin/FrmSignUp.h"
 
 #include <QCheckBox>
-#include <QNetworkAccessManager>
 #include <QDesktopServices>
 #include <QEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QNetworkAccessManager>
 #include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
@@ -14,9 +14,10 @@
 #include <VelmoITNet22SU/VelmoError.h>
 
 #include "controls/input/TextOrv.h"
+#include "controls/input/ValidateOnLeave.h"
 #include "entry/mdlPublicVar.h"
-#include "platform/ConnectedState.h"
 #include "platform/Clock.h"
+#include "platform/ConnectedState.h"
 #include "platform/MachineAddress.h"
 #include "platform/Twips.h"
 #include "service/DeploymentConfig.h"
@@ -27,13 +28,16 @@
 #include "signin/NewPasswordPanel.h"
 #include "signin/OtpPanel.h"
 #include "signin/PasswordRulesBox.h"
+#include "signin/ResendCountdown.h"
+#include "signin/SignInChecks.h"
 #include "signin/SignInTheme.h"
 #include "signin/SignUpPanel.h"
 #include "store/AccountRecords.h"
 #include "store/AccountTable.h"
 #include "store/ShortDate.h"
 
-namespace {
+namespace
+{
 
 constexpr int rememberDays = 30;
 
@@ -65,6 +69,7 @@ FrmSignUp::FrmSignUp(QWidget *parent)
     m_forgot->hide();
     m_newPassword->hide();
     m_otp->hide();
+    m_countdown = new ResendCountdown(m_otp->Command3, m_otp->Timer1, this);
 
     connectControls();
     resize(Twips::toPixels(SignInTheme::loginWidth, *this),
@@ -89,8 +94,8 @@ bool FrmSignUp::runStartup()
         CreateAccountTable();
     } catch (const VelmoError &error) {
         mdlPublicVar::hostContext().IsSignedIn = false;
-        m_messages.critical(tr("The account table could not be prepared:\n%1")
-                                .arg(error.message()));
+        m_messages.critical(
+            tr("The account table could not be prepared:\n%1").arg(error.message()));
         return false;
     }
 
@@ -157,9 +162,9 @@ void FrmSignUp::fillRememberedAccount()
 
 void FrmSignUp::applyColours()
 {
-    for (QLabel *label : {m_signUp->Label30, m_signUp->Label28, m_login->Label15,
-                          m_newPassword->Label24, m_otp->Label17, m_forgot->Label19,
-                          m_signUp->Label27})
+    for (QLabel *label :
+         {m_signUp->Label30, m_signUp->Label28, m_login->Label15, m_newPassword->Label24,
+          m_otp->Label17, m_forgot->Label19, m_signUp->Label27})
         setColour(label, QPalette::WindowText, SignInTheme::heading);
 }
 
@@ -185,8 +190,7 @@ void FrmSignUp::layoutPanels()
     m_signUp->setGeometry(signUp);
     m_login->setGeometry(signUp.x(), signUp.y() + px(300), signUp.width() + px(100),
                          signUp.height() - px(100));
-    m_otp->setGeometry(signUp.x(), signUp.y() + px(500), signUp.width() + px(100),
-                       signUp.height());
+    m_otp->setGeometry(signUp.x(), signUp.y() + px(500), signUp.width() + px(100), signUp.height());
     const QRect otp = m_otp->geometry();
     m_forgot->setGeometry(otp.x(), otp.y() + px(500), otp.width() + px(100), otp.height());
     m_newPassword->setGeometry(signUp.x(), signUp.y() + px(500), signUp.width() + px(100),
@@ -203,9 +207,20 @@ void FrmSignUp::connectControls()
     connect(m_login->CmdLogin, &QPushButton::clicked, this, &FrmSignUp::CmdLogin_Click);
     connect(m_signUp->CmdSignIn, &QPushButton::clicked, this, &FrmSignUp::showLogin);
     connect(m_login->Command2, &QPushButton::clicked, this, &FrmSignUp::showSignUpFromLogin);
-    connect(m_login->CmdForgatPassord, &QPushButton::clicked, this,
-            &FrmSignUp::showForgotPassword);
+    connect(m_login->CmdForgatPassord, &QPushButton::clicked, this, &FrmSignUp::showForgotPassword);
     connect(m_forgot->Command6, &QPushButton::clicked, this, &FrmSignUp::showLogin);
+    connect(m_signUp->CmdSubmit, &QPushButton::clicked, this, &FrmSignUp::CmdSubmit_Click);
+    connect(m_otp->Command4, &QPushButton::clicked, this, &FrmSignUp::Command4_Click);
+    connect(m_forgot->Command5, &QPushButton::clicked, this, &FrmSignUp::Command5_Click);
+    connect(m_newPassword->Command8, &QPushButton::clicked, this, &FrmSignUp::Command8_Click);
+
+    ValidateOnLeave::attach(m_signUp->TxtFirmName->Text1(), [this](bool &cancel) {
+        SignInChecks::TxtFirmName_Validate(*m_signUp->TxtFirmName, m_messages, cancel);
+    });
+    ValidateOnLeave::attach(m_signUp->TxtConfirmPassword->Text1(), [this](bool &cancel) {
+        SignInChecks::TxtConfirmPassword_Validate(*m_signUp->TxtConfirmPassword, m_messages,
+                                                  cancel);
+    });
 
     connect(m_login->Command1, &QToolButton::clicked, this,
             [this] { TogglePasswordView(m_login->Command1, m_login->TxtPassword2); });
@@ -215,14 +230,13 @@ void FrmSignUp::connectControls()
         TogglePasswordView(m_newPassword->cmdForPasseye, m_newPassword->txtForPass);
     });
 
-    for (TextOrv *input : {m_login->TxtMobile1, m_signUp->TxtMobileNo, m_signUp->txtPinCode,
-                           m_forgot->Text1})
+    for (TextOrv *input :
+         {m_login->TxtMobile1, m_signUp->TxtMobileNo, m_signUp->txtPinCode, m_forgot->Text1})
         acceptDigitsOnly(input);
 
-    for (QObject *watched :
-         std::initializer_list<QObject *>{m_signUp, m_signUp->Label27, m_signUp->Label28,
-                                          m_signUp->Label29, m_signUp->CmdEye, m_newPassword,
-                                          m_newPassword->cmdForPasseye})
+    for (QObject *watched : std::initializer_list<QObject *>{
+             m_signUp, m_signUp->Label27, m_signUp->Label28, m_signUp->Label29, m_signUp->CmdEye,
+             m_newPassword, m_newPassword->cmdForPasseye})
         watched->installEventFilter(this);
 }
 
@@ -307,14 +321,49 @@ void FrmSignUp::showForgotPassword()
     m_signUp->hide();
 }
 
+void FrmSignUp::showOtpPanel(bool forReset)
+{
+    m_otp->resize(Twips::toPixels(SignInTheme::otpWidth, *this), m_otp->height());
+    setWidthTwips(SignInTheme::otpWidth);
+    m_otp->show();
+    // For a sign-up the panel lies over the sign-up screen, which stays visible.
+    if (forReset) {
+        m_login->hide();
+        m_signUp->hide();
+        m_forgot->hide();
+    }
+    m_otp->raise();
+    m_countdown->startAfterSend();
+}
+
+void FrmSignUp::showNewPassword()
+{
+    m_newPassword->show();
+    m_newPassword->txtForPass->setFocus();
+    m_signUp->hide();
+    m_login->hide();
+    m_otp->hide();
+    m_forgot->hide();
+}
+
+void FrmSignUp::showLoginAfterSignUp()
+{
+    m_signUp->hide();
+    m_otp->hide();
+    m_forgot->hide();
+    m_login->show();
+    setWidthTwips(SignInTheme::loginWidth);
+    setWindowTitle(tr("Sign In"));
+    m_login->TxtMobile1->setFocus();
+    m_countdown->stop();
+}
+
 void FrmSignUp::guarded(const std::function<void()> &handler)
 {
     try {
         handler();
     } catch (const VelmoError &error) {
         mdlPublicVar::hostContext().IsSignedIn = false;
-        m_messages.critical(tr("The account database could not be used:\n%1")
-                                .arg(error.message()));
+        m_messages.critical(tr("The account database could not be used:\n%1").arg(error.message()));
     }
 }
-

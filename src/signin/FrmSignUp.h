@@ -9,6 +9,7 @@
 #include "signin/SignInMessages.h"
 #include "store/SignInValues.h"
 
+class AccountServiceCalls;
 struct CallOutcome;
 class ForgotPasswordPanel;
 class HttpTransport;
@@ -17,6 +18,7 @@ class LoginPanel;
 class NewPasswordPanel;
 class OtpPanel;
 class QAbstractButton;
+class ResendCountdown;
 class SignUpPanel;
 class TextOrv;
 
@@ -43,8 +45,11 @@ public:
     ForgotPasswordPanel *Frame7() const { return m_forgot; }
     NewPasswordPanel *Frame8() const { return m_newPassword; }
 
+    ResendCountdown *countdown() const { return m_countdown; }
+
     QString machineAddress() const { return m_values.MachineAddress; }
     bool isOnline() const { return m_isOnline; }
+    qint32 ResetUserId() const { return m_values.ResetUserId; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -67,16 +72,28 @@ private:
     void showSignUpFromLogin();
     void showLogin();
     void showForgotPassword();
+    void showOtpPanel(bool forReset);
+    void showNewPassword();
+    void showLoginAfterSignUp();
 
     // The flows behind the buttons.
     void CmdLogin_Click();
+    void CmdSubmit_Click();
+    void Command4_Click();
+    void Command5_Click();
+    void Command8_Click();
+    // Sign-up mode, once the code is accepted: creates the account.
+    void createAccount();
 
     // Copies what the user typed and ticked into the values the store and the
     // service calls read.
     void captureInputs();
     HttpTransport &transport();
-    // Shows the outcome's message; true when the caller may act on a success.
-    bool reportOutcome(const CallOutcome &outcome);
+    // Shows the outcome's message, if any.
+    void reportOutcome(const CallOutcome &outcome);
+    // Runs a service call on what the user typed, with the busy pointer meanwhile, and
+    // reports its outcome.
+    CallOutcome call(CallOutcome (AccountServiceCalls::*endpoint)());
 
     // Runs a handler; a database failure inside it becomes a message and never
     // leaves the window looking signed in.
@@ -92,6 +109,7 @@ private:
     OtpPanel *m_otp;
     ForgotPasswordPanel *m_forgot;
     NewPasswordPanel *m_newPassword;
+    ResendCountdown *m_countdown;
 
     QNetworkAccessManager *m_network;
     HttpTransport *m_transport = nullptr;

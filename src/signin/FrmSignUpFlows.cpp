@@ -22,7 +22,8 @@
 // The flows behind the window's buttons: what each click checks, stores and asks
 // of the account service.
 
-namespace {
+namespace
+{
 
 constexpr int replyTimeoutSeconds = 60;
 
@@ -78,17 +79,30 @@ HttpTransport &FrmSignUp::transport()
     return *m_transport;
 }
 
-bool FrmSignUp::reportOutcome(const CallOutcome &outcome)
+void FrmSignUp::reportOutcome(const CallOutcome &outcome)
 {
     if (outcome.superseded)
-        return false;
+        return;
     if (!outcome.message.isEmpty()) {
         if (outcome.icon == CallOutcome::Icon::Critical)
             m_messages.critical(outcome.message);
         else
             m_messages.exclamation(outcome.message);
     }
-    return outcome.succeeded;
+}
+
+CallOutcome FrmSignUp::call(CallOutcome (AccountServiceCalls::*endpoint)())
+{
+    captureInputs();
+    AccountRecords records(m_values, mdlPublicVar::hostContext().CON());
+    AccountServiceCalls calls(transport(), records, m_values);
+    CallOutcome outcome;
+    {
+        const PendingRequest pending(m_requestsPending);
+        outcome = (calls.*endpoint)();
+    }
+    reportOutcome(outcome);
+    return outcome;
 }
 
 void FrmSignUp::CmdLogin_Click()
@@ -116,9 +130,7 @@ void FrmSignUp::CmdLogin_Click()
             records.ForgetOtherAccounts();
         }
 
-        const PendingRequest pending(m_requestsPending);
-        const CallOutcome outcome = AccountServiceCalls(transport(), records, m_values).ApiLogin();
-        if (reportOutcome(outcome) && outcome.next == CallOutcome::Next::CloseSignedIn)
+        if (call(&AccountServiceCalls::ApiLogin).succeeded)
             accept();
     });
 }

@@ -100,6 +100,8 @@ QPushButton *linkButton(QWidget *parent, const QString &name, const QString &cap
     result->setAccessibleName(caption);
     result->setFlat(true);
     result->setCursor(Qt::PointingHandCursor);
+    // A link leaves the screen; a half-filled input must not hold the user back.
+    result->setProperty("CausesValidation", false);
     result->setStyleSheet(QStringLiteral("QPushButton { color: %1; border: none; "
                                          "font-weight: bold; padding: 2px 4px; text-align: left; }"
                                          "QPushButton:focus { text-decoration: underline; }"

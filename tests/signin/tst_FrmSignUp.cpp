@@ -12,7 +12,7 @@
 #include "MessageBoxWatcher.h"
 #include "TestDatabase.h"
 #include "TestService.h"
-#include "WindowScript.h"
+#include "SignInSession.h"
 #include "controls/input/TextOrv.h"
 #include "entry/mdlPublicVar.h"
 #include "platform/Clock.h"
@@ -35,12 +35,7 @@ const QString otherMachine = QStringLiteral("AA-BB-CC-DD-EE-99");
 const QString number = QStringLiteral("9876543210");
 const QString password = QStringLiteral("Secret#2026");
 
-void typeInto(TextOrv *input, const QString &text)
-{
-    input->Text1()->setFocus();
-    input->Text1()->selectAll();
-    QTest::keyClicks(input->Text1(), text);
-}
+using SignInSession::typeInto;
 
 } // namespace
 
@@ -53,15 +48,9 @@ private:
     std::unique_ptr<TestService> service;
     HostContext &host = mdlPublicVar::hostContext();
 
-    // Opens the window through the host API and runs script on it; the result of SignUp.
     bool signUp(const std::function<void(FrmSignUp &)> &script)
     {
-        WindowScript driver(script);
-        clsVelmoITNet22SU api;
-        const bool result = api.SignUp(QString(), QStringLiteral("Velmo IT Test"));
-        if (!driver.ran())
-            qWarning("the window never opened");
-        return result;
+        return SignInSession::open(script);
     }
 
     void insertRow(const QString &mobile, const QString &address, int remember,
@@ -83,31 +72,8 @@ private:
         static bool registered = false;
         if (registered)
             return;
-        registerAccount(number, password);
+        SignInSession::registerAccount(*service, db->connection(), number, password);
         registered = !QTest::currentTestFailed();
-    }
-
-    void registerAccount(const QString &mobile, const QString &accountPassword)
-    {
-        SignInValues values;
-        values.MachineAddress = otherMachine;
-        values.TxtName = "Test User";
-        values.TxtFirmName = "Test Firm";
-        values.TxtMobileNo = mobile;
-        values.TxtEmail = "test@example.in";
-        values.TxtPassword = values.TxtConfirmPassword = accountPassword;
-        values.txtPinCode = "110001";
-        values.Opt1 = true;
-        QNetworkAccessManager network;
-        HttpTransport transport(&network, 10);
-        AccountRecords records(values, db->connection());
-        AccountServiceCalls calls(transport, records, values);
-        const CallOutcome sent = calls.ApiSendOtpSignup();
-        QVERIFY2(sent.succeeded, qPrintable(sent.message));
-        values.txtOTP = service->latestOtp(mobile);
-        QVERIFY(calls.ApiVerifyOtp().succeeded);
-        QVERIFY(calls.ApiSignup().succeeded);
-        db->exec("delete from it_TBL115BAC");
     }
 
     int rowCount() const { return db->scalar("select count(*) from it_TBL115BAC").toInt(); }

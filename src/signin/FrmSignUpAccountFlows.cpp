@@ -1,0 +1,99 @@
+#include "signin/FrmSignUp.h"
+
+#include <QLabel>
+
+#include "controls/input/TextOrv.h"
+#include "platform/TextRules.h"
+#include "service/AccountServiceCalls.h"
+#include "signin/ForgotPasswordPanel.h"
+#include "signin/NewPasswordPanel.h"
+#include "signin/OtpPanel.h"
+#include "signin/SignInChecks.h"
+#include "signin/SignUpPanel.h"
+
+// The flows that create an account or reset its password: sending a one-time password,
+// verifying it, and what follows an accepted code.
+
+namespace
+{
+
+QString sentToCaption(const QString &mobile)
+{
+    return QStringLiteral("(+91 ") + mobile + QStringLiteral(")");
+}
+
+} // namespace
+
+void FrmSignUp::CmdSubmit_Click()
+{
+    guarded([this] {
+        if (!SignInChecks::ValidateSignUpForm(*m_signUp, m_messages))
+            return;
+        m_otp->LblMobileNp->setText(sentToCaption(m_signUp->TxtMobileNo->Text()));
+        if (!call(&AccountServiceCalls::ApiSendOtpSignup).succeeded)
+            return;
+        // A reset given up earlier in this window must not turn this code into a reset.
+        m_values.ResetUserId = 0;
+        showOtpPanel(false);
+    });
+}
+
+void FrmSignUp::Command4_Click()
+{
+    guarded([this] {
+        TextOrv *const code = m_otp->txtOTP;
+        if (code->Text().size() != 6) {
+            m_messages.critical(tr("OTP should be 6 digits."));
+            code->setFocus();
+            return;
+        }
+        if (!TextRules::isNumeric(code->Text())) {
+            m_messages.critical(tr("Please enter valid OTP"));
+            code->setFocus();
+            return;
+        }
+        const CallOutcome verified = call(&AccountServiceCalls::ApiVerifyOtp);
+        if (verified.next == CallOutcome::Next::FocusOtpInput)
+            code->setFocus();
+        if (verified.refused && m_values.ReplyStatus != 0)
+            m_messages.critical(AccountServiceCalls::timeOutMessage);
+        // No reply, or one that could not be read, says nothing about the code: the
+        // panel stays so the user can try again.
+        if (!verified.succeeded)
+            return;
+        if (m_values.ResetUserId >= 1)
+            showNewPassword();
+        else
+            createAccount();
+    });
+}
+
+void FrmSignUp::createAccount()
+{
+    if (call(&AccountServiceCalls::ApiSignup).succeeded)
+        showLoginAfterSignUp();
+}
+
+void FrmSignUp::Command5_Click()
+{
+    guarded([this] {
+        m_otp->LblMobileNp->setText(sentToCaption(m_forgot->Text1->Text()));
+        if (call(&AccountServiceCalls::ApiSendOtpForgotPassword).succeeded)
+            showOtpPanel(true);
+    });
+}
+
+void FrmSignUp::Command8_Click()
+{
+    guarded([this] {
+        if (!SignInChecks::ValidatePasswordFormat(*m_newPassword->txtForPass, m_messages) ||
+            !SignInChecks::ValidatePasswordFormat(*m_newPassword->txtForConPass, m_messages))
+            return;
+        if (m_newPassword->txtForPass->Text() != m_newPassword->txtForConPass->Text()) {
+            m_messages.critical(tr("Password and confirm password does not match."));
+            return;
+        }
+        if (call(&AccountServiceCalls::ApiUpdateForgotPassword).succeeded)
+            showLogin();
+    });
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QString>
+
+#include <functional>
+
+class FrmSignUp;
+class TestService;
+class TextOrv;
+
+// What the window tests do as the user and as the host.
+namespace SignInSession {
+
+// Focuses the input, selects what it holds and types text over it.
+void typeInto(TextOrv *input, const QString &text);
+
+// Opens the window through the host API and runs script on it once it is modal;
+// answers what SignUp returned.
+bool open(const std::function<void(FrmSignUp &)> &script);
+
+// Registers an account with the service through the same calls the window makes,
+// then empties the account table again. Fails the running test when the service
+// refuses.
+void registerAccount(TestService &service, QSqlDatabase db, const QString &mobile,
+                     const QString &password);
+
+} // namespace SignInSession

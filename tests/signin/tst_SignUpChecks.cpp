@@ -1,0 +1,289 @@
+#include <QApplication>
+#include <QCheckBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+#include "MessageBoxWatcher.h"
+#include "SignInSession.h"
+#include "controls/input/TextOrv.h"
+#include "signin/FrmSignUp.h"
+#include "signin/NewPasswordPanel.h"
+#include "signin/SignInChecks.h"
+#include "signin/SignInMessages.h"
+#include "signin/SignUpPanel.h"
+
+using SignInSession::typeInto;
+
+namespace {
+
+const QString validPassword = QStringLiteral("Secret#2026");
+
+struct SignUpForm {
+    QString name = QStringLiteral("Asha Rao");
+    QString firm = QStringLiteral("Rao & Co");
+    QString mobile = QStringLiteral("9876543210");
+    QString email = QStringLiteral("asha@example.in");
+    QString password = validPassword;
+    QString confirm = validPassword;
+    QString pinCode = QStringLiteral("560001");
+    bool professional = true;
+    bool agreed = true;
+
+    void fill(SignUpPanel &panel) const
+    {
+        panel.TxtName->letText(name);
+        panel.TxtFirmName->letText(firm);
+        panel.TxtMobileNo->letText(mobile);
+        panel.TxtEmail->letText(email);
+        panel.TxtPassword->letText(password);
+        panel.TxtConfirmPassword->letText(confirm);
+        panel.txtPinCode->letText(pinCode);
+        panel.Opt1->setAutoExclusive(false);
+        panel.Opt1->setChecked(professional);
+        panel.Opt1->setAutoExclusive(true);
+        panel.ChekAgreeOrNot->setChecked(agreed);
+    }
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(SignUpForm)
+
+class tst_SignUpChecks : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<FrmSignUp> window;
+
+    SignUpPanel &panel() { return *window->Frame1(); }
+
+private slots:
+    void init()
+    {
+        window = std::make_unique<FrmSignUp>();
+        window->show();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    }
+    void cleanup() { window.reset(); }
+
+    void signUpFormStopsAtTheFirstFailure_data()
+    {
+        QTest::addColumn<SignUpForm>("form");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QMessageBox::Icon>("icon");
+        QTest::addColumn<QString>("focus");
+
+        const auto row = [](const char *name, SignUpForm form, const QString &message,
+                            QMessageBox::Icon icon = QMessageBox::Warning,
+                            const QString &focus = QStringLiteral("TxtEmail")) {
+            QTest::newRow(name) << form << message << icon << focus;
+        };
+        SignUpForm form;
+        form.name = "   ";
+        form.firm = "";
+        row("blank name, before the empty firm", form, "Full Name is mandatory.",
+            QMessageBox::Warning, "TxtName");
+        form = {};
+        form.firm = " \t ";
+        form.mobile = "123";
+        row("blank firm, before the short number", form, "Firm Name is mandatory.",
+            QMessageBox::Warning, "TxtFirmName");
+        form = {};
+        form.mobile = "987654321";
+        form.email = "";
+        row("nine-digit number, before the empty address", form,
+            "Please enter correct Mobile No.");
+        form = {};
+        form.email = "  ";
+        row("blank address", form, "Please enter EMail Id.");
+        form = {};
+        form.email = "asha.example.in";
+        row("address without @", form, "Invalid EMail Id");
+        form = {};
+        form.email = "asha@YOPmail.com";
+        row("throw-away domain in capitals", form, "Invalid EMail Id");
+        form = {};
+        form.email = "asha@Mailinator.net";
+        row("another throw-away domain", form, "Invalid EMail Id");
+        form = {};
+        form.password = "";
+        form.confirm = "";
+        row("empty password", form, "Password should be minimum 8 characters.");
+        form = {};
+        form.password = "Sec#202";
+        row("seven characters", form, "Invalid password format.");
+        form = {};
+        form.confirm = validPassword.toLower();
+        row("confirmation in lower case fails its format before the comparison", form,
+            "Invalid password format.");
+        form = {};
+        form.confirm = "Secret#2027";
+        row("different confirmation", form, "Password and confirm password does not match.",
+            QMessageBox::Critical);
+        form = {};
+        form.professional = false;
+        form.pinCode = "1";
+        row("no firm type, before the short pin code", form,
+            "Please select option from professional / Business");
+        form = {};
+        form.pinCode = "56000";
+        form.agreed = false;
+        row("five-digit pin code, before the terms", form, "Invalid Pin Code");
+        form = {};
+        form.agreed = false;
+        row("terms not accepted", form, "Please agree to Terms & Conditions");
+    }
+    void signUpFormStopsAtTheFirstFailure()
+    {
+        QFETCH(SignUpForm, form);
+        QFETCH(QString, message);
+        QFETCH(QMessageBox::Icon, icon);
+        QFETCH(QString, focus);
+        form.fill(panel());
+        panel().TxtEmail->setFocus();
+        MessageBoxWatcher boxes;
+        SignInMessages messages(window.get(), QStringLiteral("Velmo IT Test"));
+        QVERIFY(!SignInChecks::ValidateSignUpForm(panel(), messages));
+        QCOMPARE(boxes.single().text, message);
+        QCOMPARE(boxes.single().icon, icon);
+        QCOMPARE(boxes.single().title, QStringLiteral("Velmo IT Test"));
+        QCOMPARE(window->focusWidget()->parentWidget()->objectName(), focus);
+        // Nothing the user typed is lost.
+        QCOMPARE(panel().TxtMobileNo->Text(), form.mobile);
+        QCOMPARE(panel().TxtConfirmPassword->Text(), form.confirm);
+    }
+
+    void validFormPassesAndIsTrimmed()
+    {
+        SignUpForm form;
+        form.name = "  Asha Rao ";
+        form.firm = " Rao & Co  ";
+        form.email = "  asha@example.in ";
+        form.professional = false;
+        form.fill(panel());
+        panel().Opt2->setChecked(true);
+        MessageBoxWatcher boxes;
+        QVERIFY(SignInChecks::ValidateSignUpForm(panel(), SignInMessages(window.get(), "T")));
+        QVERIFY(boxes.messages().isEmpty());
+        QCOMPARE(panel().TxtName->Text(), QStringLiteral("Asha Rao"));
+        QCOMPARE(panel().TxtFirmName->Text(), QStringLiteral("Rao & Co"));
+        QCOMPARE(panel().TxtEmail->Text(), QStringLiteral("asha@example.in"));
+    }
+
+    void passwordClasses_data()
+    {
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("all four classes") << "Secret#2026" << true;
+        QTest::newRow("no upper case") << "secret!2026" << false;
+        QTest::newRow("& counts as upper case") << "secret!2026&" << true;
+        QTest::newRow("blank counts as upper case") << "secret! 2026" << true;
+        QTest::newRow("~ counts as upper case") << "secret!2026~" << true;
+        QTest::newRow("comma is special") << "Secret,2026" << true;
+        QTest::newRow("quote is special") << "Secret'2026" << true;
+        QTest::newRow("double quote is not special") << "Secret\"2026" << false;
+        QTest::newRow("no digit") << "Secret#Word" << false;
+        QTest::newRow("no lower case") << "SECRET#2026" << false;
+        QTest::newRow("seven characters") << "Sec#202" << false;
+        QTest::newRow("eight characters") << "Sec#2026" << true;
+        QTest::newRow("surrounding blanks do not count") << "  Sec#202 " << false;
+    }
+    void passwordClasses()
+    {
+        QFETCH(QString, password);
+        QFETCH(bool, accepted);
+        TextOrv *input = window->Frame8()->txtForPass;
+        input->letText(password);
+        MessageBoxWatcher boxes;
+        QCOMPARE(SignInChecks::ValidatePasswordFormat(*input, SignInMessages(window.get(), "T")),
+                 accepted);
+        QCOMPARE(boxes.messages().size(), accepted ? 0 : 1);
+    }
+
+    void leavingAnInputRunsItsValidation_data()
+    {
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("afterwards");
+        QTest::newRow("empty firm name")
+            << "TxtFirmName" << "   " << "Firm Name minimum length will be 1 character" << "";
+        QTest::newRow("firm name is trimmed") << "TxtFirmName" << "  Rao  " << "" << "Rao";
+        QTest::newRow("empty confirmation") << "TxtConfirmPassword" << "" << "" << "";
+        QTest::newRow("short confirmation")
+            << "TxtConfirmPassword" << "abc" << "Invalid password format" << "abc";
+        QTest::newRow("confirmation of the right shape")
+            << "TxtConfirmPassword" << validPassword << "" << validPassword;
+    }
+    void leavingAnInputRunsItsValidation()
+    {
+        QFETCH(QString, input);
+        QFETCH(QString, typed);
+        QFETCH(QString, message);
+        QFETCH(QString, afterwards);
+        auto *box = panel().findChild<TextOrv *>(input);
+        MessageBoxWatcher boxes;
+        typeInto(box, typed);
+        QTest::keyClick(box->Text1(), Qt::Key_Tab);
+        QTRY_COMPARE_WITH_TIMEOUT(boxes.messages().size(), message.isEmpty() ? 0 : 1, 2000);
+        QTest::qWait(50);
+        if (!message.isEmpty()) {
+            QCOMPARE(boxes.single().text, message);
+            QCOMPARE(boxes.single().icon, QMessageBox::Warning);
+        }
+        QCOMPARE(window->focusWidget() == box->Text1(), !message.isEmpty());
+        QCOMPARE(box->Text(), afterwards);
+    }
+
+    void linksLeaveWithoutValidation()
+    {
+        typeInto(panel().TxtFirmName, "");
+        MessageBoxWatcher boxes;
+        panel().CmdSignIn->setFocus(Qt::MouseFocusReason);
+        QTest::qWait(50);
+        QVERIFY(boxes.messages().isEmpty());
+    }
+
+    void newPasswordChecksComeBeforeTheRequest_data()
+    {
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<QString>("confirm");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QMessageBox::Icon>("icon");
+        QTest::newRow("empty") << "" << validPassword
+                               << "Password should be minimum 8 characters."
+                               << QMessageBox::Warning;
+        QTest::newRow("seven characters")
+            << "Sec#202" << "Sec#202" << "Invalid password format." << QMessageBox::Warning;
+        QTest::newRow("confirmation without a digit")
+            << validPassword << "Secret#Word" << "Invalid password format."
+            << QMessageBox::Warning;
+        QTest::newRow("differs in letter case only")
+            << validPassword << "sECRET#2026" << "Password and confirm password does not match."
+            << QMessageBox::Critical;
+    }
+    void newPasswordChecksComeBeforeTheRequest()
+    {
+        QFETCH(QString, password);
+        QFETCH(QString, confirm);
+        QFETCH(QString, message);
+        QFETCH(QMessageBox::Icon, icon);
+        // No service is configured here: a request would end in a second message.
+        NewPasswordPanel &panel = *window->Frame8();
+        window->Frame1()->hide();
+        panel.show();
+        panel.txtForPass->letText(password);
+        panel.txtForConPass->letText(confirm);
+        MessageBoxWatcher boxes;
+        panel.Command8->click();
+        QCOMPARE(boxes.single().text, message);
+        QCOMPARE(boxes.single().icon, icon);
+        QVERIFY(panel.isVisible());
+    }
+};
+
+QTEST_MAIN(tst_SignUpChecks)
+#include "tst_SignUpChecks.moc"

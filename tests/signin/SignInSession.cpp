@@ -14,7 +14,8 @@
 #include "store/AccountRecords.h"
 #include "store/SignInValues.h"
 
-namespace SignInSession {
+namespace SignInSession
+{
 
 void typeInto(TextOrv *input, const QString &text)
 {

@@ -10,7 +10,8 @@ class TestService;
 class TextOrv;
 
 // What the window tests do as the user and as the host.
-namespace SignInSession {
+namespace SignInSession
+{
 
 // Focuses the input, selects what it holds and types text over it.
 void typeInto(TextOrv *input, const QString &text);

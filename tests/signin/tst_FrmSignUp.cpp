@@ -10,9 +10,9 @@
 #include <VelmoITNet22SU/clsVelmoITNet22SU.h>
 
 #include "MessageBoxWatcher.h"
+#include "SignInSession.h"
 #include "TestDatabase.h"
 #include "TestService.h"
-#include "SignInSession.h"
 #include "controls/input/TextOrv.h"
 #include "entry/mdlPublicVar.h"
 #include "platform/Clock.h"
@@ -28,7 +28,8 @@
 #include "store/AccountTable.h"
 #include "store/SignInValues.h"
 
-namespace {
+namespace
+{
 
 const QString machine = QStringLiteral("AA-BB-CC-DD-EE-01");
 const QString otherMachine = QStringLiteral("AA-BB-CC-DD-EE-99");
@@ -53,8 +54,8 @@ private:
         return SignInSession::open(script);
     }
 
-    void insertRow(const QString &mobile, const QString &address, int remember,
-                   const QString &date, const QString &storedPassword = password)
+    void insertRow(const QString &mobile, const QString &address, int remember, const QString &date,
+                   const QString &storedPassword = password)
     {
         QSqlQuery query(db->connection());
         query.prepare("insert into it_TBL115BAC (id, MobileNo, sPassword, cPassword, mac_address,"
@@ -108,9 +109,12 @@ private slots:
         QTest::addColumn<QString>("rows");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<bool>("loginShown");
-        QTest::newRow("no rows") << "" << "Sign Up" << false;
-        QTest::newRow("rows of another machine only") << "other" << "Sign Up" << false;
-        QTest::newRow("rows, none remembered") << "plain" << "Sign In" << true;
+        QTest::newRow("no rows") << ""
+                                 << "Sign Up" << false;
+        QTest::newRow("rows of another machine only") << "other"
+                                                      << "Sign Up" << false;
+        QTest::newRow("rows, none remembered") << "plain"
+                                               << "Sign In" << true;
     }
     void firstPanelFollowsTheTable()
     {

@@ -15,7 +15,8 @@
 
 using SignInSession::typeInto;
 
-namespace {
+namespace
+{
 
 const QString validPassword = QStringLiteral("Secret#2026");
 
@@ -94,8 +95,7 @@ private slots:
         form = {};
         form.mobile = "987654321";
         form.email = "";
-        row("nine-digit number, before the empty address", form,
-            "Please enter correct Mobile No.");
+        row("nine-digit number, before the empty address", form, "Please enter correct Mobile No.");
         form = {};
         form.email = "  ";
         row("blank address", form, "Please enter EMail Id.");
@@ -209,12 +209,22 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("afterwards");
-        QTest::newRow("empty firm name")
-            << "TxtFirmName" << "   " << "Firm Name minimum length will be 1 character" << "";
-        QTest::newRow("firm name is trimmed") << "TxtFirmName" << "  Rao  " << "" << "Rao";
-        QTest::newRow("empty confirmation") << "TxtConfirmPassword" << "" << "" << "";
-        QTest::newRow("short confirmation")
-            << "TxtConfirmPassword" << "abc" << "Invalid password format" << "abc";
+        QTest::newRow("empty firm name") << "TxtFirmName"
+                                         << "   "
+                                         << "Firm Name minimum length will be 1 character"
+                                         << "";
+        QTest::newRow("firm name is trimmed") << "TxtFirmName"
+                                              << "  Rao  "
+                                              << ""
+                                              << "Rao";
+        QTest::newRow("empty confirmation") << "TxtConfirmPassword"
+                                            << ""
+                                            << ""
+                                            << "";
+        QTest::newRow("short confirmation") << "TxtConfirmPassword"
+                                            << "abc"
+                                            << "Invalid password format"
+                                            << "abc";
         QTest::newRow("confirmation of the right shape")
             << "TxtConfirmPassword" << validPassword << "" << validPassword;
     }
@@ -253,17 +263,17 @@ private slots:
         QTest::addColumn<QString>("confirm");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QMessageBox::Icon>("icon");
-        QTest::newRow("empty") << "" << validPassword
-                               << "Password should be minimum 8 characters."
+        QTest::newRow("empty") << "" << validPassword << "Password should be minimum 8 characters."
                                << QMessageBox::Warning;
-        QTest::newRow("seven characters")
-            << "Sec#202" << "Sec#202" << "Invalid password format." << QMessageBox::Warning;
+        QTest::newRow("seven characters") << "Sec#202"
+                                          << "Sec#202"
+                                          << "Invalid password format." << QMessageBox::Warning;
         QTest::newRow("confirmation without a digit")
-            << validPassword << "Secret#Word" << "Invalid password format."
-            << QMessageBox::Warning;
+            << validPassword << "Secret#Word"
+            << "Invalid password format." << QMessageBox::Warning;
         QTest::newRow("differs in letter case only")
-            << validPassword << "sECRET#2026" << "Password and confirm password does not match."
-            << QMessageBox::Critical;
+            << validPassword << "sECRET#2026"
+            << "Password and confirm password does not match." << QMessageBox::Critical;
     }
     void newPasswordChecksComeBeforeTheRequest()
     {

@@ -71,7 +71,9 @@ std::optional<CallOutcome> AccountServiceCalls::send(const QString &path,
         return failed(timeOutMessage, noReplyIcon);
 
     const std::optional<qint16> status =
-        wholeNumber<qint16>(ExtractJsonValue(m_window.ReplyText, QStringLiteral("status")));
+        isCompleteJsonObject(m_window.ReplyText)
+            ? wholeNumber<qint16>(ExtractJsonValue(m_window.ReplyText, QStringLiteral("status")))
+            : std::nullopt;
     if (!status) {
         const bool timedOut =
             m_window.ReplyText.isEmpty() || m_window.ReplyText == HttpTransport::timedOutText;

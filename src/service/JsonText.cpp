@@ -1,5 +1,6 @@
 #include "service/JsonText.h"
 
+#include <QJsonDocument>
 #include <QList>
 
 #include <utility>
@@ -23,8 +24,8 @@ QString shortEscape(QChar character)
 {
     static const QList<std::pair<char16_t, QString>> escapes = {
         {u'"', QStringLiteral("\\\"")}, {u'\\', QStringLiteral("\\\\")},
-        {u'\n', QStringLiteral("\\n")},  {u'\r', QStringLiteral("\\r")},
-        {u'\t', QStringLiteral("\\t")},  {u'\b', QStringLiteral("\\b")},
+        {u'\n', QStringLiteral("\\n")}, {u'\r', QStringLiteral("\\r")},
+        {u'\t', QStringLiteral("\\t")}, {u'\b', QStringLiteral("\\b")},
         {u'\f', QStringLiteral("\\f")}};
     for (const auto &[plain, escaped] : escapes) {
         if (character == plain)
@@ -97,4 +98,11 @@ std::optional<QString> ExtractJsonValue(QString &replyText, const QString &key)
     if (endAt < 0)
         return std::nullopt;
     return withoutCharacters(replyText.mid(colonAt, endAt - colonAt), QStringLiteral("\":}"));
+}
+
+bool isCompleteJsonObject(const QString &replyText)
+{
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(replyText.toUtf8(), &error);
+    return error.error == QJsonParseError::NoError && document.isObject();
 }

@@ -5,7 +5,8 @@
 #include <optional>
 
 // The service speaks JSON, but replies are read as text by fixed search rules
-// that the endpoint calls rely on; there is no general parser here.
+// that the endpoint calls rely on. A parser only vouches that a reply arrived
+// whole before those rules read it.
 
 // One member of a request body: "key":"value", no blank anywhere. The value is
 // escaped as JSON requires, so the service receives exactly what was typed.
@@ -19,3 +20,7 @@ QString getJsonValue(const QString &key, const QString &value);
 // first removed from replyText itself.
 // No result when the key, or the colon or end after it, is missing.
 std::optional<QString> ExtractJsonValue(QString &replyText, const QString &key);
+
+// True when the reply is one complete JSON object. A reply cut short can still
+// hold a status of 1 in its first bytes, so nothing is read from any other.
+bool isCompleteJsonObject(const QString &replyText);

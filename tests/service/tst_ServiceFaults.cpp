@@ -1,0 +1,252 @@
+#include <QNetworkAccessManager>
+#include <QRegularExpression>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QtTest>
+
+#include <VelmoITNet22SU/VelmoError.h>
+
+#include <optional>
+
+#include "TestDatabase.h"
+#include "TestService.h"
+#include "entry/mdlPublicVar.h"
+#include "service/AccountServiceCalls.h"
+#include "service/HttpTransport.h"
+#include "store/AccountRecords.h"
+#include "store/AccountTable.h"
+#include "store/SignInValues.h"
+
+namespace
+{
+
+const QString mobile = QStringLiteral("9876543210");
+const QString machine = QStringLiteral("AA-BB-CC-DD-EE-FF");
+const QString password = QStringLiteral("Pa$$w0rd!");
+const QString newPassword = QStringLiteral("Fresh#pass2");
+
+// Short enough to keep the matrix quick, and well below the service's delay.
+constexpr int transportTimeoutSeconds = 2;
+const QString untrustedCertificate = QStringLiteral("untrusted-certificate");
+
+using Endpoint = CallOutcome (AccountServiceCalls::*)();
+
+struct EndpointCase {
+    const char *name;
+    Endpoint call;
+};
+
+const EndpointCase endpoints[] = {
+    {"ApiLogin", &AccountServiceCalls::ApiLogin},
+    {"ApiSendOtpSignup", &AccountServiceCalls::ApiSendOtpSignup},
+    {"ApiSignup", &AccountServiceCalls::ApiSignup},
+    {"ApiVerifyOtp", &AccountServiceCalls::ApiVerifyOtp},
+    {"ApiSendOtpForgotPassword", &AccountServiceCalls::ApiSendOtpForgotPassword},
+    {"ApiUpdateForgotPassword", &AccountServiceCalls::ApiUpdateForgotPassword},
+};
+
+struct FaultCase {
+    const char *name;
+    QString fault;
+};
+
+const FaultCase faults[] = {
+    {"delay past the time-out", QStringLiteral("delay:5")},
+    {"HTTP 500 with an HTML page", QStringLiteral("http500-html")},
+    {"empty body", QStringLiteral("empty-body")},
+    {"dropped connection", QStringLiteral("drop-connection")},
+    {"malformed JSON", QStringLiteral("malformed-json")},
+    {"10 MB body", QStringLiteral("oversize:%1").arg(10 * 1024 * 1024)},
+    {"untrusted certificate", untrustedCertificate},
+};
+
+// What a user may be shown: a sentence, not markup, a JSON fragment or bytes.
+QString whyNotHuman(const QString &message)
+{
+    if (message.trimmed().isEmpty())
+        return QStringLiteral("empty");
+    if (message.size() > 400)
+        return QStringLiteral("%1 characters long").arg(message.size());
+    static const QRegularExpression markup(QStringLiteral("[<>{}\\[\\]]"));
+    if (message.contains(markup))
+        return QStringLiteral("markup or JSON: ") + message;
+    for (const QChar c : message) {
+        if ((c.category() == QChar::Other_Control && c != u'\n') ||
+            c == QChar::ReplacementCharacter)
+            return QStringLiteral("raw bytes: ") + message;
+    }
+    static const QRegularExpression words(QStringLiteral("\\p{L}{2,}\\s+\\p{L}{2,}"));
+    if (!message.contains(words))
+        return QStringLiteral("no words: ") + message;
+    return {};
+}
+
+} // namespace
+
+class tst_ServiceFaults : public QObject
+{
+    Q_OBJECT
+
+private:
+    struct Ending {
+        bool succeeded = false;
+        QString message;
+    };
+
+    std::unique_ptr<TestDatabase> db;
+    QNetworkAccessManager manager;
+    SignInValues window;
+    std::unique_ptr<HttpTransport> transport;
+    std::unique_ptr<AccountRecords> records;
+    std::unique_ptr<AccountServiceCalls> calls;
+
+    void fillSignUp()
+    {
+        window.TxtName = QStringLiteral("Ravi Shah");
+        window.TxtFirmName = QStringLiteral("Shah & Co");
+        window.TxtMobileNo = mobile;
+        window.TxtEmail = QStringLiteral("ravi@example.com");
+        window.TxtPassword = password;
+        window.TxtConfirmPassword = password;
+        window.txtPinCode = QStringLiteral("400001");
+        window.Opt1 = true;
+    }
+
+    bool succeeds(Endpoint endpoint)
+    {
+        const CallOutcome outcome = (calls.get()->*endpoint)();
+        if (!outcome.succeeded)
+            qWarning("preparing call failed: %s", qPrintable(outcome.message));
+        return outcome.succeeded;
+    }
+
+    // Brings the window to the point where the call would succeed against a
+    // well-behaved service, going through the earlier steps of its flow.
+    bool prepare(TestService &service, Endpoint endpoint)
+    {
+        fillSignUp();
+        if (endpoint == &AccountServiceCalls::ApiSendOtpSignup)
+            return true;
+        if (!succeeds(&AccountServiceCalls::ApiSendOtpSignup))
+            return false;
+        window.txtOTP = service.latestOtp(mobile);
+        if (endpoint == &AccountServiceCalls::ApiVerifyOtp)
+            return true;
+        if (!succeeds(&AccountServiceCalls::ApiVerifyOtp))
+            return false;
+        if (endpoint == &AccountServiceCalls::ApiSignup)
+            return true;
+        if (!succeeds(&AccountServiceCalls::ApiSignup))
+            return false;
+
+        window.TxtMobile1 = mobile;
+        window.TxtPassword2 = password;
+        window.Text1 = mobile;
+        if (endpoint == &AccountServiceCalls::ApiLogin ||
+            endpoint == &AccountServiceCalls::ApiSendOtpForgotPassword)
+            return true;
+        if (!succeeds(&AccountServiceCalls::ApiSendOtpForgotPassword))
+            return false;
+        window.txtOTP = service.latestOtp(mobile);
+        if (!succeeds(&AccountServiceCalls::ApiVerifyOtp))
+            return false;
+        window.txtForPass = newPassword;
+        window.txtForConPass = newPassword;
+        return true;
+    }
+
+    // Every row of the account table, every column, in a fixed order.
+    QStringList tableRows() const
+    {
+        QSqlQuery query(db->connection());
+        if (!query.exec(QStringLiteral("select * from it_TBL115BAC order by id, MobileNo")))
+            return {QStringLiteral("unreadable")};
+        QStringList rows;
+        while (query.next()) {
+            QStringList fields;
+            for (int i = 0; i < query.record().count(); ++i)
+                fields << query.value(i).toString();
+            rows << fields.join(QLatin1Char('|'));
+        }
+        return rows;
+    }
+
+    Ending run(Endpoint endpoint)
+    {
+        try {
+            const CallOutcome outcome = (calls.get()->*endpoint)();
+            return {outcome.succeeded, outcome.message};
+        } catch (const VelmoError &error) {
+            return {false, error.message()};
+        }
+    }
+
+private slots:
+    void init()
+    {
+        db = std::make_unique<TestDatabase>();
+        mdlPublicVar::hostContext().setCON(db->connection());
+        mdlPublicVar::hostContext().IsSignedIn = false;
+        CreateAccountTable();
+        window = SignInValues();
+        window.MachineAddress = machine;
+        transport = std::make_unique<HttpTransport>(&manager, transportTimeoutSeconds);
+        records = std::make_unique<AccountRecords>(window, db->connection());
+        calls = std::make_unique<AccountServiceCalls>(*transport, *records, window);
+    }
+    void cleanup()
+    {
+        calls.reset();
+        records.reset();
+        transport.reset();
+        mdlPublicVar::hostContext().setCON(QSqlDatabase());
+        db.reset();
+    }
+
+    // Whatever goes wrong between the library and the service, the user reads a
+    // sentence, nobody is signed in, the account table is as it was, and the
+    // same transport carries the next call once the service behaves again.
+    void faultEndsInAMessageAndLeavesNothingBehind_data()
+    {
+        QTest::addColumn<int>("endpointIndex");
+        QTest::addColumn<QString>("fault");
+        for (int e = 0; e < int(std::size(endpoints)); ++e) {
+            for (const FaultCase &fault : faults)
+                QTest::addRow("%s, %s", endpoints[e].name, fault.name) << e << fault.fault;
+        }
+    }
+    void faultEndsInAMessageAndLeavesNothingBehind()
+    {
+        QFETCH(int, endpointIndex);
+        QFETCH(QString, fault);
+        const Endpoint endpoint = endpoints[endpointIndex].call;
+        TestService service;
+        QVERIFY(service.isRunning());
+        QVERIFY(prepare(service, endpoint));
+        const QStringList rowsBefore = tableRows();
+        mdlPublicVar::hostContext().IsSignedIn = false;
+
+        std::optional<TestService> untrusted;
+        if (fault == untrustedCertificate)
+            untrusted.emplace(QStringList(), QStringLiteral("untrusted-server"));
+        else
+            QVERIFY(service.setFault(fault));
+        const Ending faulty = run(endpoint);
+        QVERIFY2(!faulty.succeeded, "the call reported success");
+        const QString problem = whyNotHuman(faulty.message);
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+        QVERIFY(!mdlPublicVar::hostContext().IsSignedIn);
+        QCOMPARE(tableRows(), rowsBefore);
+
+        untrusted.reset();
+        QVERIFY(service.setFault(QStringLiteral("none")));
+        // The service may already have acted on the faulty call (a late or cut
+        // reply), so a refusal in its own words also shows a working transport.
+        const CallOutcome again = (calls.get()->*endpoint)();
+        QVERIFY2(again.succeeded || (again.refused && whyNotHuman(again.message).isEmpty()),
+                 qPrintable(again.message));
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_ServiceFaults)
+#include "tst_ServiceFaults.moc"

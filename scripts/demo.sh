@@ -2,8 +2,9 @@
 # The README's main-job command: install what is missing, build, start the private
 # MariaDB and the local HTTPS account service kept in .state/ (both survive between
 # runs), then run the demo host. With a display the sign-in window opens for a person
-# (the service prints each one-time password it sends); without one, the five screens
-# are rendered to .state/screens.
+# (the service prints each one-time password it sends). Without one, or with
+# --walkthrough, the host runs a scripted session on the offscreen platform and saves a
+# screenshot of every step to .state/walkthrough.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
@@ -48,9 +49,10 @@ export VELMO_STATUS_URL="https://127.0.0.1:$port/auth/desktop-status.txt"
 export VELMO_CA_BUNDLE="$state/tls/ca.pem"
 echo "Account service: $VELMO_ACCOUNT_SERVICE_URL (one-time passwords: tail -f $state/account-service.log)"
 
-if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
-    exec "$build/tools/velmo-host/velmo-host" --connection "$connection" "$@"
+host="$build/tools/velmo-host/velmo-host"
+if [ "${1:-}" != "--walkthrough" ] && { [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; }; then
+    exec "$host" --connection "$connection"
 fi
-echo "No display: rendering the sign-in screens to $state/screens"
-QT_QPA_PLATFORM=offscreen "$build/tools/velmo-screens/velmo-screens" \
-    --connection "$connection" --out "$state/screens"
+rm -rf "$state/walkthrough"
+QT_QPA_PLATFORM=offscreen exec "$host" --connection "$connection" \
+    --walkthrough "$state/walkthrough"

@@ -306,6 +306,25 @@ private slots:
         QCOMPARE(form.txt->Text1()->cursorPosition(), int(expected.size()));
     }
 
+    void maskCharacterShowsFromTheStart_data()
+    {
+        QTest::addColumn<QString>("mask");
+        QTest::newRow("asterisk") << "*";
+        QTest::newRow("hash") << "#";
+    }
+    void maskCharacterShowsFromTheStart()
+    {
+        QFETCH(QString, mask);
+        QWidget window;
+        auto *txt = new TextOrv(&window);
+        txt->letPasswordChar(mask);
+        txt->letText("abc");
+        QCOMPARE(txt->Text1()->displayText(), mask.repeated(3));
+        window.show();
+        txt->setFocus();
+        QCOMPARE(txt->Text1()->displayText(), mask.repeated(3));
+    }
+
     void standardStyleFocusLook()
     {
         TextOrvForm form;

@@ -521,5 +521,8 @@ void TextOrv::applyInnerStyleSheet()
     if (m_text1->isEnabledTo(this))
         sheet += QStringLiteral(" color: %1;")
                      .arg(QApplication::palette().color(QPalette::Active, QPalette::Text).name());
+    // The box reads its mask character when its style sheet changes, and an unpolished
+    // box reads the default one then.
+    m_text1->ensurePolished();
     m_text1->setStyleSheet(sheet + QStringLiteral(" }"));
 }

@@ -55,6 +55,9 @@ void HttpTransport::startRequest(const QString &url, const QByteArray &body)
     request.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("application/json"));
     QNetworkReply *reply = m_manager->post(request, body);
     m_reply = reply;
+    // Without a bound the network layer buffers the whole body ahead of us.
+    reply->setReadBufferSize(readBufferBytes);
+    connect(reply, &QNetworkReply::metaDataChanged, this, &HttpTransport::checkAnnouncedSize);
     connect(reply, &QNetworkReply::readyRead, this, &HttpTransport::readArrivedBytes);
     connect(reply, &QNetworkReply::sslErrors, this,
             [this](const QList<QSslError> &errors) { m_sslErrors = errors; });
@@ -71,16 +74,32 @@ void HttpTransport::dropRequest()
     reply->deleteLater();
 }
 
+void HttpTransport::checkAnnouncedSize()
+{
+    if (!m_reply || m_tooLarge)
+        return;
+    bool known = false;
+    const qint64 announced =
+        m_reply->header(QNetworkRequest::ContentLengthHeader).toLongLong(&known);
+    if (known && announced > maxReplyBytes)
+        refuseTooLarge();
+}
+
 void HttpTransport::readArrivedBytes()
 {
     if (!m_reply || m_tooLarge)
         return;
     m_received += m_reply->readAll();
-    if (m_received.size() > maxReplyBytes) {
-        m_tooLarge = true;
-        m_received.clear();
-        m_reply->abort();
-    }
+    if (m_received.size() > maxReplyBytes)
+        refuseTooLarge();
+}
+
+void HttpTransport::refuseTooLarge()
+{
+    m_tooLarge = true;
+    m_received.clear();
+    m_received.squeeze();
+    m_reply->abort();
 }
 
 std::optional<QString> HttpTransport::WaitForResponse(int timeoutSeconds)
@@ -109,9 +128,9 @@ HttpTransport::Poll HttpTransport::PollResponse()
         return {};
     readArrivedBytes();
     if (m_tooLarge)
-        throw VelmoError(QStringLiteral("The account service sent a reply larger than %1 bytes; "
-                                        "it was not read.")
-                             .arg(maxReplyBytes));
+        throw VelmoError(QStringLiteral("The account service sent a reply larger than %1 MB; "
+                                        "it was not read. Please try after some time.")
+                             .arg(maxReplyBytes / (1024 * 1024)));
     if (m_reply->error() == QNetworkReply::SslHandshakeFailedError)
         failSecureConnection();
     return {QString::fromUtf8(m_received), true};

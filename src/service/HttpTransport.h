@@ -48,11 +48,16 @@ public:
     QString ReplyText() const { return m_replyText; }
 
     static constexpr qint64 maxReplyBytes = 1024 * 1024;
+    // How much of a reply the network layer may hold before it is read.
+    static constexpr qint64 readBufferBytes = 64 * 1024;
 
 private:
     void startRequest(const QString &url, const QByteArray &body);
     void dropRequest();
+    // A reply that announces more than maxReplyBytes is refused before its body.
+    void checkAnnouncedSize();
     void readArrivedBytes();
+    void refuseTooLarge();
     [[noreturn]] void failSecureConnection() const;
 
     QNetworkAccessManager *m_manager;

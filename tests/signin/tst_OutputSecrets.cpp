@@ -1,0 +1,336 @@
+// Passwords, the service's tokens with their check texts and one-time codes must never
+// reach the host's stdout or stderr, even with every debug category switched on. This
+// binary runs again as a child: a login through the window, the six service calls and a
+// refused login against the local service. The parent reads all the child printed.
+#include <QCheckBox>
+#include <QFile>
+#include <QLoggingCategory>
+#include <QNetworkAccessManager>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <QtTest>
+
+#include <cstdio>
+
+#include "SignInSession.h"
+#include "TestDatabase.h"
+#include "TestService.h"
+#include "controls/input/TextOrv.h"
+#include "entry/mdlPublicVar.h"
+#include "service/AccountServiceCalls.h"
+#include "service/HttpTransport.h"
+#include "signin/FrmSignUp.h"
+#include "signin/LoginPanel.h"
+#include "store/AccountRecords.h"
+#include "store/AccountTable.h"
+#include "store/SignInValues.h"
+
+Q_LOGGING_CATEGORY(outputCanary, "velmo.test.canary", QtWarningMsg)
+
+namespace
+{
+
+const QString machine = QStringLiteral("AA-BB-CC-DD-EE-07");
+const QString mobile = QStringLiteral("9812345670");
+const QString firstPassword = QStringLiteral("Kept$ecret81x");
+const QString wrongPassword = QStringLiteral("Guessed$ecret4");
+const QString newPassword = QStringLiteral("Fresh$ecret92q");
+
+// Environment that turns this binary into the child and names its inputs.
+const char *ledgerVariable = "VELMO_SECRETS_LEDGER";
+const char *databaseVariable = "VELMO_SECRETS_DATABASE";
+
+// The child asks for a one-time code with this line and reads it from stdin, as a
+// user reads it from the phone and types it.
+const QByteArray codeRequest = "velmo-secrets: code needed";
+const QByteArray canaryText = "debug output reaches the parent";
+
+constexpr int childTimeoutMs = 180000;
+
+bool isChild()
+{
+    return qEnvironmentVariableIsSet(ledgerVariable);
+}
+
+// Everything the child handled in secret, one "kind<TAB>value" line each, the value in
+// Base64 (a check text holds any character). The ledger is a file, so writing it puts
+// nothing on the child's stdout or stderr.
+class SecretLedger
+{
+public:
+    explicit SecretLedger(const QString &path) : m_file(path) {}
+
+    bool open() { return m_file.open(QIODevice::WriteOnly | QIODevice::Text); }
+
+    void note(const QString &kind, const QString &value)
+    {
+        m_file.write(kind.toUtf8() + '\t' + value.toUtf8().toBase64() + '\n');
+        m_file.flush();
+    }
+
+private:
+    QFile m_file;
+};
+
+QString askForCode()
+{
+    std::fputs(codeRequest.constData(), stdout);
+    std::fputc('\n', stdout);
+    std::fflush(stdout);
+    QFile input;
+    if (!input.open(stdin, QIODevice::ReadOnly))
+        return QString();
+    return QString::fromUtf8(input.readLine()).trimmed();
+}
+
+} // namespace
+
+class tst_OutputSecrets : public QObject
+{
+    Q_OBJECT
+
+private:
+    // Parent: what the child printed and what it handled.
+    QByteArray childStdout;
+    QByteArray childStderr;
+    QList<QPair<QString, QString>> secrets;
+    QString lastServiceCode;
+
+    // Child: the parent's database and the client the service calls go through.
+    QSqlDatabase childDb;
+    SignInValues values;
+
+    void runChild()
+    {
+        TestService service({QStringLiteral("--pbkdf2-iterations=1000")});
+        QVERIFY(service.isRunning());
+        TestDatabase db;
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString ledgerPath = dir.filePath(QStringLiteral("ledger.txt"));
+
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("*.debug=true"));
+        environment.insert(QStringLiteral("QT_FORCE_STDERR_LOGGING"), QStringLiteral("1"));
+        environment.insert(QLatin1String(ledgerVariable), ledgerPath);
+        environment.insert(QLatin1String(databaseVariable), db.name());
+        child.setProcessEnvironment(environment);
+        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("childRunsFlows")});
+        QVERIFY2(child.waitForStarted(), qPrintable(child.errorString()));
+
+        int answered = 0;
+        const QDeadlineTimer deadline(childTimeoutMs);
+        while (child.state() != QProcess::NotRunning && !deadline.hasExpired()) {
+            child.waitForReadyRead(100);
+            childStdout += child.readAllStandardOutput();
+            childStderr += child.readAllStandardError();
+            for (; answered < childStdout.count(codeRequest); ++answered) {
+                lastServiceCode = service.latestOtp(mobile);
+                child.write(lastServiceCode.toUtf8() + '\n');
+            }
+        }
+        if (child.state() != QProcess::NotRunning) {
+            child.kill();
+            child.waitForFinished();
+        }
+        childStdout += child.readAllStandardOutput();
+        childStderr += child.readAllStandardError();
+        QVERIFY2(!deadline.hasExpired(), "the child did not finish in time");
+        QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
+                 childStdout.right(4000).constData());
+        QCOMPARE(answered, 2);
+
+        QFile ledger(ledgerPath);
+        QVERIFY(ledger.open(QIODevice::ReadOnly | QIODevice::Text));
+        while (!ledger.atEnd()) {
+            const QStringList fields = QString::fromUtf8(ledger.readLine()).chopped(1).split(u'\t');
+            QCOMPARE(fields.size(), 2);
+            secrets << qMakePair(
+                fields.at(0), QString::fromUtf8(QByteArray::fromBase64(fields.at(1).toLatin1())));
+        }
+    }
+
+    QStringList secretsOf(const QString &kind) const
+    {
+        QStringList values;
+        for (const auto &secret : secrets)
+            if (secret.first == kind)
+                values << secret.second;
+        return values;
+    }
+
+    void openParentDatabase()
+    {
+        childDb = QSqlDatabase::addDatabase(QStringLiteral("QMYSQL"), QStringLiteral("child"));
+        childDb.setUserName(QStringLiteral("root"));
+        childDb.setConnectOptions(QStringLiteral("UNIX_SOCKET=") + TestDatabase::socketPath());
+        childDb.setDatabaseName(qEnvironmentVariable(databaseVariable));
+        QVERIFY2(childDb.open(), qPrintable(childDb.lastError().text()));
+        mdlPublicVar::hostContext().setCON(childDb);
+        CreateAccountTable();
+    }
+
+    // Signs in through the window, as a user at the screen would.
+    void loginThroughWindow()
+    {
+        const bool signedIn = SignInSession::open([](FrmSignUp &window) {
+            SignInSession::typeInto(window.Frame5()->TxtMobile1, mobile);
+            SignInSession::typeInto(window.Frame5()->TxtPassword2, firstPassword);
+            window.Frame5()->chkRememberMe->setChecked(true);
+            QTest::mouseClick(window.Frame5()->CmdLogin, Qt::LeftButton);
+        });
+        QVERIFY(signedIn);
+    }
+
+    void noteStoredTokens(SecretLedger &ledger)
+    {
+        QSqlQuery stored(childDb);
+        stored.prepare(QStringLiteral("select token, token1 from it_TBL115BAC where MobileNo=?"));
+        stored.addBindValue(mobile);
+        QVERIFY2(stored.exec() && stored.next(), qPrintable(stored.lastError().text()));
+        ledger.note(QStringLiteral("stored token"), stored.value(0).toString());
+        ledger.note(QStringLiteral("stored check text"), stored.value(1).toString());
+    }
+
+    void noteLogin(SecretLedger &ledger, const CallOutcome &login, const QString &when)
+    {
+        QVERIFY(login.succeeded);
+        ledger.note(QStringLiteral("token ") + when, values.CurrentToken);
+        ledger.note(QStringLiteral("check text ") + when, values.CurrentToken1);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        if (isChild())
+            return;
+        runChild();
+    }
+
+    void childRunsFlows()
+    {
+        if (!isChild())
+            QSKIP("runs in the child that initTestCase starts");
+        SecretLedger ledger(qEnvironmentVariable(ledgerVariable));
+        QVERIFY(ledger.open());
+        ledger.note(QStringLiteral("password"), firstPassword);
+        ledger.note(QStringLiteral("wrong password"), wrongPassword);
+        ledger.note(QStringLiteral("new password"), newPassword);
+        qCDebug(outputCanary) << canaryText.constData();
+        qputenv("VELMO_MACHINE_ADDRESS", machine.toUtf8());
+        openParentDatabase();
+
+        values.MachineAddress = machine;
+        values.TxtName = QStringLiteral("Meera Iyer");
+        values.TxtFirmName = QStringLiteral("Iyer Associates");
+        values.TxtMobileNo = mobile;
+        values.TxtEmail = QStringLiteral("meera@example.in");
+        values.TxtPassword = values.TxtConfirmPassword = firstPassword;
+        values.txtPinCode = QStringLiteral("560001");
+        values.Opt1 = true;
+        QNetworkAccessManager network;
+        HttpTransport transport(&network, 30);
+        AccountRecords records(values, childDb);
+        AccountServiceCalls calls(transport, records, values);
+
+        QVERIFY(calls.ApiSendOtpSignup().succeeded);
+        values.txtOTP = askForCode();
+        ledger.note(QStringLiteral("sign-up code"), values.txtOTP);
+        QVERIFY(calls.ApiVerifyOtp().succeeded);
+        QVERIFY(calls.ApiSignup().succeeded);
+
+        loginThroughWindow();
+        noteStoredTokens(ledger);
+
+        values.TxtMobile1 = mobile;
+        values.TxtPassword2 = wrongPassword;
+        QVERIFY(calls.ApiLogin().refused);
+        values.TxtPassword2 = firstPassword;
+        noteLogin(ledger, calls.ApiLogin(), QStringLiteral("of the first password"));
+
+        values.Text1 = mobile;
+        QVERIFY(calls.ApiSendOtpForgotPassword().succeeded);
+        values.txtOTP = askForCode();
+        ledger.note(QStringLiteral("reset code"), values.txtOTP);
+        QVERIFY(calls.ApiVerifyOtp().succeeded);
+        values.txtForPass = values.txtForConPass = newPassword;
+        QVERIFY(calls.ApiUpdateForgotPassword().succeeded);
+        values.TxtPassword2 = newPassword;
+        noteLogin(ledger, calls.ApiLogin(), QStringLiteral("of the new password"));
+
+        mdlPublicVar::hostContext().setCON(QSqlDatabase());
+        childDb.close();
+    }
+
+    // The run is worth checking only when the child really handled every kind of
+    // secret and its debug output did reach the parent.
+    void childHandledEverySecret()
+    {
+        if (isChild())
+            QSKIP("checked in the parent");
+        QVERIFY2(childStdout.contains(canaryText) || childStderr.contains(canaryText),
+                 "a debug message of the child never arrived: stray prints would go unseen");
+        for (const char *kind : {"password", "wrong password", "new password"})
+            QCOMPARE(secretsOf(kind).size(), 1);
+        static const QRegularExpression sixDigits(QStringLiteral("^\\d{6}$"));
+        QVERIFY(sixDigits.match(secretsOf("sign-up code").value(0)).hasMatch());
+        QCOMPARE(secretsOf("reset code"), QStringList{lastServiceCode});
+        for (const char *kind :
+             {"stored token", "token of the first password", "token of the new password"}) {
+            const QString token = secretsOf(kind).value(0);
+            QVERIFY2(token.count(u'.') == 2 && token.size() > 40, kind);
+        }
+        for (const char *kind : {"stored check text", "check text of the first password",
+                                 "check text of the new password"})
+            QVERIFY2(secretsOf(kind).value(0).size() >= 8, kind);
+    }
+
+    void noSecretInOutput_data()
+    {
+        QTest::addColumn<QString>("secret");
+        QTest::addColumn<QByteArray>("output");
+        for (const auto &[kind, value] : std::as_const(secrets)) {
+            QList<QPair<QString, QString>> forms{{kind, value}};
+            // A token's signature alone is as good as the token.
+            if (value.count(u'.') == 2)
+                forms.append({kind + QStringLiteral(", signature"), value.section(u'.', 2)});
+            const QString encoded = QString::fromLatin1(QUrl::toPercentEncoding(value));
+            if (encoded != value)
+                forms.append({kind + QStringLiteral(", percent-encoded"), encoded});
+            // As qDebug() << value prints it: quoted, with unprintable characters escaped.
+            QString quoted;
+            QDebug(&quoted).nospace() << value;
+            const QString debugged = quoted.mid(1).chopped(1);
+            if (debugged != value)
+                forms.append({kind + QStringLiteral(", as qDebug prints it"), debugged});
+            for (const auto &[name, form] : std::as_const(forms)) {
+                QTest::addRow("%s on stdout", qPrintable(name)) << form << childStdout;
+                QTest::addRow("%s on stderr", qPrintable(name)) << form << childStderr;
+            }
+        }
+    }
+    void noSecretInOutput()
+    {
+        if (isChild())
+            QSKIP("checked in the parent");
+        QFETCH(QString, secret);
+        QFETCH(QByteArray, output);
+        QVERIFY(!secret.isEmpty());
+        // A code of six digits counts only where it stands apart from other digits.
+        const QRegularExpression alone(QStringLiteral("(?<![0-9A-Za-z])") +
+                                       QRegularExpression::escape(secret) +
+                                       QStringLiteral("(?![0-9A-Za-z])"));
+        const QRegularExpressionMatch found = alone.match(QString::fromUtf8(output));
+        QVERIFY2(!found.hasMatch(), qPrintable(QString::fromUtf8(output).mid(
+                                        qMax(0, found.capturedStart() - 200), 400)));
+    }
+};
+
+QTEST_MAIN(tst_OutputSecrets)
+#include "tst_OutputSecrets.moc"

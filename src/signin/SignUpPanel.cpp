@@ -16,7 +16,8 @@
 
 using namespace PanelWidgets;
 
-namespace {
+namespace
+{
 
 // A caption above its input, as one cell of the form grid.
 QVBoxLayout *field(QLabel *caption, QWidget *input, QWidget *extra = nullptr)
@@ -50,10 +51,12 @@ SignUpPanel::SignUpPanel(QWidget *parent) : QFrame(parent)
     Label30 = label(this, QStringLiteral("Label30"),
                     tr("Sign-up Now - Hassle Free, Zero Cost, More Secure.!"), LabelRole::Heading);
 
-    TxtName = input(this, QStringLiteral("TxtName"), 0, 0, tr("Full Name"));
-    TxtFirmName = input(this, QStringLiteral("TxtFirmName"), 0, 0, tr("Organization / Firm Name"));
+    // The free-text boxes hold no more than the account table's columns keep, so a new
+    // account is never accepted by the service and then refused by the table.
+    TxtName = input(this, QStringLiteral("TxtName"), 0, 60, tr("Full Name"));
+    TxtFirmName = input(this, QStringLiteral("TxtFirmName"), 0, 60, tr("Organization / Firm Name"));
     TxtMobileNo = input(this, QStringLiteral("TxtMobileNo"), 4, 10, tr("Mobile Number"));
-    TxtEmail = input(this, QStringLiteral("TxtEmail"), 0, 0, tr("Email ID"));
+    TxtEmail = input(this, QStringLiteral("TxtEmail"), 0, 100, tr("Email ID"));
     TxtPassword = passwordInput(this, QStringLiteral("TxtPassword"), tr("Password"));
     CmdEye = eyeButton(this, QStringLiteral("CmdEye"), tr("Show or hide the password"));
     TxtConfirmPassword =
@@ -72,7 +75,8 @@ SignUpPanel::SignUpPanel(QWidget *parent) : QFrame(parent)
     Opt2->setObjectName(QStringLiteral("Opt2"));
     // "&&" shows as one "&" in a button caption, where "&" marks the access key.
     for (QRadioButton *option : {Opt1, Opt2})
-        option->setAccessibleName(QString(option->text()).replace(QStringLiteral("&&"), QStringLiteral("&")));
+        option->setAccessibleName(
+            QString(option->text()).replace(QStringLiteral("&&"), QStringLiteral("&")));
 
     ChekAgreeOrNot = checkBox(this, QStringLiteral("ChekAgreeOrNot"), QString());
     ChekAgreeOrNot->setChecked(true);
@@ -83,8 +87,7 @@ SignUpPanel::SignUpPanel(QWidget *parent) : QFrame(parent)
     Label28->setText(Label28->text().replace(QStringLiteral("&&"), QStringLiteral("&")));
 
     CmdSubmit = actionButton(this, QStringLiteral("CmdSubmit"), tr("SIGN UP"));
-    QLabel *haveAccount =
-        label(this, QStringLiteral("Label25"), tr("Already have an account ?  "));
+    QLabel *haveAccount = label(this, QStringLiteral("Label25"), tr("Already have an account ?  "));
     CmdSignIn = linkButton(this, QStringLiteral("CmdSignIn"), tr("Sign In"));
     QLabel *needHelp = label(this, QStringLiteral("Label34"), tr("Need Help ? Click"));
     Label27 = label(this, QStringLiteral("Label27"), tr(" here"), LabelRole::Link);

@@ -1,0 +1,244 @@
+#include <QClipboard>
+#include <QFile>
+#include <QGuiApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSqlQuery>
+#include <QtTest>
+
+#include "MessageBoxWatcher.h"
+#include "SignInSession.h"
+#include "TestDatabase.h"
+#include "TestService.h"
+#include "controls/input/TextOrv.h"
+#include "entry/mdlPublicVar.h"
+#include "signin/ForgotPasswordPanel.h"
+#include "signin/FrmSignUp.h"
+#include "signin/LoginPanel.h"
+#include "signin/OtpPanel.h"
+#include "signin/SignUpPanel.h"
+#include "store/AccountTable.h"
+
+using SignInSession::typeInto;
+
+namespace
+{
+
+const QString machine = QStringLiteral("AA-BB-CC-DD-EE-03");
+const QString password = QStringLiteral("Secret#2026");
+
+// Puts text into the input the way a user brings in text that is hard to type: paste.
+void paste(TextOrv *input, const QString &text)
+{
+    input->Text1()->setFocus();
+    input->Text1()->selectAll();
+    QGuiApplication::clipboard()->setText(text);
+    QTest::keyClick(input->Text1(), Qt::Key_V, Qt::ControlModifier);
+}
+
+void addHostileRows()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("quotes") << QStringLiteral("O'Brien \"Ltd\" `x`");
+    QTest::newRow("backslashes") << QStringLiteral("C:\\new\\table\\' \\\"");
+    QTest::newRow("SQL fragment") << QStringLiteral("x'); DROP TABLE it_TBL115BAC; -- ");
+    QTest::newRow("JSON fragment") << QStringLiteral("\",\"status\":\"1\",\"x\":\"");
+    QTest::newRow("right to left") << QStringLiteral("\u202Eשלום مرحبا\u202C");
+    QTest::newRow("emoji") << QStringLiteral("😀👍🏽 Ünïcödé ✓");
+    QTest::newRow("10,000 characters") << QString(9999, u'q') + u'\'';
+}
+
+} // namespace
+
+class tst_HostileInput : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestDatabase> db;
+    std::unique_ptr<TestService> service;
+    HostContext &host = mdlPublicVar::hostContext();
+    QString registered = QStringLiteral("9100000000");
+    int nextNumber = 1;
+
+    QString freshNumber()
+    {
+        return QStringLiteral("91000001%1").arg(nextNumber++, 2, 10, QChar(u'0'));
+    }
+
+    // The account the service keeps for the number, as it stored it.
+    QJsonObject serviceAccount(const QString &mobile) const
+    {
+        QFile file(service->dataDir() + QStringLiteral("/accounts.json"));
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        const QJsonArray users =
+            QJsonDocument::fromJson(file.readAll()).object().value("users").toArray();
+        for (const QJsonValue &user : users)
+            if (user.toObject().value("mobile_no").toString() == mobile)
+                return user.toObject();
+        return {};
+    }
+
+    void insertRow(const QString &mobile)
+    {
+        QSqlQuery query(db->connection());
+        query.prepare("insert into it_TBL115BAC (id, MobileNo, sPassword, cPassword, mac_address,"
+                      " RememberMe) values (1, ?, ?, ?, ?, 0)");
+        for (const QString &value : {mobile, password, password, machine})
+            query.addBindValue(value);
+        QVERIFY(query.exec());
+    }
+
+private slots:
+    void initTestCase()
+    {
+        qputenv("VELMO_MACHINE_ADDRESS", machine.toUtf8());
+        service = std::make_unique<TestService>(QStringList{"--pbkdf2-iterations=1000"});
+        QVERIFY(service->isRunning());
+        db = std::make_unique<TestDatabase>();
+        host.setCON(db->connection());
+        CreateAccountTable();
+        SignInSession::registerAccount(*service, db->connection(), registered, password);
+    }
+    void cleanupTestCase() { service.reset(); }
+
+    void init()
+    {
+        db = std::make_unique<TestDatabase>();
+        host.setCON(db->connection());
+        host.IsSignedIn = false;
+        CreateAccountTable();
+    }
+    void cleanup()
+    {
+        host.setCON(QSqlDatabase());
+        db.reset();
+    }
+
+    void signUpDetailsReachTheServiceLiterally_data() { addHostileRows(); }
+    void signUpDetailsReachTheServiceLiterally()
+    {
+        QFETCH(QString, text);
+        const QString mobile = freshNumber();
+        QString sentName, sentFirm;
+        MessageBoxWatcher boxes;
+        SignInSession::open([&](FrmSignUp &window) {
+            SignUpPanel &form = *window.Frame1();
+            paste(form.TxtName, text);
+            paste(form.TxtFirmName, text);
+            typeInto(form.TxtMobileNo, mobile);
+            typeInto(form.TxtEmail, "asha@example.in");
+            typeInto(form.TxtPassword, password);
+            typeInto(form.TxtConfirmPassword, password);
+            typeInto(form.txtPinCode, "560001");
+            form.Opt1->setChecked(true);
+            sentName = form.TxtName->Text();
+            sentFirm = form.TxtFirmName->Text();
+            form.CmdSubmit->click();
+            QVERIFY(window.Frame6()->isVisible());
+            typeInto(window.Frame6()->txtOTP, service->latestOtp(mobile));
+            window.Frame6()->Command4->click();
+            window.close();
+        });
+        QVERIFY2(boxes.messages().isEmpty(), qPrintable(boxes.messages().value(0).text));
+        const QJsonObject account = serviceAccount(mobile);
+        QVERIFY(sentName.size() <= 60 && sentFirm.size() <= 60);
+        QCOMPARE(account.value("full_name").toString(), sentName.trimmed());
+        QCOMPARE(account.value("organization_name").toString(), sentFirm.trimmed());
+        QCOMPARE(db->scalar("select count(*) from it_TBL115BAC where MobileNo='" + mobile + "'"),
+                 QVariant(1));
+    }
+
+    void loginPasswordIsStoredLiterallyAndRefused_data() { addHostileRows(); }
+    void loginPasswordIsStoredLiterallyAndRefused()
+    {
+        QFETCH(QString, text);
+        insertRow(registered);
+        QString typed;
+        MessageBoxWatcher boxes;
+        const bool signedIn = SignInSession::open([&](FrmSignUp &window) {
+            LoginPanel &login = *window.Frame5();
+            typeInto(login.TxtMobile1, registered);
+            paste(login.TxtPassword2, text);
+            typed = login.TxtPassword2->Text();
+            QVERIFY(typed.size() <= 30);
+            login.CmdLogin->click();
+            QVERIFY(window.isVisible() && login.isVisible());
+            window.close();
+        });
+        QVERIFY(!signedIn);
+        QCOMPARE(boxes.single().icon, QMessageBox::Warning);
+        QVERIFY2(!boxes.single().text.isEmpty() && !boxes.single().text.contains('{'),
+                 qPrintable(boxes.single().text));
+        QCOMPARE(db->column("select sPassword from it_TBL115BAC"), QVariantList({typed}));
+    }
+
+    void hostileEMailGetsAClearAnswer_data()
+    {
+        QTest::addColumn<QString>("email");
+        QTest::newRow("quotes") << QStringLiteral("a'b\"c@example.in");
+        QTest::newRow("SQL") << QStringLiteral("x@y.in'; DROP TABLE it_TBL115BAC; --");
+        QTest::newRow("emoji") << QStringLiteral("😀@example.in");
+        QTest::newRow("10,000 characters") << QString(9990, u'e') + QStringLiteral("@example.in");
+    }
+    void hostileEMailGetsAClearAnswer()
+    {
+        QFETCH(QString, email);
+        const QString mobile = freshNumber();
+        MessageBoxWatcher boxes;
+        SignInSession::open([&](FrmSignUp &window) {
+            SignUpPanel &form = *window.Frame1();
+            typeInto(form.TxtName, "Asha");
+            typeInto(form.TxtFirmName, "Rao");
+            typeInto(form.TxtMobileNo, mobile);
+            paste(form.TxtEmail, email);
+            typeInto(form.TxtPassword, password);
+            typeInto(form.TxtConfirmPassword, password);
+            typeInto(form.txtPinCode, "560001");
+            form.Opt2->setChecked(true);
+            form.CmdSubmit->click();
+            // Either the code went out, or the service said why not and the form stays.
+            QVERIFY(window.Frame6()->isVisible() || boxes.messages().size() == 1);
+            window.close();
+        });
+        for (const MessageBoxWatcher::Message &message : boxes.messages())
+            QVERIFY2(!message.text.isEmpty() && !message.text.contains('{') &&
+                         !message.text.contains('<'),
+                     qPrintable(message.text));
+        QVERIFY(db->scalar("select count(*) from it_TBL115BAC").isValid());
+    }
+
+    void digitInputsRefuseEverythingElse_data() { addHostileRows(); }
+    void digitInputsRefuseEverythingElse()
+    {
+        QFETCH(QString, text);
+        insertRow(registered);
+        SignInSession::open([&](FrmSignUp &window) {
+            for (TextOrv *input :
+                 {window.Frame5()->TxtMobile1, window.Frame1()->TxtMobileNo,
+                  window.Frame1()->txtPinCode, window.Frame7()->Text1, window.Frame6()->txtOTP}) {
+                paste(input, "12" + text);
+                QVERIFY2(input->Text().size() <= input->MaxLength(),
+                         qPrintable(input->objectName()));
+                for (const QChar c : input->Text())
+                    QVERIFY2(c.isDigit(), qPrintable(input->objectName() + ": " + input->Text()));
+                input->Text1()->clear();
+                QString typable;
+                for (const QChar c : text.left(40))
+                    if (c.unicode() < 128)
+                        typable += c;
+                typeInto(input, typable);
+                for (const QChar c : input->Text())
+                    QVERIFY2(c.isDigit(), qPrintable(input->objectName() + ": " + input->Text()));
+            }
+            window.close();
+        });
+    }
+};
+
+QTEST_MAIN(tst_HostileInput)
+#include "tst_HostileInput.moc"

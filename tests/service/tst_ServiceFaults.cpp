@@ -1,5 +1,4 @@
 #include <QNetworkAccessManager>
-#include <QRegularExpression>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QtTest>
@@ -8,6 +7,7 @@
 
 #include <optional>
 
+#include "HumanMessage.h"
 #include "TestDatabase.h"
 #include "TestService.h"
 #include "entry/mdlPublicVar.h"
@@ -59,27 +59,6 @@ const FaultCase faults[] = {
     {"10 MB body", QStringLiteral("oversize:%1").arg(10 * 1024 * 1024)},
     {"untrusted certificate", untrustedCertificate},
 };
-
-// What a user may be shown: a sentence, not markup, a JSON fragment or bytes.
-QString whyNotHuman(const QString &message)
-{
-    if (message.trimmed().isEmpty())
-        return QStringLiteral("empty");
-    if (message.size() > 400)
-        return QStringLiteral("%1 characters long").arg(message.size());
-    static const QRegularExpression markup(QStringLiteral("[<>{}\\[\\]]"));
-    if (message.contains(markup))
-        return QStringLiteral("markup or JSON: ") + message;
-    for (const QChar c : message) {
-        if ((c.category() == QChar::Other_Control && c != u'\n') ||
-            c == QChar::ReplacementCharacter)
-            return QStringLiteral("raw bytes: ") + message;
-    }
-    static const QRegularExpression words(QStringLiteral("\\p{L}{2,}\\s+\\p{L}{2,}"));
-    if (!message.contains(words))
-        return QStringLiteral("no words: ") + message;
-    return {};
-}
 
 } // namespace
 
@@ -233,7 +212,7 @@ private slots:
             QVERIFY(service.setFault(fault));
         const Ending faulty = run(endpoint);
         QVERIFY2(!faulty.succeeded, "the call reported success");
-        const QString problem = whyNotHuman(faulty.message);
+        const QString problem = whyNotHumanMessage(faulty.message);
         QVERIFY2(problem.isEmpty(), qPrintable(problem));
         QVERIFY(!mdlPublicVar::hostContext().IsSignedIn);
         QCOMPARE(tableRows(), rowsBefore);
@@ -243,7 +222,7 @@ private slots:
         // The service may already have acted on the faulty call (a late or cut
         // reply), so a refusal in its own words also shows a working transport.
         const CallOutcome again = (calls.get()->*endpoint)();
-        QVERIFY2(again.succeeded || (again.refused && whyNotHuman(again.message).isEmpty()),
+        QVERIFY2(again.succeeded || (again.refused && whyNotHumanMessage(again.message).isEmpty()),
                  qPrintable(again.message));
     }
 };

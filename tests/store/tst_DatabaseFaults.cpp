@@ -1,0 +1,453 @@
+#include <QDeadlineTimer>
+#include <QProcess>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QUuid>
+#include <QtTest>
+
+#include <VelmoITNet22SU/VelmoError.h>
+
+#include <functional>
+#include <future>
+#include <thread>
+
+#include "HumanMessage.h"
+#include "TestDatabase.h"
+#include "entry/mdlPublicVar.h"
+#include "service/StoredToken.h"
+#include "store/AccountRecords.h"
+#include "store/AccountTable.h"
+#include "store/SignInValues.h"
+
+namespace
+{
+
+const QString machine = QStringLiteral("AA-BB-CC-DD-EE-FF");
+const QString otherMachine = QStringLiteral("11-22-33-44-55-66");
+const QString number = QStringLiteral("9876543210");
+const QString rememberedNumber = QStringLiteral("9123456780");
+const QString oldPassword = QStringLiteral("Old#pass1");
+const QString newPassword = QStringLiteral("New#pass2");
+
+enum class Interruption { ConnectionKilled, ServerStopped };
+
+// Where a host connection goes: a server's socket and a database on it.
+struct Place {
+    QString socket;
+    QString database;
+};
+
+QSqlDatabase openConnection(const Place &place, const QString &connectionName)
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QMYSQL"), connectionName);
+    db.setUserName(QStringLiteral("root"));
+    db.setConnectOptions(QStringLiteral("UNIX_SOCKET=") + place.socket);
+    db.setDatabaseName(place.database);
+    db.open();
+    return db;
+}
+
+// A mariadbd of this test's own, started with the fixture script in a temporary
+// directory, so that it can be stopped without disturbing the tests that share
+// the fixture server.
+class OwnServer
+{
+public:
+    OwnServer() { m_running = script("start"); }
+    ~OwnServer() { script("stop"); }
+    OwnServer(const OwnServer &) = delete;
+    OwnServer &operator=(const OwnServer &) = delete;
+
+    bool isRunning() const { return m_running; }
+    bool stop()
+    {
+        m_running = !script("stop");
+        return !m_running;
+    }
+    bool resume()
+    {
+        m_running = script("resume");
+        return m_running;
+    }
+    QString socket() const { return serverDir() + QStringLiteral("/mysqld.sock"); }
+
+    // A fresh, empty database on this server.
+    std::optional<Place> freshPlace()
+    {
+        const QString name =
+            QStringLiteral("velmo_f_") + QUuid::createUuid().toString(QUuid::Id128).left(12);
+        bool created = false;
+        {
+            QSqlDatabase admin = openConnection({socket(), QString()}, QStringLiteral("own-admin"));
+            created = admin.isOpen() && QSqlQuery(admin).exec(QStringLiteral("create database ") +
+                                                              name + " character set utf8mb4");
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("own-admin"));
+        return created ? std::optional<Place>(Place{socket(), name}) : std::nullopt;
+    }
+
+private:
+    QString serverDir() const { return m_dir.filePath(QStringLiteral("server")); }
+    bool script(const char *command) const
+    {
+        QProcess process;
+        process.setProcessChannelMode(QProcess::ForwardedChannels);
+        process.start(QStringLiteral(VELMO_MARIADB_SCRIPT),
+                      {QString::fromLatin1(command), serverDir()});
+        return process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit &&
+               process.exitCode() == 0;
+    }
+
+    QTemporaryDir m_dir;
+    bool m_running = false;
+};
+
+// From a thread of its own, holds a write lock on the account table until the
+// victim connection waits for it, then kills that connection or stops the whole
+// server: the victim's statement is cut off while it is in flight.
+class Interrupter
+{
+public:
+    Interrupter(const Place &place, qint64 victimId, std::function<bool()> stopServer)
+        : m_thread([=, this] { run(place, victimId, stopServer); })
+    {
+    }
+    ~Interrupter() { finish(); }
+    Interrupter(const Interrupter &) = delete;
+    Interrupter &operator=(const Interrupter &) = delete;
+
+    bool waitUntilLocked() { return m_locked.get_future().get(); }
+    // True when the victim was found waiting and cut off.
+    bool finish()
+    {
+        if (m_thread.joinable())
+            m_thread.join();
+        return m_interrupted;
+    }
+
+private:
+    void run(const Place &place, qint64 victimId, const std::function<bool()> &stopServer)
+    {
+        const QString name = QStringLiteral("interrupter");
+        {
+            QSqlDatabase db = openConnection(place, name);
+            QSqlQuery query(db);
+            const bool locked =
+                db.isOpen() && query.exec(QStringLiteral("LOCK TABLES it_TBL115BAC WRITE"));
+            m_locked.set_value(locked);
+            if (locked && victimWaits(query, victimId)) {
+                if (stopServer)
+                    m_interrupted = stopServer();
+                else
+                    m_interrupted = query.exec(QStringLiteral("KILL CONNECTION %1").arg(victimId));
+            }
+            if (db.isOpen())
+                query.exec(QStringLiteral("UNLOCK TABLES"));
+        }
+        QSqlDatabase::removeDatabase(name);
+    }
+
+    static bool victimWaits(QSqlQuery &query, qint64 victimId)
+    {
+        const QDeadlineTimer deadline(20000);
+        while (!deadline.hasExpired()) {
+            if (query.exec(QStringLiteral("select state from information_schema.processlist "
+                                          "where id=%1")
+                               .arg(victimId)) &&
+                query.next() && query.value(0).toString().contains(QLatin1String("lock")))
+                return true;
+            QThread::msleep(10);
+        }
+        return false;
+    }
+
+    std::promise<bool> m_locked;
+    bool m_interrupted = false;
+    std::thread m_thread;
+};
+
+using RecordStep = std::function<void(AccountRecords &)>;
+
+struct NamedStep {
+    const char *name;
+    RecordStep run;
+};
+
+// The record operations of a login, in the order the window runs them for a
+// number that has no row on this machine yet, with the remember box ticked.
+const NamedStep loginSteps[] = {
+    {"FindAccount", [](AccountRecords &records) { records.FindAccount(number); }},
+    {"AddLoginAccount", [](AccountRecords &records) { records.AddLoginAccount(); }},
+    {"SaveRememberChoice", [](AccountRecords &records) { records.SaveRememberChoice(); }},
+    {"StampSignInDate", [](AccountRecords &records) { records.StampSignInDate(true); }},
+    {"ForgetOtherAccounts", [](AccountRecords &records) { records.ForgetOtherAccounts(); }},
+};
+
+// Every operation, for a server that is gone before the first statement.
+const NamedStep everyOperation[] = {
+    {"CreateAccountTable", [](AccountRecords &) { CreateAccountTable(); }},
+    loginSteps[0],
+    {"NextAccountId", [](AccountRecords &records) { records.NextAccountId(); }},
+    loginSteps[1],
+    loginSteps[2],
+    loginSteps[3],
+    loginSteps[4],
+    {"SaveLoginAccount",
+     [](AccountRecords &records) { records.SaveLoginAccount(R"({"status":1,"token":"a.b.c"})"); }},
+    {"SaveSignupAccount", [](AccountRecords &records) { records.SaveSignupAccount(); }},
+    {"UpdateAccountPassword", [](AccountRecords &records) { records.UpdateAccountPassword(); }},
+    {"GetToken", [](AccountRecords &records) { records.GetToken(QString(), QString()); }},
+    {"ReadStoredToken1", [](AccountRecords &records) { records.ReadStoredToken1(); }},
+    {"CountMachineAccounts", [](AccountRecords &records) { records.CountMachineAccounts(); }},
+    {"ReadRememberedAccount", [](AccountRecords &records) { records.ReadRememberedAccount(); }},
+    {"DeleteRememberedAccount",
+     [](AccountRecords &records) { records.DeleteRememberedAccount(rememberedNumber); }},
+};
+
+} // namespace
+
+class tst_DatabaseFaults : public QObject
+{
+    Q_OBJECT
+
+private:
+    const QString hostName = QStringLiteral("host");
+    std::unique_ptr<OwnServer> ownServer;
+    std::unique_ptr<TestDatabase> fixtureDb;
+    SignInValues window;
+    QSqlDatabase host;
+
+    // Opens the host's connection to a fresh database on the chosen server and
+    // gives it an account table.
+    std::optional<Place> openHost(Interruption interruption)
+    {
+        std::optional<Place> place;
+        if (interruption == Interruption::ServerStopped) {
+            place = ownServer->freshPlace();
+        } else {
+            fixtureDb = std::make_unique<TestDatabase>();
+            place = Place{TestDatabase::socketPath(), fixtureDb->name()};
+        }
+        if (!place)
+            return std::nullopt;
+        host = openConnection(*place, hostName);
+        mdlPublicVar::hostContext().setCON(host);
+        CreateAccountTable();
+        return place;
+    }
+
+    void insertRow(const QString &mobile, const QString &mac, int remember, const QString &date)
+    {
+        QSqlQuery query(host);
+        query.prepare(QStringLiteral(
+            "insert into it_TBL115BAC (id, MobileNo, sPassword, cPassword, mac_address, "
+            "RememberMe, SignInDate) values ((select ifnull(max(t.id), 0) + 1 from "
+            "it_TBL115BAC t), ?, ?, ?, ?, ?, ?)"));
+        for (const QVariant &value :
+             {QVariant(mobile), QVariant(oldPassword), QVariant(oldPassword), QVariant(mac),
+              QVariant(remember), QVariant(date)})
+            query.addBindValue(value);
+        QVERIFY2(query.exec(), qPrintable(query.lastError().text()));
+    }
+
+    QVariantList column(const QString &statement)
+    {
+        QSqlQuery query(host);
+        if (!query.exec(statement))
+            return {QStringLiteral("unreadable: ") + query.lastError().text()};
+        QVariantList values;
+        while (query.next())
+            values << query.value(0);
+        return values;
+    }
+
+    qint64 connectionId()
+    {
+        const QVariantList id = column(QStringLiteral("select connection_id()"));
+        return id.isEmpty() ? 0 : id.first().toLongLong();
+    }
+
+    std::function<bool()> stopperFor(Interruption interruption)
+    {
+        if (interruption == Interruption::ConnectionKilled)
+            return {};
+        return [this] { return ownServer->stop(); };
+    }
+
+    // Runs step while another connection cuts it off, and checks that the step
+    // throws a message a user can read.
+    void cutOff(const Place &place, Interruption interruption, const RecordStep &step,
+                AccountRecords &records)
+    {
+        Interrupter interrupter(place, connectionId(), stopperFor(interruption));
+        QVERIFY(interrupter.waitUntilLocked());
+        std::optional<QString> message;
+        try {
+            step(records);
+        } catch (const VelmoError &error) {
+            message = error.message();
+        }
+        QVERIFY2(interrupter.finish(), "the statement did not wait for the lock");
+        QVERIFY2(message, "the statement went through");
+        QVERIFY2(whyNotHumanMessage(*message).isEmpty(), qPrintable(*message));
+    }
+
+    // The server is back, and the host opens its connection again.
+    bool reconnect(Interruption interruption)
+    {
+        if (interruption == Interruption::ServerStopped && !ownServer->resume())
+            return false;
+        host.close();
+        return host.open();
+    }
+
+    static void addInterruptionRows(const char *operation)
+    {
+        QTest::addRow("connection killed during %s", operation)
+            << int(Interruption::ConnectionKilled);
+        QTest::addRow("server stopped during %s", operation) << int(Interruption::ServerStopped);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        ownServer = std::make_unique<OwnServer>();
+        QVERIFY(ownServer->isRunning());
+    }
+    void cleanupTestCase() { ownServer.reset(); }
+
+    void init()
+    {
+        window = SignInValues();
+        window.MachineAddress = machine;
+        window.TxtMobile1 = number;
+        window.TxtPassword2 = oldPassword;
+        window.chkRememberMe = 1;
+        window.Text1 = number;
+        window.txtForPass = newPassword;
+        window.txtForConPass = newPassword;
+    }
+    void cleanup()
+    {
+        mdlPublicVar::hostContext().setCON(QSqlDatabase());
+        host = QSqlDatabase();
+        QSqlDatabase::removeDatabase(hostName);
+        fixtureDb.reset();
+        if (!ownServer->isRunning())
+            QVERIFY(ownServer->resume());
+    }
+
+    // With the server gone, every operation throws a message a user can read,
+    // instead of crashing or answering as if the table were empty.
+    void serverStoppedBeforeTheFirstStatement_data()
+    {
+        QTest::addColumn<int>("operation");
+        for (int i = 0; i < int(std::size(everyOperation)); ++i)
+            QTest::addRow("%s", everyOperation[i].name) << i;
+    }
+    void serverStoppedBeforeTheFirstStatement()
+    {
+        QFETCH(int, operation);
+        QVERIFY(openHost(Interruption::ServerStopped));
+        insertRow(rememberedNumber, machine, 1, QStringLiteral(""));
+        AccountRecords records(window, host);
+        QVERIFY(ownServer->stop());
+
+        std::optional<QString> message;
+        try {
+            everyOperation[operation].run(records);
+        } catch (const VelmoError &error) {
+            message = error.message();
+        }
+        QVERIFY2(message, "the operation went through");
+        QVERIFY2(whyNotHumanMessage(*message).isEmpty(), qPrintable(*message));
+
+        QVERIFY(reconnect(Interruption::ServerStopped));
+        QCOMPARE(column(QStringLiteral("select MobileNo from it_TBL115BAC")),
+                 QVariantList{rememberedNumber});
+    }
+
+    // A login's record operations cut off at each step: the step throws, and
+    // once the server is back no row holds a token, the number has at most one
+    // row, and the next login completes with that number alone remembered.
+    void loginInterrupted_data()
+    {
+        QTest::addColumn<int>("interruption");
+        QTest::addColumn<int>("failingStep");
+        for (int step = 0; step < int(std::size(loginSteps)); ++step) {
+            QTest::addRow("connection killed during %s", loginSteps[step].name)
+                << int(Interruption::ConnectionKilled) << step;
+            QTest::addRow("server stopped during %s", loginSteps[step].name)
+                << int(Interruption::ServerStopped) << step;
+        }
+    }
+    void loginInterrupted()
+    {
+        QFETCH(int, interruption);
+        QFETCH(int, failingStep);
+        const auto kind = Interruption(interruption);
+        const std::optional<Place> place = openHost(kind);
+        QVERIFY(place);
+        insertRow(rememberedNumber, machine, 1, QStringLiteral("01/12/2026"));
+        AccountRecords records(window, host);
+        for (int step = 0; step < failingStep; ++step)
+            loginSteps[step].run(records);
+
+        cutOff(*place, kind, loginSteps[failingStep].run, records);
+        if (QTest::currentTestFailed())
+            return;
+
+        QVERIFY(reconnect(kind));
+        QVERIFY(!IsStoredTokenValid(records, window));
+        QCOMPARE(column(QStringLiteral("select count(*) from it_TBL115BAC where token<>'' or "
+                                       "token1<>''"))
+                     .value(0)
+                     .toInt(),
+                 0);
+        QVERIFY(records.FindAccount(number).size() <= 1);
+
+        if (records.FindAccount(number).isEmpty())
+            records.AddLoginAccount();
+        records.SaveRememberChoice();
+        records.StampSignInDate(true);
+        records.ForgetOtherAccounts();
+        QCOMPARE(records.FindAccount(number).size(), 1);
+        QCOMPARE(column(QStringLiteral("select MobileNo from it_TBL115BAC where RememberMe=1")),
+                 QVariantList{number});
+    }
+
+    // A password change cut off leaves the old password on every machine, and
+    // the next attempt changes it everywhere.
+    void passwordUpdateInterrupted_data()
+    {
+        QTest::addColumn<int>("interruption");
+        addInterruptionRows("UpdateAccountPassword");
+    }
+    void passwordUpdateInterrupted()
+    {
+        QFETCH(int, interruption);
+        const auto kind = Interruption(interruption);
+        const std::optional<Place> place = openHost(kind);
+        QVERIFY(place);
+        insertRow(number, machine, 0, QStringLiteral(""));
+        insertRow(number, otherMachine, 0, QStringLiteral(""));
+        AccountRecords records(window, host);
+
+        cutOff(
+            *place, kind, [](AccountRecords &r) { r.UpdateAccountPassword(); }, records);
+        if (QTest::currentTestFailed())
+            return;
+
+        const QString passwords =
+            QStringLiteral("select distinct concat(sPassword, '/', cPassword) from it_TBL115BAC");
+        QVERIFY(reconnect(kind));
+        QCOMPARE(column(passwords), QVariantList{oldPassword + u'/' + oldPassword});
+        records.UpdateAccountPassword();
+        QCOMPARE(column(passwords), QVariantList{newPassword + u'/' + newPassword});
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_DatabaseFaults)
+#include "tst_DatabaseFaults.moc"

@@ -28,6 +28,7 @@ const QString newPassword = QStringLiteral("Fresh#pass2");
 // Short enough to keep the matrix quick, and well below the service's delay.
 constexpr int transportTimeoutSeconds = 2;
 const QString untrustedCertificate = QStringLiteral("untrusted-certificate");
+const QString serviceNotRunning = QStringLiteral("not-running");
 
 using Endpoint = CallOutcome (AccountServiceCalls::*)();
 
@@ -58,6 +59,7 @@ const FaultCase faults[] = {
     {"malformed JSON", QStringLiteral("malformed-json")},
     {"10 MB body", QStringLiteral("oversize:%1").arg(10 * 1024 * 1024)},
     {"untrusted certificate", untrustedCertificate},
+    {"service not running", serviceNotRunning},
 };
 
 } // namespace
@@ -208,6 +210,8 @@ private slots:
         std::optional<TestService> untrusted;
         if (fault == untrustedCertificate)
             untrusted.emplace(QStringList(), QStringLiteral("untrusted-server"));
+        else if (fault == serviceNotRunning)
+            service.stop();
         else
             QVERIFY(service.setFault(fault));
         const Ending faulty = run(endpoint);
@@ -218,6 +222,8 @@ private slots:
         QCOMPARE(tableRows(), rowsBefore);
 
         untrusted.reset();
+        if (!service.isRunning())
+            QVERIFY(service.restart());
         QVERIFY(service.setFault(QStringLiteral("none")));
         // The service may already have acted on the faulty call (a late or cut
         // reply), so a refusal in its own words also shows a working transport.

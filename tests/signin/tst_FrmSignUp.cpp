@@ -283,11 +283,8 @@ private slots:
 
     void lostDatabaseGivesAMessageAndNoSignIn()
     {
-        QSqlDatabase hostConnection = db->closedConnection("host-lost");
-        hostConnection.setDatabaseName(db->name());
-        hostConnection.setUserName("root");
-        hostConnection.setConnectOptions("UNIX_SOCKET=" + TestDatabase::socketPath());
-        QVERIFY(hostConnection.open());
+        QSqlDatabase hostConnection = db->secondConnection("host-lost");
+        QVERIFY(hostConnection.isOpen());
         host.setCON(hostConnection);
         insertRow("9123456780", machine, 0, "");
         MessageBoxWatcher boxes;

@@ -8,7 +8,8 @@
 
 #include <stdexcept>
 
-namespace {
+namespace
+{
 
 void failHard(const QString &message)
 {
@@ -23,7 +24,8 @@ QString TestDatabase::socketPath()
 {
     const QString socket = qEnvironmentVariable("VELMO_TEST_MARIADB_SOCKET");
     if (socket.isEmpty())
-        failHard(QStringLiteral("VELMO_TEST_MARIADB_SOCKET is not set: run the test through ctest"));
+        failHard(
+            QStringLiteral("VELMO_TEST_MARIADB_SOCKET is not set: run the test through ctest"));
     return socket;
 }
 
@@ -67,6 +69,17 @@ QSqlDatabase TestDatabase::connection() const
 QSqlDatabase TestDatabase::closedConnection(const QString &connectionName) const
 {
     return QSqlDatabase::addDatabase(QStringLiteral("QMYSQL"), connectionName);
+}
+
+QSqlDatabase TestDatabase::secondConnection(const QString &connectionName) const
+{
+    QSqlDatabase second = closedConnection(connectionName);
+    second.setDatabaseName(m_name);
+    second.setUserName(QStringLiteral("root"));
+    second.setConnectOptions(QStringLiteral("UNIX_SOCKET=") + socketPath());
+    if (!second.open())
+        qWarning("a second connection to %s could not be opened", qPrintable(m_name));
+    return second;
 }
 
 QString TestDatabase::connectionString() const

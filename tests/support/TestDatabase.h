@@ -20,6 +20,9 @@ public:
     QSqlDatabase connection() const;
     // A second handle on the same database, not yet opened.
     QSqlDatabase closedConnection(const QString &connectionName) const;
+    // A second connection to this database, opened, with its own server thread; what
+    // a host hands over when a test means to have the server drop it.
+    QSqlDatabase secondConnection(const QString &connectionName) const;
     // The ODBC-style text that opens this database.
     QString connectionString() const;
 

@@ -46,20 +46,30 @@ const EndpointCase endpoints[] = {
     {"ApiUpdateForgotPassword", &AccountServiceCalls::ApiUpdateForgotPassword},
 };
 
+// How each fault reaches the user: the start of the message the call ends with.
 struct FaultCase {
     const char *name;
     QString fault;
+    QString messageStart;
 };
 
+const QString tooLarge = QStringLiteral("The account service sent a reply larger than");
+
 const FaultCase faults[] = {
-    {"delay past the time-out", QStringLiteral("delay:5")},
-    {"HTTP 500 with an HTML page", QStringLiteral("http500-html")},
-    {"empty body", QStringLiteral("empty-body")},
-    {"dropped connection", QStringLiteral("drop-connection")},
-    {"malformed JSON", QStringLiteral("malformed-json")},
-    {"10 MB body", QStringLiteral("oversize:%1").arg(10 * 1024 * 1024)},
-    {"untrusted certificate", untrustedCertificate},
-    {"service not running", serviceNotRunning},
+    {"delay past the time-out", QStringLiteral("delay:5"), AccountServiceCalls::timeOutMessage},
+    {"HTTP 500 with an HTML page", QStringLiteral("http500-html"),
+     AccountServiceCalls::unreadableReplyMessage},
+    {"empty body", QStringLiteral("empty-body"), AccountServiceCalls::timeOutMessage},
+    {"dropped connection", QStringLiteral("drop-connection"), AccountServiceCalls::timeOutMessage},
+    {"malformed JSON", QStringLiteral("malformed-json"),
+     AccountServiceCalls::unreadableReplyMessage},
+    {"10 MB body", QStringLiteral("oversize:%1").arg(10 * 1024 * 1024), tooLarge},
+    // Refused on its headers, not waited for until the time-out.
+    {"10 MB announced, never sent", QStringLiteral("oversize-announced:%1").arg(10 * 1024 * 1024),
+     tooLarge},
+    {"untrusted certificate", untrustedCertificate,
+     QStringLiteral("A secure connection to the account service could not be made")},
+    {"service not running", serviceNotRunning, AccountServiceCalls::timeOutMessage},
 };
 
 } // namespace
@@ -191,15 +201,18 @@ private slots:
     {
         QTest::addColumn<int>("endpointIndex");
         QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("messageStart");
         for (int e = 0; e < int(std::size(endpoints)); ++e) {
             for (const FaultCase &fault : faults)
-                QTest::addRow("%s, %s", endpoints[e].name, fault.name) << e << fault.fault;
+                QTest::addRow("%s, %s", endpoints[e].name, fault.name)
+                    << e << fault.fault << fault.messageStart;
         }
     }
     void faultEndsInAMessageAndLeavesNothingBehind()
     {
         QFETCH(int, endpointIndex);
         QFETCH(QString, fault);
+        QFETCH(QString, messageStart);
         const Endpoint endpoint = endpoints[endpointIndex].call;
         TestService service;
         QVERIFY(service.isRunning());
@@ -218,6 +231,7 @@ private slots:
         QVERIFY2(!faulty.succeeded, "the call reported success");
         const QString problem = whyNotHumanMessage(faulty.message);
         QVERIFY2(problem.isEmpty(), qPrintable(problem));
+        QVERIFY2(faulty.message.startsWith(messageStart), qPrintable(faulty.message));
         QVERIFY(!mdlPublicVar::hostContext().IsSignedIn);
         QCOMPARE(tableRows(), rowsBefore);
 

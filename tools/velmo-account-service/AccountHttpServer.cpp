@@ -121,6 +121,11 @@ void AccountHttpServer::handleAuth(const QString &endpoint, const QHttpServerReq
     case Fault::Kind::Oversize:
         send(request, socket, oversize(m_fault.amount));
         return;
+    case Fault::Kind::OversizeAnnounced:
+        // Written past the responder, which would insist on sending the body.
+        socket->write("HTTP/1.1 200 OK\r\nContent-Type: application/json\r\nContent-Length: " +
+                      QByteArray::number(m_fault.amount) + "\r\n\r\n");
+        return;
     case Fault::Kind::None:
     case Fault::Kind::Delay:
     case Fault::Kind::MalformedJson:

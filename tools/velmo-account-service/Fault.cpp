@@ -17,6 +17,7 @@ constexpr KindName kindNames[] = {
     {Fault::Kind::DropConnection, "drop-connection", false},
     {Fault::Kind::MalformedJson, "malformed-json", false},
     {Fault::Kind::Oversize, "oversize", true},
+    {Fault::Kind::OversizeAnnounced, "oversize-announced", true},
 };
 
 } // namespace

@@ -7,7 +7,8 @@
 // A misbehaviour the service can be told to show on its authentication endpoints,
 // so that clients can be tested against it:
 //   none, delay:SECONDS, http500-html, empty-body, drop-connection, malformed-json,
-//   oversize:BYTES
+//   oversize:BYTES, oversize-announced:BYTES (headers promising that many bytes,
+//   then nothing more)
 struct Fault {
     enum class Kind {
         None,
@@ -16,11 +17,12 @@ struct Fault {
         EmptyBody,
         DropConnection,
         MalformedJson,
-        Oversize
+        Oversize,
+        OversizeAnnounced
     };
 
     Kind kind = Kind::None;
-    qint64 amount = 0; // seconds of delay, or bytes of an oversize body
+    qint64 amount = 0; // seconds of delay, or bytes of an oversize body (sent or announced)
 
     static std::optional<Fault> parse(const QString &text);
     QString toString() const;

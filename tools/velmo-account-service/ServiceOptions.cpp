@@ -45,7 +45,8 @@ std::optional<ServiceOptions> ServiceOptions::parse(const QStringList &arguments
         {"pbkdf2-iterations", "PBKDF2 iterations for new password digests.", "count", "100000"},
         {"fault",
          "Misbehave on the authentication endpoints: none, delay:SECONDS, http500-html, "
-         "empty-body, drop-connection, malformed-json, oversize:BYTES.",
+         "empty-body, drop-connection, malformed-json, oversize:BYTES, "
+         "oversize-announced:BYTES.",
          "fault", "none"},
     });
     parser.process(arguments);

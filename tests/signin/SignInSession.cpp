@@ -1,6 +1,7 @@
 #include "SignInSession.h"
 
 #include <QNetworkAccessManager>
+#include <QRadioButton>
 #include <QSqlQuery>
 #include <QtTest>
 
@@ -11,6 +12,7 @@
 #include "controls/input/TextOrv.h"
 #include "service/AccountServiceCalls.h"
 #include "service/HttpTransport.h"
+#include "signin/SignUpPanel.h"
 #include "store/AccountRecords.h"
 #include "store/SignInValues.h"
 
@@ -22,6 +24,18 @@ void typeInto(TextOrv *input, const QString &text)
     input->Text1()->setFocus();
     input->Text1()->selectAll();
     QTest::keyClicks(input->Text1(), text);
+}
+
+void fillSignUp(SignUpPanel &form, const QString &mobile, const QString &password)
+{
+    typeInto(form.TxtName, "Asha Rao");
+    typeInto(form.TxtFirmName, "Rao & Co");
+    typeInto(form.TxtMobileNo, mobile);
+    typeInto(form.TxtEmail, "asha@example.in");
+    typeInto(form.TxtPassword, password);
+    typeInto(form.TxtConfirmPassword, password);
+    typeInto(form.txtPinCode, "560001");
+    form.Opt2->setChecked(true);
 }
 
 bool open(const std::function<void(FrmSignUp &)> &script)

@@ -6,6 +6,7 @@
 #include <functional>
 
 class FrmSignUp;
+class SignUpPanel;
 class TestService;
 class TextOrv;
 
@@ -15,6 +16,9 @@ namespace SignInSession
 
 // Focuses the input, selects what it holds and types text over it.
 void typeInto(TextOrv *input, const QString &text);
+
+// Types a valid sign-up form for the number, with the business option.
+void fillSignUp(SignUpPanel &form, const QString &mobile, const QString &password);
 
 // Opens the window through the host API and runs script on it once it is modal;
 // answers what SignUp returned.

@@ -11,8 +11,7 @@
 
 #include "MessageBoxWatcher.h"
 #include "SignInSession.h"
-#include "TestDatabase.h"
-#include "TestService.h"
+#include "SignInTestCase.h"
 #include "controls/input/TextOrv.h"
 #include "entry/mdlPublicVar.h"
 #include "platform/Clock.h"
@@ -31,7 +30,6 @@
 namespace
 {
 
-const QString machine = QStringLiteral("AA-BB-CC-DD-EE-01");
 const QString otherMachine = QStringLiteral("AA-BB-CC-DD-EE-99");
 const QString number = QStringLiteral("9876543210");
 const QString password = QStringLiteral("Secret#2026");
@@ -40,31 +38,17 @@ using SignInSession::typeInto;
 
 } // namespace
 
-class tst_FrmSignUp : public QObject
+class tst_FrmSignUp : public SignInTestCase
 {
     Q_OBJECT
 
-private:
-    std::unique_ptr<TestDatabase> db;
-    std::unique_ptr<TestService> service;
-    HostContext &host = mdlPublicVar::hostContext();
+public:
+    tst_FrmSignUp() : SignInTestCase(QStringLiteral("AA-BB-CC-DD-EE-01")) {}
 
+private:
     bool signUp(const std::function<void(FrmSignUp &)> &script)
     {
         return SignInSession::open(script);
-    }
-
-    void insertRow(const QString &mobile, const QString &address, int remember, const QString &date,
-                   const QString &storedPassword = password)
-    {
-        QSqlQuery query(db->connection());
-        query.prepare("insert into it_TBL115BAC (id, MobileNo, sPassword, cPassword, mac_address,"
-                      " RememberMe, SignInDate) values ((select coalesce(max(t.id),0)+1 from "
-                      "it_TBL115BAC t), ?, ?, ?, ?, ?, ?)");
-        for (const QVariant &value :
-             QVariantList{mobile, storedPassword, storedPassword, address, remember, date})
-            query.addBindValue(value);
-        QVERIFY2(query.exec(), qPrintable(query.lastError().text()));
     }
 
     // Registers the test account with the service once, the way the window's sign-up does.
@@ -80,28 +64,15 @@ private:
     int rowCount() const { return db->scalar("select count(*) from it_TBL115BAC").toInt(); }
 
 private slots:
-    void initTestCase()
-    {
-        qputenv("VELMO_MACHINE_ADDRESS", machine.toUtf8());
-        service = std::make_unique<TestService>(QStringList{"--pbkdf2-iterations=1000"});
-        QVERIFY(service->isRunning());
-    }
-    void cleanupTestCase() { service.reset(); }
-
     void init()
     {
-        db = std::make_unique<TestDatabase>();
-        host.setCON(db->connection());
-        host.IsSignedIn = false;
+        SignInTestCase::init();
         Clock::setFixedNow(QDateTime(QDate(2026, 12, 5), QTime(10, 0)));
-        CreateAccountTable();
     }
     void cleanup()
     {
         Clock::clearFixedNow();
-        service->setFault("none");
-        host.setCON(QSqlDatabase());
-        db.reset();
+        SignInTestCase::cleanup();
     }
 
     void firstPanelFollowsTheTable_data()
@@ -122,9 +93,9 @@ private slots:
         QFETCH(QString, caption);
         QFETCH(bool, loginShown);
         if (rows == "other")
-            insertRow(number, otherMachine, 1, "");
+            insertRow(number, otherMachine, password, 1, "");
         if (rows == "plain")
-            insertRow(number, machine, 0, "");
+            insertRow(number, machine(), password, 0, "");
         signUp([&](FrmSignUp &window) {
             QCOMPARE(window.windowTitle(), caption);
             QCOMPARE(window.Frame5()->isVisible(), loginShown);
@@ -150,7 +121,7 @@ private slots:
     {
         QFETCH(QString, signInDate);
         QFETCH(bool, filled);
-        insertRow(number, machine, 1, signInDate);
+        insertRow(number, machine(), password, 1, signInDate);
         signUp([&](FrmSignUp &window) {
             QCOMPARE(window.windowTitle(), QStringLiteral("Sign In"));
             QCOMPARE(window.Frame5()->TxtMobile1->Text(), filled ? number : QString());
@@ -167,7 +138,7 @@ private slots:
 
     void shortNumberIsRefusedWithoutAnyChange()
     {
-        insertRow("9123456780", machine, 0, "");
+        insertRow("9123456780", machine(), password, 0, "");
         MessageBoxWatcher boxes;
         signUp([&](FrmSignUp &window) {
             typeInto(window.Frame5()->TxtMobile1, "987654321");
@@ -186,7 +157,7 @@ private slots:
     void rememberedLoginSignsInAndIsOfferedNextTime()
     {
         ensureAccount();
-        insertRow("9123456780", machine, 1, "01/12/2026");
+        insertRow("9123456780", machine(), password, 1, "01/12/2026");
         MessageBoxWatcher boxes;
         const bool signedIn = signUp([&](FrmSignUp &window) {
             typeInto(window.Frame5()->TxtMobile1, number);
@@ -286,7 +257,7 @@ private slots:
         QSqlDatabase hostConnection = db->secondConnection("host-lost");
         QVERIFY(hostConnection.isOpen());
         host.setCON(hostConnection);
-        insertRow("9123456780", machine, 0, "");
+        insertRow("9123456780", machine(), password, 0, "");
         MessageBoxWatcher boxes;
         const bool signedIn = signUp([&](FrmSignUp &window) {
             QSqlQuery id(hostConnection);
@@ -309,7 +280,7 @@ private slots:
 
     void transitionsMoveBetweenPanels()
     {
-        insertRow(number, machine, 0, "");
+        insertRow(number, machine(), password, 0, "");
         signUp([&](FrmSignUp &window) {
             const auto pixels = [&window](int twips) { return Twips::toPixels(twips, window); };
             QCOMPARE(window.width(), pixels(15000));
@@ -380,7 +351,7 @@ private slots:
         if (qEnvironmentVariableIsEmpty("VELMO_EXPECT_OFFLINE"))
             QSKIP("runs as tst_FrmSignUp.offline, inside a namespace without a network");
         QVERIFY(!IsInternetConnected());
-        insertRow(number, machine, 1, "");
+        insertRow(number, machine(), password, 1, "");
         host.IsSignedIn = true;
         MessageBoxWatcher boxes;
         const bool signedIn = signUp([&](FrmSignUp &window) {

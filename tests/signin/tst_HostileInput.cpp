@@ -11,23 +11,19 @@
 
 #include "MessageBoxWatcher.h"
 #include "SignInSession.h"
-#include "TestDatabase.h"
-#include "TestService.h"
+#include "SignInTestCase.h"
 #include "controls/input/TextOrv.h"
-#include "entry/mdlPublicVar.h"
 #include "signin/ForgotPasswordPanel.h"
 #include "signin/FrmSignUp.h"
 #include "signin/LoginPanel.h"
 #include "signin/OtpPanel.h"
 #include "signin/SignUpPanel.h"
-#include "store/AccountTable.h"
 
 using SignInSession::typeInto;
 
 namespace
 {
 
-const QString machine = QStringLiteral("AA-BB-CC-DD-EE-03");
 const QString password = QStringLiteral("Secret#2026");
 
 // Puts text into the input the way a user brings in text that is hard to type: paste.
@@ -53,14 +49,14 @@ void addHostileRows()
 
 } // namespace
 
-class tst_HostileInput : public QObject
+class tst_HostileInput : public SignInTestCase
 {
     Q_OBJECT
 
+public:
+    tst_HostileInput() : SignInTestCase(QStringLiteral("AA-BB-CC-DD-EE-03")) {}
+
 private:
-    std::unique_ptr<TestDatabase> db;
-    std::unique_ptr<TestService> service;
-    HostContext &host = mdlPublicVar::hostContext();
     QString registered = QStringLiteral("9100000000");
     int nextNumber = 1;
 
@@ -83,40 +79,13 @@ private:
         return {};
     }
 
-    void insertRow(const QString &mobile)
-    {
-        QSqlQuery query(db->connection());
-        query.prepare("insert into it_TBL115BAC (id, MobileNo, sPassword, cPassword, mac_address,"
-                      " RememberMe) values (1, ?, ?, ?, ?, 0)");
-        for (const QString &value : {mobile, password, password, machine})
-            query.addBindValue(value);
-        QVERIFY(query.exec());
-    }
-
 private slots:
     void initTestCase()
     {
-        qputenv("VELMO_MACHINE_ADDRESS", machine.toUtf8());
-        service = std::make_unique<TestService>(QStringList{"--pbkdf2-iterations=1000"});
-        QVERIFY(service->isRunning());
-        db = std::make_unique<TestDatabase>();
-        host.setCON(db->connection());
-        CreateAccountTable();
+        SignInTestCase::initTestCase();
+        SignInTestCase::init();
         SignInSession::registerAccount(*service, db->connection(), registered, password);
-    }
-    void cleanupTestCase() { service.reset(); }
-
-    void init()
-    {
-        db = std::make_unique<TestDatabase>();
-        host.setCON(db->connection());
-        host.IsSignedIn = false;
-        CreateAccountTable();
-    }
-    void cleanup()
-    {
-        host.setCON(QSqlDatabase());
-        db.reset();
+        SignInTestCase::cleanup();
     }
 
     void signUpDetailsReachTheServiceLiterally_data() { addHostileRows(); }
@@ -128,20 +97,16 @@ private slots:
         MessageBoxWatcher boxes;
         SignInSession::open([&](FrmSignUp &window) {
             SignUpPanel &form = *window.Frame1();
+            SignInSession::fillSignUp(form, mobile, password);
             paste(form.TxtName, text);
             paste(form.TxtFirmName, text);
-            typeInto(form.TxtMobileNo, mobile);
-            typeInto(form.TxtEmail, "asha@example.in");
-            typeInto(form.TxtPassword, password);
-            typeInto(form.TxtConfirmPassword, password);
-            typeInto(form.txtPinCode, "560001");
-            form.Opt1->setChecked(true);
-            sentName = form.TxtName->Text();
-            sentFirm = form.TxtFirmName->Text();
             form.CmdSubmit->click();
             QVERIFY(window.Frame6()->isVisible());
             typeInto(window.Frame6()->txtOTP, service->latestOtp(mobile));
             window.Frame6()->Command4->click();
+            // What the boxes held, after their own rules, is what went out.
+            sentName = form.TxtName->Text();
+            sentFirm = form.TxtFirmName->Text();
             window.close();
         });
         QVERIFY2(boxes.messages().isEmpty(), qPrintable(boxes.messages().value(0).text));
@@ -157,7 +122,7 @@ private slots:
     void loginPasswordIsStoredLiterallyAndRefused()
     {
         QFETCH(QString, text);
-        insertRow(registered);
+        insertRow(registered, machine(), password);
         QString typed;
         MessageBoxWatcher boxes;
         const bool signedIn = SignInSession::open([&](FrmSignUp &window) {
@@ -192,14 +157,8 @@ private slots:
         MessageBoxWatcher boxes;
         SignInSession::open([&](FrmSignUp &window) {
             SignUpPanel &form = *window.Frame1();
-            typeInto(form.TxtName, "Asha");
-            typeInto(form.TxtFirmName, "Rao");
-            typeInto(form.TxtMobileNo, mobile);
+            SignInSession::fillSignUp(form, mobile, password);
             paste(form.TxtEmail, email);
-            typeInto(form.TxtPassword, password);
-            typeInto(form.TxtConfirmPassword, password);
-            typeInto(form.txtPinCode, "560001");
-            form.Opt2->setChecked(true);
             form.CmdSubmit->click();
             // Either the code went out, or the service said why not and the form stays.
             QVERIFY(window.Frame6()->isVisible() || boxes.messages().size() == 1);
@@ -216,7 +175,7 @@ private slots:
     void digitInputsRefuseEverythingElse()
     {
         QFETCH(QString, text);
-        insertRow(registered);
+        insertRow(registered, machine(), password);
         SignInSession::open([&](FrmSignUp &window) {
             for (TextOrv *input :
                  {window.Frame5()->TxtMobile1, window.Frame1()->TxtMobileNo,

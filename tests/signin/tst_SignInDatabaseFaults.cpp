@@ -5,24 +5,20 @@
 
 #include "MessageBoxWatcher.h"
 #include "SignInSession.h"
-#include "TestDatabase.h"
-#include "TestService.h"
+#include "SignInTestCase.h"
 #include "controls/input/TextOrv.h"
-#include "entry/mdlPublicVar.h"
 #include "signin/ForgotPasswordPanel.h"
 #include "signin/FrmSignUp.h"
 #include "signin/LoginPanel.h"
 #include "signin/NewPasswordPanel.h"
 #include "signin/OtpPanel.h"
 #include "signin/SignUpPanel.h"
-#include "store/AccountTable.h"
 
 using SignInSession::typeInto;
 
 namespace
 {
 
-const QString machine = QStringLiteral("AA-BB-CC-DD-EE-04");
 const QString password = QStringLiteral("Secret#2026");
 const QString lostDatabase = QStringLiteral("The account database could not be used");
 
@@ -30,14 +26,14 @@ const QString lostDatabase = QStringLiteral("The account database could not be u
 
 // The database going away under the window: a clear message, a window that still
 // answers, and never a signed-in state built on half-written rows.
-class tst_SignInDatabaseFaults : public QObject
+class tst_SignInDatabaseFaults : public SignInTestCase
 {
     Q_OBJECT
 
+public:
+    tst_SignInDatabaseFaults() : SignInTestCase(QStringLiteral("AA-BB-CC-DD-EE-04")) {}
+
 private:
-    std::unique_ptr<TestDatabase> db;
-    std::unique_ptr<TestService> service;
-    HostContext &host = mdlPublicVar::hostContext();
     QSqlDatabase hostConnection;
 
     // The server drops the host's connection, as when it stops or restarts.
@@ -56,29 +52,20 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        qputenv("VELMO_MACHINE_ADDRESS", machine.toUtf8());
-        service = std::make_unique<TestService>(QStringList{"--pbkdf2-iterations=1000"});
-        QVERIFY(service->isRunning());
-    }
-    void cleanupTestCase() { service.reset(); }
-
     void init()
     {
-        db = std::make_unique<TestDatabase>();
+        SignInTestCase::init();
         hostConnection = db->secondConnection("host");
         QVERIFY(hostConnection.isOpen());
         host.setCON(hostConnection);
         host.IsSignedIn = true;
-        CreateAccountTable();
     }
     void cleanup()
     {
         host.setCON(QSqlDatabase());
         hostConnection = QSqlDatabase();
         QSqlDatabase::removeDatabase("host");
-        db.reset();
+        SignInTestCase::cleanup();
     }
 
     void serverGoneBeforeStartUp()
@@ -102,16 +89,8 @@ private slots:
         const QString mobile = QStringLiteral("9200000001");
         MessageBoxWatcher boxes;
         const bool signedIn = SignInSession::open([&](FrmSignUp &window) {
-            SignUpPanel &form = *window.Frame1();
-            typeInto(form.TxtName, "Asha");
-            typeInto(form.TxtFirmName, "Rao");
-            typeInto(form.TxtMobileNo, mobile);
-            typeInto(form.TxtEmail, "asha@example.in");
-            typeInto(form.TxtPassword, password);
-            typeInto(form.TxtConfirmPassword, password);
-            typeInto(form.txtPinCode, "560001");
-            form.Opt1->setChecked(true);
-            form.CmdSubmit->click();
+            SignInSession::fillSignUp(*window.Frame1(), mobile, password);
+            window.Frame1()->CmdSubmit->click();
             typeInto(window.Frame6()->txtOTP, service->latestOtp(mobile));
             dropHostConnection();
             window.Frame6()->Command4->click();
@@ -128,9 +107,7 @@ private slots:
     {
         const QString mobile = QStringLiteral("9200000002");
         SignInSession::registerAccount(*service, db->connection(), mobile, password);
-        db->exec(QStringLiteral("insert into it_TBL115BAC (id, MobileNo, sPassword, cPassword, "
-                                "mac_address, RememberMe) values (1, '%1', '%2', '%2', '%3', 0)")
-                     .arg(mobile, password, machine));
+        insertRow(mobile, machine(), password);
         const QString fresh = QStringLiteral("Fresh@Pass9");
         MessageBoxWatcher boxes;
         const bool signedIn = SignInSession::open([&](FrmSignUp &window) {

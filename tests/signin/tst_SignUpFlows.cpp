@@ -8,10 +8,8 @@
 
 #include "MessageBoxWatcher.h"
 #include "SignInSession.h"
-#include "TestDatabase.h"
-#include "TestService.h"
+#include "SignInTestCase.h"
 #include "controls/input/TextOrv.h"
-#include "entry/mdlPublicVar.h"
 #include "platform/Twips.h"
 #include "signin/ForgotPasswordPanel.h"
 #include "signin/FrmSignUp.h"
@@ -20,14 +18,12 @@
 #include "signin/OtpPanel.h"
 #include "signin/ResendCountdown.h"
 #include "signin/SignUpPanel.h"
-#include "store/AccountTable.h"
 
 using SignInSession::typeInto;
 
 namespace
 {
 
-const QString machine = QStringLiteral("AA-BB-CC-DD-EE-02");
 const QString password = QStringLiteral("Secret#2026");
 
 // Each test signs up numbers of its own: the service keeps its accounts for the run.
@@ -35,18 +31,6 @@ QString freshNumber()
 {
     static int next = 1;
     return QStringLiteral("90000000%1").arg(next++, 2, 10, QChar(u'0'));
-}
-
-void fillSignUp(SignUpPanel &panel, const QString &mobile)
-{
-    typeInto(panel.TxtName, "Asha Rao");
-    typeInto(panel.TxtFirmName, "Rao & Co");
-    typeInto(panel.TxtMobileNo, mobile);
-    typeInto(panel.TxtEmail, "asha@example.in");
-    typeInto(panel.TxtPassword, password);
-    typeInto(panel.TxtConfirmPassword, password);
-    typeInto(panel.txtPinCode, "560001");
-    panel.Opt2->setChecked(true);
 }
 
 // A code of the right shape that is not the one sent.
@@ -57,36 +41,18 @@ QString wrongCode(const QString &sent)
 
 } // namespace
 
-class tst_SignUpFlows : public QObject
+class tst_SignUpFlows : public SignInTestCase
 {
     Q_OBJECT
 
+public:
+    tst_SignUpFlows() : SignInTestCase(QStringLiteral("AA-BB-CC-DD-EE-02")) {}
+
 private:
-    std::unique_ptr<TestDatabase> db;
-    std::unique_ptr<TestService> service;
-    HostContext &host = mdlPublicVar::hostContext();
-
-    int rowsOf(const QString &mobile) const
-    {
-        return db->scalar("select count(*) from it_TBL115BAC where MobileNo='" + mobile + "'")
-            .toInt();
-    }
-
-    void insertRow(const QString &mobile, const QString &address, const QString &rowPassword)
-    {
-        QSqlQuery query(db->connection());
-        query.prepare("insert into it_TBL115BAC (id, MobileNo, sPassword, cPassword, mac_address,"
-                      " RememberMe) values ((select coalesce(max(t.id),0)+1 from it_TBL115BAC t),"
-                      " ?, ?, ?, ?, 0)");
-        for (const QString &value : {mobile, rowPassword, rowPassword, address})
-            query.addBindValue(value);
-        QVERIFY(query.exec());
-    }
-
     // From the sign-up panel to the code panel with a real code sent.
     void submitSignUp(FrmSignUp &window, const QString &mobile)
     {
-        fillSignUp(*window.Frame1(), mobile);
+        SignInSession::fillSignUp(*window.Frame1(), mobile, password);
         window.Frame1()->CmdSubmit->click();
         QVERIFY(window.Frame6()->isVisible());
     }
@@ -99,28 +65,6 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        qputenv("VELMO_MACHINE_ADDRESS", machine.toUtf8());
-        service = std::make_unique<TestService>(QStringList{"--pbkdf2-iterations=1000"});
-        QVERIFY(service->isRunning());
-    }
-    void cleanupTestCase() { service.reset(); }
-
-    void init()
-    {
-        db = std::make_unique<TestDatabase>();
-        host.setCON(db->connection());
-        host.IsSignedIn = false;
-        CreateAccountTable();
-    }
-    void cleanup()
-    {
-        service->setFault("none");
-        host.setCON(QSqlDatabase());
-        db.reset();
-    }
-
     void signUpCreatesTheAccountAndLogsIn()
     {
         const QString mobile = freshNumber();
@@ -258,7 +202,7 @@ private slots:
         MessageBoxWatcher boxes;
         SignInSession::open([&](FrmSignUp &window) {
             QVERIFY(service->setFault(fault));
-            fillSignUp(*window.Frame1(), mobile);
+            SignInSession::fillSignUp(*window.Frame1(), mobile, password);
             window.Frame1()->CmdSubmit->click();
             QVERIFY(window.Frame1()->isVisible() && !window.Frame6()->isVisible());
             QCOMPARE(window.Frame1()->TxtMobileNo->Text(), mobile);
@@ -274,9 +218,9 @@ private slots:
         const QString mobile = freshNumber();
         const QString newPassword = QStringLiteral("Fresh@Pass9");
         SignInSession::registerAccount(*service, db->connection(), mobile, password);
-        insertRow(mobile, machine, password);
+        insertRow(mobile, machine(), password);
         insertRow(mobile, QStringLiteral("AA-BB-CC-DD-EE-77"), password);
-        insertRow(QStringLiteral("9123456780"), machine, password);
+        insertRow(QStringLiteral("9123456780"), machine(), password);
         const QString later = freshNumber();
         MessageBoxWatcher boxes;
         const bool signedIn = SignInSession::open([&](FrmSignUp &window) {
@@ -330,7 +274,7 @@ private slots:
 
     void refusedResetSendKeepsTheForgotPanel()
     {
-        insertRow(QStringLiteral("9123456780"), machine, password);
+        insertRow(QStringLiteral("9123456780"), machine(), password);
         MessageBoxWatcher boxes;
         SignInSession::open([&](FrmSignUp &window) {
             window.Frame5()->CmdForgatPassord->click();

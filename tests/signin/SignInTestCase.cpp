@@ -1,0 +1,57 @@
+#include "SignInTestCase.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QtTest>
+
+#include "store/AccountTable.h"
+
+SignInTestCase::SignInTestCase(const QString &machine)
+    : host(mdlPublicVar::hostContext()), m_machine(machine)
+{
+}
+
+void SignInTestCase::insertRow(const QString &mobile, const QString &address,
+                               const QString &rowPassword, int remember, const QString &signInDate)
+{
+    QSqlQuery query(db->connection());
+    query.prepare("insert into it_TBL115BAC (id, MobileNo, sPassword, cPassword, mac_address,"
+                  " RememberMe, SignInDate) values ((select coalesce(max(t.id),0)+1 from "
+                  "it_TBL115BAC t), ?, ?, ?, ?, ?, ?)");
+    for (const QVariant &value :
+         QVariantList{mobile, rowPassword, rowPassword, address, remember, signInDate})
+        query.addBindValue(value);
+    QVERIFY2(query.exec(), qPrintable(query.lastError().text()));
+}
+
+int SignInTestCase::rowsOf(const QString &mobile) const
+{
+    return db->scalar("select count(*) from it_TBL115BAC where MobileNo='" + mobile + "'").toInt();
+}
+
+void SignInTestCase::initTestCase()
+{
+    qputenv("VELMO_MACHINE_ADDRESS", m_machine.toUtf8());
+    service = std::make_unique<TestService>(QStringList{"--pbkdf2-iterations=1000"});
+    QVERIFY(service->isRunning());
+}
+
+void SignInTestCase::cleanupTestCase()
+{
+    service.reset();
+}
+
+void SignInTestCase::init()
+{
+    db = std::make_unique<TestDatabase>();
+    host.setCON(db->connection());
+    host.IsSignedIn = false;
+    CreateAccountTable();
+}
+
+void SignInTestCase::cleanup()
+{
+    service->setFault("none");
+    host.setCON(QSqlDatabase());
+    db.reset();
+}

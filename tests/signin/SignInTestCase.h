@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+#include "TestDatabase.h"
+#include "TestService.h"
+
+#include "entry/mdlPublicVar.h"
+
+// What every test of the whole window shares: a private account service for the run,
+// a fresh database handed to the host for each case, and this machine's address.
+// Test classes derive from it; a derived init() or cleanup() calls the one here.
+class SignInTestCase : public QObject
+{
+    Q_OBJECT
+
+protected:
+    explicit SignInTestCase(const QString &machine);
+
+    // A row of the account table as an earlier session would have left it.
+    void insertRow(const QString &mobile, const QString &address, const QString &rowPassword,
+                   int remember = 0, const QString &signInDate = QStringLiteral(""));
+    int rowsOf(const QString &mobile) const;
+    QString machine() const { return m_machine; }
+
+    std::unique_ptr<TestDatabase> db;
+    std::unique_ptr<TestService> service;
+    HostContext &host;
+
+protected slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void init();
+    void cleanup();
+
+private:
+    QString m_machine;
+};

@@ -5,7 +5,7 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 
-#include <VelmoITNet22SU/VelmoError.h>
+#include "service/ServiceError.h"
 
 #include "platform/EventWait.h"
 #include "service/SslSettings.h"
@@ -128,7 +128,7 @@ HttpTransport::Poll HttpTransport::PollResponse()
         return {};
     readArrivedBytes();
     if (m_tooLarge)
-        throw VelmoError(QStringLiteral("The account service sent a reply larger than %1 MB; "
+        throw ServiceError(QStringLiteral("The account service sent a reply larger than %1 MB; "
                                         "it was not read. Please try after some time.")
                              .arg(maxReplyBytes / (1024 * 1024)));
     if (m_reply->error() == QNetworkReply::SslHandshakeFailedError)
@@ -143,7 +143,7 @@ void HttpTransport::failSecureConnection() const
         reasons << error.errorString();
     if (reasons.isEmpty())
         reasons << m_reply->errorString();
-    throw VelmoError(QStringLiteral("A secure connection to the account service could not be "
+    throw ServiceError(QStringLiteral("A secure connection to the account service could not be "
                                     "made: %1. Nothing was sent.")
                          .arg(reasons.join(QStringLiteral("; "))));
 }

@@ -34,7 +34,7 @@ public:
     // returns the reply text, the time-out text, or an empty text when the
     // request ended without a reply. No result when a newer call replaced this
     // one during the wait, or the transport was destroyed meanwhile.
-    // Throws VelmoError when the service's certificate or the secure connection
+    // Throws ServiceError when the service's certificate or the secure connection
     // fails, or the reply is larger than maxReplyBytes.
     std::optional<QString> post(const QString &url, const QByteArray &body);
 

@@ -21,6 +21,7 @@
 #include "platform/MachineAddress.h"
 #include "platform/Twips.h"
 #include "service/DeploymentConfig.h"
+#include "service/ServiceError.h"
 #include "signin/BrandStrip.h"
 #include "signin/EyePicture.h"
 #include "signin/ForgotPasswordPanel.h"
@@ -362,6 +363,9 @@ void FrmSignUp::guarded(const std::function<void()> &handler)
 {
     try {
         handler();
+    } catch (const ServiceError &error) {
+        mdlPublicVar::hostContext().IsSignedIn = false;
+        m_messages.critical(error.message());
     } catch (const VelmoError &error) {
         mdlPublicVar::hostContext().IsSignedIn = false;
         m_messages.critical(tr("The account database could not be used:\n%1").arg(error.message()));

@@ -95,8 +95,8 @@ private:
     // reports its outcome.
     CallOutcome call(CallOutcome (AccountServiceCalls::*endpoint)());
 
-    // Runs a handler; a database failure inside it becomes a message and never
-    // leaves the window looking signed in.
+    // Runs a handler; a failure of the database or of the secure connection inside it
+    // becomes a message and never leaves the window looking signed in.
     void guarded(const std::function<void()> &handler);
 
     QString m_appPath;

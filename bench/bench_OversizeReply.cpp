@@ -24,6 +24,8 @@
 
 #include "service/HttpTransport.h"
 
+#include "support/CoreBenchmarkMain.h"
+
 namespace
 {
 
@@ -160,9 +162,5 @@ BENCHMARK(oversizeReply)->Iterations(15)->UseRealTime()->Unit(benchmark::kMillis
 
 int main(int argc, char **argv)
 {
-    QCoreApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWithCoreApplication(argc, argv);
 }

@@ -8,6 +8,8 @@
 #include "entry/ModRegValue.h"
 #include "service/SslSettings.h"
 
+#include "support/CoreBenchmarkMain.h"
+
 namespace
 {
 
@@ -46,10 +48,5 @@ BENCHMARK(buildSslConfiguration);
 
 int main(int argc, char **argv)
 {
-    // The TLS backend expects an application object, as it has in every host.
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWithCoreApplication(argc, argv);
 }

@@ -13,6 +13,8 @@
 
 #include "service/HttpTransport.h"
 
+#include "support/CoreBenchmarkMain.h"
+
 namespace
 {
 
@@ -73,9 +75,5 @@ BENCHMARK(pendingRequest)->Iterations(1)->UseRealTime()->Unit(benchmark::kMillis
 
 int main(int argc, char **argv)
 {
-    QCoreApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWithCoreApplication(argc, argv);
 }

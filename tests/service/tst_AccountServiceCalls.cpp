@@ -8,6 +8,7 @@
 #include <VelmoITNet22SU/VelmoError.h>
 
 #include "TestDatabase.h"
+#include "SignUpValues.h"
 #include "TestService.h"
 #include "entry/mdlPublicVar.h"
 #include "service/AccountServiceCalls.h"
@@ -48,21 +49,9 @@ private:
     };
     std::unique_ptr<Client> client;
 
-    void fillSignUp(const QString &fullName)
-    {
-        window.TxtName = fullName;
-        window.TxtFirmName = QStringLiteral("Shah & Co");
-        window.TxtMobileNo = mobile;
-        window.TxtEmail = QStringLiteral("ravi@example.com");
-        window.TxtPassword = password;
-        window.TxtConfirmPassword = password;
-        window.txtPinCode = QStringLiteral("400001");
-        window.Opt2 = true;
-    }
-
     void signUp(TestService &service, const QString &fullName)
     {
-        fillSignUp(fullName);
+        fillSignUpValues(window, mobile, password, fullName);
         QCOMPARE(client->calls.ApiSendOtpSignup().next, CallOutcome::Next::ShowOtpPanel);
         QCOMPARE(window.OtpVerificationId, service.latestOtpVerificationId(mobile));
         window.txtOTP = service.latestOtp(mobile);
@@ -172,7 +161,7 @@ private slots:
     void wrongOtpKeepsTheOtpScreen()
     {
         TestService service;
-        fillSignUp(QStringLiteral("Ravi Shah"));
+        fillSignUpValues(window, mobile, password);
         QVERIFY(client->calls.ApiSendOtpSignup().succeeded);
         window.txtOTP = service.latestOtp(mobile) == "000000" ? "111111" : "000000";
         const CallOutcome verify = client->calls.ApiVerifyOtp();

@@ -9,6 +9,7 @@
 
 #include "HumanMessage.h"
 #include "TestDatabase.h"
+#include "SignUpValues.h"
 #include "TestService.h"
 #include "entry/mdlPublicVar.h"
 #include "service/AccountServiceCalls.h"
@@ -91,18 +92,6 @@ private:
     std::unique_ptr<AccountRecords> records;
     std::unique_ptr<AccountServiceCalls> calls;
 
-    void fillSignUp()
-    {
-        window.TxtName = QStringLiteral("Ravi Shah");
-        window.TxtFirmName = QStringLiteral("Shah & Co");
-        window.TxtMobileNo = mobile;
-        window.TxtEmail = QStringLiteral("ravi@example.com");
-        window.TxtPassword = password;
-        window.TxtConfirmPassword = password;
-        window.txtPinCode = QStringLiteral("400001");
-        window.Opt1 = true;
-    }
-
     bool succeeds(Endpoint endpoint)
     {
         const CallOutcome outcome = (calls.get()->*endpoint)();
@@ -115,7 +104,7 @@ private:
     // well-behaved service, going through the earlier steps of its flow.
     bool prepare(TestService &service, Endpoint endpoint)
     {
-        fillSignUp();
+        fillSignUpValues(window, mobile, password);
         if (endpoint == &AccountServiceCalls::ApiSendOtpSignup)
             return true;
         if (!succeeds(&AccountServiceCalls::ApiSendOtpSignup))

@@ -7,6 +7,7 @@
 
 #include <VelmoITNet22SU/clsVelmoITNet22SU.h>
 
+#include "SignUpValues.h"
 #include "TestService.h"
 #include "WindowScript.h"
 #include "controls/input/TextOrv.h"
@@ -53,13 +54,7 @@ void registerAccount(TestService &service, QSqlDatabase db, const QString &mobil
 {
     SignInValues values;
     values.MachineAddress = QStringLiteral("AA-BB-CC-DD-EE-99");
-    values.TxtName = "Test User";
-    values.TxtFirmName = "Test Firm";
-    values.TxtMobileNo = mobile;
-    values.TxtEmail = "test@example.in";
-    values.TxtPassword = values.TxtConfirmPassword = password;
-    values.txtPinCode = "110001";
-    values.Opt1 = true;
+    fillSignUpValues(values, mobile, password);
     QNetworkAccessManager network;
     HttpTransport transport(&network, 10);
     AccountRecords records(values, db);

@@ -248,6 +248,19 @@ private slots:
         QCOMPARE(box->Text(), afterwards);
     }
 
+    void pressingSignUpFromAnEmptyFirmNameShowsOneMessage()
+    {
+        typeInto(panel().TxtFirmName, "");
+        MessageBoxWatcher boxes;
+        QTest::mousePress(panel().CmdSubmit, Qt::LeftButton);
+        QTRY_COMPARE(boxes.messages().size(), 1);
+        QTest::mouseRelease(panel().CmdSubmit, Qt::LeftButton);
+        QTest::qWait(100);
+        QCOMPARE(boxes.single().text,
+                 QStringLiteral("Firm Name minimum length will be 1 character"));
+        QCOMPARE(window->focusWidget(), panel().TxtFirmName->Text1());
+    }
+
     void linksLeaveWithoutValidation()
     {
         typeInto(panel().TxtFirmName, "");

@@ -26,6 +26,13 @@ qint64 now()
     return QDateTime::currentSecsSinceEpoch();
 }
 
+OrderedJsonObject passwordChangedReply()
+{
+    OrderedJsonObject reply;
+    reply.add("message", "Your password has been changed. Please sign in.");
+    return reply;
+}
+
 QString newOtpCode()
 {
     return QStringLiteral("%1").arg(QRandomGenerator::system()->bounded(1000000), 6, 10,
@@ -217,6 +224,14 @@ ServiceReply AccountService::updateForgotPassword(const RequestFields &fields)
 
     const QString mobileNo = fields.text("mobile_no");
     OneTimePassword *otp = m_store.otpById(otpId);
+    // The same reset asked for again (its reply was lost on the way) gets the same
+    // answer, not a refusal that would leave the user unsure which password holds.
+    if (otp && otp->consumed && otp->purpose == OneTimePassword::Purpose::PasswordReset &&
+        otp->mobileNo == mobileNo && otp->userId == userId && now() < otp->expiresAt) {
+        const UserAccount *user = m_store.userById(userId);
+        if (user && PasswordHasher::matches(*user, fields.text("password")))
+            return ServiceReply::success(passwordChangedReply());
+    }
     const QString reason =
         unusableOtpReason(otp, OneTimePassword::Purpose::PasswordReset, mobileNo, true);
     if (!reason.isEmpty())
@@ -228,9 +243,7 @@ ServiceReply AccountService::updateForgotPassword(const RequestFields &fields)
 
     m_hasher.setPassword(*user, fields.text("password"));
     otp->consumed = true;
-    OrderedJsonObject reply;
-    reply.add("message", "Your password has been changed. Please sign in.");
-    return saved(ServiceReply::success(reply));
+    return saved(ServiceReply::success(passwordChangedReply()));
 }
 
 ServiceReply AccountService::sendOtp(OneTimePassword::Purpose purpose, const RequestFields &fields,

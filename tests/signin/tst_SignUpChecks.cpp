@@ -261,6 +261,20 @@ private slots:
         QCOMPARE(window->focusWidget(), panel().TxtFirmName->Text1());
     }
 
+    void twoRefusingInputsDoNotBounceTheFocus()
+    {
+        panel().TxtConfirmPassword->letText("abc");
+        typeInto(panel().TxtFirmName, "");
+        MessageBoxWatcher boxes;
+        panel().TxtConfirmPassword->setFocus(Qt::MouseFocusReason);
+        QTRY_COMPARE(boxes.messages().size(), 1);
+        QTest::qWait(100);
+        QCOMPARE(boxes.messages().size(), 1);
+        QCOMPARE(boxes.single().text,
+                 QStringLiteral("Firm Name minimum length will be 1 character"));
+        QCOMPARE(window->focusWidget(), panel().TxtFirmName->Text1());
+    }
+
     void linksLeaveWithoutValidation()
     {
         typeInto(panel().TxtFirmName, "");

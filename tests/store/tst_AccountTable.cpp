@@ -112,6 +112,46 @@ private slots:
                  QStringLiteral("05/12/26"));
     }
 
+    // All three migrated definitions say NOT NULL, so an existing column that allows NULL
+    // is given its whole definition again, default included, and keeps its values.
+    void nullableColumnRegainsItsDefinition_data()
+    {
+        QTest::addColumn<QString>("relaxation");
+        QTest::addColumn<QString>("column");
+        QTest::addColumn<QString>("expectedDefault");
+        QTest::newRow("SignInDate allows NULL")
+            << "modify SignInDate varchar(10) null" << "SignInDate" << "''";
+        QTest::newRow("mac_address allows NULL, another default")
+            << "modify mac_address varchar(20) null default 'none'" << "mac_address" << "''";
+        QTest::newRow("RememberMe allows NULL, a default")
+            << "modify RememberMe tinyint(4) null default 1" << "RememberMe" << "(none)";
+    }
+    void nullableColumnRegainsItsDefinition()
+    {
+        QFETCH(QString, relaxation);
+        QFETCH(QString, column);
+        QFETCH(QString, expectedDefault);
+        CreateAccountTable();
+        db->exec("alter table it_TBL115BAC " + relaxation);
+        db->exec("insert into it_TBL115BAC(id, MobileNo, mac_address, RememberMe, SignInDate) "
+                 "values (1, '9876543210', 'AA-BB', 1, '05/12/2026')");
+        const QString attributes = "select IS_NULLABLE, ifnull(COLUMN_DEFAULT, '(none)') from "
+                                   "information_schema.COLUMNS where TABLE_SCHEMA=database() "
+                                   "and TABLE_NAME='it_TBL115BAC' and COLUMN_NAME='" +
+                                   column + "'";
+        QCOMPARE(db->scalar(attributes).toString(), QStringLiteral("YES"));
+
+        CreateAccountTable();
+        QSqlQuery after = db->connection().exec(attributes);
+        QVERIFY(after.next());
+        QCOMPARE(after.value(0).toString(), QStringLiteral("NO"));
+        QCOMPARE(after.value(1).toString(), expectedDefault);
+        QCOMPARE(db->scalar("select concat_ws('|', MobileNo, mac_address, RememberMe, SignInDate) "
+                            "from it_TBL115BAC")
+                     .toString(),
+                 QStringLiteral("9876543210|AA-BB|1|05/12/2026"));
+    }
+
     void rowsWithoutMobileNumberAreRemovedOnEveryRun()
     {
         CreateAccountTable();

@@ -2,17 +2,25 @@
 #include <QImage>
 #include <QTextStream>
 
+#include "CmdGallery.h"
 #include "TextOrvGallery.h"
 
 // Renders the library's controls offscreen to PNG pictures for the documentation:
-//   velmo-gallery <output.png>
+//   velmo-gallery <output.png>        TextOrv in its looks
+//   velmo-gallery cmd ...             the command button (see its usage)
 int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("QT_SCALE_FACTOR", "2");
+    const bool commandButton = argc > 1 && qstrcmp(argv[1], "cmd") == 0;
+    // The command button's renders are pixel-exact at one device pixel per pixel.
+    if (!commandButton)
+        qputenv("QT_SCALE_FACTOR", "2");
     QApplication app(argc, argv);
+    if (commandButton)
+        return runCmdGallery(QApplication::arguments().mid(2));
     if (argc != 2) {
-        QTextStream(stderr) << "usage: velmo-gallery <output.png>\n";
+        QTextStream(stderr) << "usage: velmo-gallery <output.png>\n"
+                               "       velmo-gallery cmd ...\n";
         return 2;
     }
     const QImage picture = renderTextOrvStates();

@@ -31,7 +31,7 @@ public:
     const QList<Run> &runs() const { return m_runs; }
 
 private:
-    QSize m_size;
+    QSize m_size{0, 0};
     int m_lineCount = 0;
     QList<Run> m_runs;
 };

@@ -71,7 +71,7 @@ QPoint LayoutPicture(int width, int height, Cmd::PicturePosition position, QSize
 QSize MeasurePicture(const QImage &picture)
 {
     if (picture.isNull())
-        return {};
+        return {0, 0};
     return picture.deviceIndependentSize().toSize();
 }
 

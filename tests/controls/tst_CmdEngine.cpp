@@ -1,0 +1,258 @@
+#include <QtTest>
+
+#include "controls/display/CmdLayout.h"
+#include "controls/display/CmdLooks.h"
+#include "controls/display/CmdPalette.h"
+#include "platform/DeviceContext.h"
+
+class tst_CmdEngine : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void shiftColor_data()
+    {
+        QTest::addColumn<quint32>("color");
+        QTest::addColumn<int>("amount");
+        QTest::addColumn<bool>("softBevel");
+        QTest::addColumn<bool>("blueProportional");
+        QTest::addColumn<quint32>("expected");
+        QTest::newRow("darker by 64") << 0x808080u << -64 << false << false << 0x404040u;
+        QTest::newRow("soft bevel halves the amount")
+            << 0x808080u << -64 << true << false << 0x606060u;
+        QTest::newRow("soft bevel truncates toward zero")
+            << 0x808080u << -3 << true << false << 0x7F7F7Fu;
+        QTest::newRow("halved to nothing") << 0x123456u << 1 << true << false << 0x123456u;
+        QTest::newRow("lighter stops at 255") << 0xF0E0D0u << 40 << false << false << 0xFFFFF8u;
+        QTest::newRow("darker stops at 0") << 0x301008u << -40 << false << false << 0x080000u;
+        // Blue moves by 96 × -64 / 192 = -32; red and green by -64, clamped.
+        QTest::newRow("blue proportional") << 0x604020u << -64 << false << true << 0x400000u;
+        QTest::newRow("blue proportional truncates")
+            << 0x804020u << -64 << false << true << 0x560000u;
+        QTest::newRow("no blue stays without blue")
+            << 0x0000FFu << 40 << false << true << 0x0028FFu;
+    }
+    void shiftColor()
+    {
+        QFETCH(quint32, color);
+        QFETCH(int, amount);
+        QFETCH(bool, softBevel);
+        QFETCH(bool, blueProportional);
+        QFETCH(quint32, expected);
+        QCOMPARE(ShiftColor(color, amount, softBevel, blueProportional), expected);
+    }
+
+    void blendToWhite_data()
+    {
+        QTest::addColumn<quint32>("color");
+        QTest::addColumn<int>("amount");
+        QTest::addColumn<quint32>("expected");
+        // 128 × 79 / 255 = 39, + 176 = 215; 0 × 79 / 255 + 176 = 176.
+        QTest::newRow("navy by 176") << 0x800000u << 176 << 0xD7B0B0u;
+        QTest::newRow("white stays white") << 0xFFFFFFu << 128 << 0xFFFFFFu;
+        QTest::newRow("nothing added") << 0x123456u << 0 << 0x123456u;
+    }
+    void blendToWhite()
+    {
+        QFETCH(quint32, color);
+        QFETCH(int, amount);
+        QFETCH(quint32, expected);
+        QCOMPARE(BlendToWhite(color, amount), expected);
+    }
+
+    void palette_data()
+    {
+        QTest::addColumn<int>("scheme");
+        QTest::addColumn<bool>("softBevel");
+        QTest::addColumn<int>("buttonType");
+        QTest::addColumn<QList<quint32>>("expected");
+        // Face, Light, Highlight, Shadow, DarkShadow, Text, TextOver, Select,
+        // SelectLight, TypeFace. Custom back 0xE0C8A0 (R160 G200 B224), fore 0x202020,
+        // fore-over 0x0000FF.
+        QTest::newRow("custom") << 2 << false << 2
+                                << QList<quint32>{0xE0C8A0, 0xFFE7BF, 0xFFF7CF, 0xA08860, 0x200800,
+                                                  0x202020, 0x0000FF, 0x604820, 0xE0C8A0, 0xFFF8D0};
+        QTest::newRow("custom, soft bevel")
+            << 2 << true << 2 << QList<quint32>{0xE0C8A0, 0xEFD7AF, 0xF7DFB7, 0xC0A880, 0x806840,
+                                                0x202020, 0x0000FF, 0xA08860, 0xE0C8A0, 0xF8E0B8};
+        QTest::newRow("fixed grey")
+            << 3 << true << 2 << QList<quint32>{0xC0C0C0, 0xDFDFDF, 0xFFFFFF, 0x808080, 0x000000,
+                                                0,        0,        0x800000, 0xD1ADAD, 0xD8D8D8};
+        QTest::newRow("fixed grey, gradient type")
+            << 3 << false << 3 << QList<quint32>{0xC0C0C0, 0xDFDFDF, 0xFFFFFF, 0x808080, 0x000000,
+                                                 0,        0,        0x800000, 0xD1ADAD, 0xF0F0F0};
+        // Parent face 0x604020: R32 G64 B96.
+        QTest::newRow("parent colours")
+            << 4 << false << 3 << QList<quint32>{0x604020, 0x7F5F3F, 0x8F6F4F, 0x200000, 0x000000,
+                                                 0x0000AA, 0x0000AA, 0xFF0000, 0xFFB0B0, 0x787050};
+    }
+    void palette()
+    {
+        QFETCH(int, scheme);
+        QFETCH(bool, softBevel);
+        QFETCH(int, buttonType);
+        QFETCH(QList<quint32>, expected);
+        CmdColorInputs inputs;
+        inputs.scheme = Cmd::ColorScheme(scheme);
+        inputs.buttonType = Cmd::ButtonType(buttonType);
+        inputs.softBevel = softBevel;
+        inputs.backColor = 0xE0C8A0;
+        inputs.foreColor = 0x202020;
+        inputs.foreOver = 0x0000FF;
+        inputs.parentBack = 0x604020;
+        inputs.parentText = 0x0000AA;
+        QPalette desktop = QGuiApplication::palette();
+        desktop.setColor(QPalette::Active, QPalette::Highlight, QColor(0, 0, 255));
+        QGuiApplication::setPalette(desktop);
+        const CmdPalette p = ComputePalette(inputs);
+        QGuiApplication::setPalette(QPalette());
+        const QList<quint32> found{
+            p.FaceColor, p.LightColor,    p.HighlightColor, p.ShadowColor,      p.DarkShadowColor,
+            p.TextColor, p.TextOverColor, p.SelectColor,    p.SelectLightColor, p.TypeFaceColor};
+        QCOMPARE(found, expected);
+    }
+
+    void systemSchemeReadsTheDesktop()
+    {
+        QPalette desktop = QGuiApplication::palette();
+        desktop.setColor(QPalette::Active, QPalette::Button, QColor(1, 2, 3));
+        desktop.setColor(QPalette::Active, QPalette::ButtonText, QColor(4, 5, 6));
+        desktop.setColor(QPalette::Active, QPalette::Highlight, QColor(0, 0, 128));
+        QGuiApplication::setPalette(desktop);
+        CmdColorInputs inputs;
+        inputs.scheme = Cmd::ColorScheme(7); // unknown schemes read the desktop too
+        const CmdPalette p = ComputePalette(inputs);
+        QGuiApplication::setPalette(QPalette());
+        QCOMPARE(p.FaceColor, 0x030201u);
+        QCOMPARE(p.TextColor, 0x060504u);
+        QCOMPARE(p.SelectLightColor, 0xD7B0B0u);
+    }
+
+    void layoutCaption_data()
+    {
+        QTest::addColumn<QSize>("client");
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QSize>("picture");
+        QTest::addColumn<QSize>("text");
+        QTest::addColumn<QPoint>("topLeft");
+        // Area (1,1)-(73,21); right 21, bottom 14: moved by (27, 4).
+        QTest::newRow("no picture")
+            << QSize(75, 23) << 0 << QSize(0, 0) << QSize(20, 13) << QPoint(28, 5);
+        QTest::newRow("picture left")
+            << QSize(75, 23) << 0 << QSize(16, 16) << QSize(20, 13) << QPoint(36, 5);
+        QTest::newRow("picture right")
+            << QSize(75, 23) << 1 << QSize(16, 16) << QSize(20, 13) << QPoint(18, 5);
+        // Bottom 30: (23 - 30) / 2 truncates to -3.
+        QTest::newRow("picture above")
+            << QSize(75, 23) << 2 << QSize(16, 16) << QSize(20, 13) << QPoint(28, 14);
+        QTest::newRow("picture below")
+            << QSize(75, 23) << 3 << QSize(16, 16) << QSize(20, 13) << QPoint(28, -4);
+        QTest::newRow("picture behind")
+            << QSize(75, 23) << 4 << QSize(16, 16) << QSize(20, 13) << QPoint(28, 5);
+        QTest::newRow("wider than the button")
+            << QSize(20, 23) << 0 << QSize(0, 0) << QSize(30, 13) << QPoint(-4, 5);
+    }
+    void layoutCaption()
+    {
+        QFETCH(QSize, client);
+        QFETCH(int, position);
+        QFETCH(QSize, picture);
+        QFETCH(QSize, text);
+        QFETCH(QPoint, topLeft);
+        const CmdCaptionBox box = LayoutCaption(client.width(), client.height(),
+                                                Cmd::PicturePosition(position), picture, text);
+        QCOMPARE(box.TextRect, QRect(topLeft, text));
+        QCOMPARE(box.TextRectDown, QRect(topLeft + QPoint(1, 1), text));
+        QCOMPARE(QSize(box.TextWidth, box.TextHeight), text);
+    }
+
+    void layoutPicture_data()
+    {
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QRect>("textRect");
+        QTest::addColumn<bool>("blank");
+        QTest::addColumn<QPoint>("expected");
+        QTest::newRow("left") << 0 << QRect(36, 5, 20, 13) << false << QPoint(16, 3);
+        QTest::newRow("right") << 1 << QRect(18, 5, 20, 13) << false << QPoint(42, 3);
+        QTest::newRow("above") << 2 << QRect(28, 14, 20, 13) << false << QPoint(29, -4);
+        QTest::newRow("below") << 3 << QRect(28, -4, 20, 13) << false << QPoint(29, 11);
+        QTest::newRow("behind is centred") << 4 << QRect(28, 5, 20, 13) << false << QPoint(29, 3);
+        QTest::newRow("blank caption is centred")
+            << 0 << QRect(36, 5, 20, 13) << true << QPoint(29, 3);
+    }
+    void layoutPicture()
+    {
+        QFETCH(int, position);
+        QFETCH(QRect, textRect);
+        QFETCH(bool, blank);
+        QFETCH(QPoint, expected);
+        CmdCaptionBox box;
+        box.TextRect = textRect;
+        QCOMPARE(LayoutPicture(75, 23, Cmd::PicturePosition(position), QSize(16, 16), box, blank),
+                 expected);
+    }
+
+    void measurePicture_data()
+    {
+        QTest::addColumn<QImage>("picture");
+        QTest::addColumn<QSize>("expected");
+        QTest::newRow("none") << QImage() << QSize(0, 0);
+        QTest::newRow("16 x 12") << QImage(16, 12, QImage::Format_RGB32) << QSize(16, 12);
+    }
+    void measurePicture()
+    {
+        QFETCH(QImage, picture);
+        QFETCH(QSize, expected);
+        QCOMPARE(MeasurePicture(picture), expected);
+    }
+
+    void focusRectPerType_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QRect>("expected");
+        QTest::newRow("standard") << 2 << QRect(4, 4, 67, 15);
+        QTest::newRow("type 1") << 1 << QRect(4, 4, 67, 15);
+        QTest::newRow("type 7") << 7 << QRect(3, 3, 69, 17);
+        QTest::newRow("type 13") << 13 << QRect(3, 3, 69, 17);
+        QTest::newRow("type 14 moved") << 14 << QRect(6, 6, 65, 13);
+        QTest::newRow("unknown type") << 15 << QRect(4, 4, 67, 15);
+    }
+    void focusRectPerType()
+    {
+        QFETCH(int, type);
+        QFETCH(QRect, expected);
+        QCOMPARE(FocusRectFor(Cmd::ButtonType(type), 75, 23), expected);
+    }
+
+    void noFocusMarkInADisabledLook_data()
+    {
+        QTest::addColumn<int>("type");
+        for (int type = 1; type <= 14; ++type)
+            QTest::addRow("type %d", type) << type;
+    }
+    void noFocusMarkInADisabledLook()
+    {
+        QFETCH(int, type);
+        auto draw = [type](bool focused, CmdLookState state) {
+            DeviceContext dc;
+            dc.resize(40, 20);
+            CmdScene scene(dc);
+            scene.palette = ComputePalette(CmdColorInputs{.scheme = Cmd::ColorScheme::FixedGrey});
+            scene.type = Cmd::ButtonType(type);
+            scene.W = 40;
+            scene.H = 20;
+            scene.hasFocus = focused;
+            scene.focusRect = FocusRectFor(scene.type, 40, 20);
+            dc.fillRect(0, 0, 40, 20, scene.palette.FaceColor);
+            DrawLook(scene, state);
+            return dc.image();
+        };
+        QCOMPARE(draw(true, CmdLookState::Disabled), draw(false, CmdLookState::Disabled));
+        // The focus would show in the up look of every type that has a mark there.
+        const bool markedWhenUp = type != 2 && type != 4 && type != 10 && type != 13;
+        QCOMPARE(draw(true, CmdLookState::Up) != draw(false, CmdLookState::Up), markedWhenUp);
+    }
+};
+
+QTEST_MAIN(tst_CmdEngine)
+#include "tst_CmdEngine.moc"

@@ -1,0 +1,476 @@
+#include <QtTest>
+
+#include "controls/display/cmd.h"
+
+namespace
+{
+
+QRgb rgb(quint32 hostColour)
+{
+    return DeviceContext::pixel(hostColour);
+}
+
+// A window holding one button at its top-left corner; the button starts without focus.
+struct Holder {
+    explicit Holder(int type, int scheme, QSize size)
+    {
+        QPalette colours = window.palette();
+        colours.setColor(QPalette::Window, QColor(0x11, 0x22, 0x33));
+        colours.setColor(QPalette::WindowText, QColor(0x44, 0x55, 0x66));
+        window.setPalette(colours);
+        window.setAutoFillBackground(true);
+        window.resize(size + QSize(20, 20));
+        button = new cmd(&window);
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setPixelSize(11);
+        button->setFont(font);
+        button->letButtonType(Cmd::ButtonType(type));
+        button->letColorScheme(Cmd::ColorScheme(scheme));
+        button->setGeometry(QRect(QPoint(0, 0), size));
+        window.show();
+        if (!QTest::qWaitForWindowExposed(&window))
+            qFatal("the test window was not shown");
+        button->clearFocus();
+    }
+
+    void hover(QPoint at)
+    {
+        QMouseEvent move(QEvent::MouseMove, QPointF(at), button->mapToGlobal(QPointF(at)),
+                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(button, &move);
+    }
+    void focus()
+    {
+        window.activateWindow();
+        button->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(button->hasFocus());
+    }
+    QRgb at(QPoint point) const { return button->surface().pixel(point); }
+
+    QWidget window;
+    cmd *button = nullptr;
+};
+
+} // namespace
+
+class tst_cmd : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void windowShape_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QList<QPoint>>("cut");
+        QTest::addColumn<int>("area");
+        const QList<QPoint> corners{{0, 0}, {9, 0}, {0, 5}, {9, 5}};
+        const QList<QPoint> rounded{{0, 0}, {1, 0}, {0, 1}, {8, 0}, {9, 0}, {9, 1},
+                                    {0, 5}, {1, 5}, {0, 4}, {8, 5}, {9, 5}, {9, 4}};
+        QTest::newRow("type 1") << 1 << corners << 56;
+        QTest::newRow("type 14") << 14 << corners << 56;
+        QTest::newRow("type 3") << 3 << rounded << 48;
+        QTest::newRow("type 4") << 4 << rounded << 48;
+        QTest::newRow("type 5") << 5 << QList<QPoint>{{0, 5}, {9, 0}} << 58;
+        // Rows of the 10 x 6 ellipse: 6, 8, 10, 10, 8, 6 pixels.
+        QTest::newRow("type 13") << 13 << QList<QPoint>{{0, 0}, {1, 0}, {0, 1}, {9, 1}, {8, 5}}
+                                 << 48;
+        for (int type : {2, 6, 7, 8, 9, 10, 11, 12, 15})
+            QTest::addRow("type %d", type) << type << QList<QPoint>{} << 60;
+    }
+    void windowShape()
+    {
+        QFETCH(int, type);
+        QFETCH(QList<QPoint>, cut);
+        QFETCH(int, area);
+        Holder holder(type, 3, QSize(10, 6));
+        const QImage &surface = holder.button->surface();
+        QCOMPARE(surface.size(), QSize(10, 6));
+        int opaque = 0;
+        for (int y = 0; y < 6; ++y)
+            for (int x = 0; x < 10; ++x) {
+                const int alpha = qAlpha(surface.pixel(x, y));
+                QVERIFY(alpha == 0 || alpha == 255);
+                opaque += alpha == 255;
+                QCOMPARE(holder.button->mask().contains(QPoint(x, y)), alpha == 255);
+            }
+        QCOMPARE(opaque, area);
+        for (const QPoint &point : cut)
+            QCOMPARE(qAlpha(surface.pixel(point)), 0);
+    }
+
+    void bevels_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<bool>("down");
+        QTest::addColumn<bool>("isDefault");
+        QTest::addColumn<QPoint>("point");
+        QTest::addColumn<quint32>("expected");
+        // 12 x 8, fixed grey: highlight FFFFFF, light DFDFDF, face C0C0C0, shadow 808080,
+        // dark shadow 000000. Type 1: a double bevel one pixel in, then the dark box.
+        QTest::newRow("1 up: outer top-left") << 1 << false << false << QPoint(1, 1) << 0xFFFFFFu;
+        QTest::newRow("1 up: outer top-right") << 1 << false << false << QPoint(10, 1) << 0x808080u;
+        QTest::newRow("1 up: outer bottom-left")
+            << 1 << false << false << QPoint(1, 6) << 0x808080u;
+        QTest::newRow("1 up: inner top-left") << 1 << false << false << QPoint(2, 2) << 0xFFFFFFu;
+        QTest::newRow("1 up: inner top-right") << 1 << false << false << QPoint(9, 2) << 0x808080u;
+        QTest::newRow("1 up: inner bottom-left")
+            << 1 << false << false << QPoint(2, 5) << 0x808080u;
+        QTest::newRow("1 up: face") << 1 << false << false << QPoint(3, 3) << 0xC0C0C0u;
+        QTest::newRow("1 up: box") << 1 << false << false << QPoint(11, 3) << 0x000000u;
+        QTest::newRow("1 down: outer top-left") << 1 << true << false << QPoint(1, 1) << 0x808080u;
+        QTest::newRow("1 down: outer top-right")
+            << 1 << true << false << QPoint(10, 1) << 0xFFFFFFu;
+        QTest::newRow("1 down: inner top-right") << 1 << true << false << QPoint(9, 2) << 0xFFFFFFu;
+        // Type 2 default: the bevel one pixel in, then the dark box at the border.
+        QTest::newRow("2 default: box") << 2 << false << true << QPoint(0, 0) << 0x000000u;
+        QTest::newRow("2 default: top-left") << 2 << false << true << QPoint(1, 1) << 0xFFFFFFu;
+        QTest::newRow("2 default: top-right") << 2 << false << true << QPoint(10, 1) << 0x000000u;
+        QTest::newRow("2 default: bottom-left") << 2 << false << true << QPoint(1, 6) << 0x000000u;
+        QTest::newRow("2 default: inner top-left")
+            << 2 << false << true << QPoint(2, 2) << 0xDFDFDFu;
+        QTest::newRow("2 default: inner right") << 2 << false << true << QPoint(9, 3) << 0x808080u;
+        QTest::newRow("2 default: face") << 2 << false << true << QPoint(3, 3) << 0xC0C0C0u;
+        QTest::newRow("2 plain: top-left") << 2 << false << false << QPoint(0, 0) << 0xFFFFFFu;
+        QTest::newRow("2 plain: top-right") << 2 << false << false << QPoint(11, 0) << 0x000000u;
+        QTest::newRow("2 plain: inner top-left")
+            << 2 << false << false << QPoint(1, 1) << 0xDFDFDFu;
+        QTest::newRow("2 plain: inner bottom-left")
+            << 2 << false << false << QPoint(1, 6) << 0x808080u;
+        QTest::newRow("2 plain: face") << 2 << false << false << QPoint(2, 2) << 0xC0C0C0u;
+        QTest::newRow("2 default down: box") << 2 << true << true << QPoint(11, 7) << 0x000000u;
+        QTest::newRow("2 default down: inner box")
+            << 2 << true << true << QPoint(1, 1) << 0x808080u;
+        QTest::newRow("2 default down: face") << 2 << true << true << QPoint(2, 2) << 0xC0C0C0u;
+        QTest::newRow("2 plain down: top-left") << 2 << true << false << QPoint(0, 0) << 0x000000u;
+        QTest::newRow("2 plain down: top-right")
+            << 2 << true << false << QPoint(11, 0) << 0xFFFFFFu;
+        QTest::newRow("2 plain down: inner right")
+            << 2 << true << false << QPoint(10, 3) << 0xDFDFDFu;
+    }
+    void bevels()
+    {
+        QFETCH(int, type);
+        QFETCH(bool, down);
+        QFETCH(bool, isDefault);
+        QFETCH(QPoint, point);
+        QFETCH(quint32, expected);
+        Holder holder(type, 3, QSize(12, 8));
+        holder.button->letDisplayAsDefault(isDefault);
+        if (down)
+            QTest::keyPress(holder.button, Qt::Key_Space);
+        QCOMPARE(holder.at(point), rgb(expected));
+    }
+
+    void glowGradient_data()
+    {
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<QPoint>("point");
+        QTest::addColumn<quint32>("expected");
+        // 30 x 20, fixed grey: the gradient base is F0F0F0; row i is shifted by
+        // round(-1.25 i) with blue moved by blue × amount / 192.
+        QTest::newRow("row 3: -3.75 to -4") << "up" << QPoint(15, 3) << 0xEBECECu;
+        QTest::newRow("row 6: -7.5 to -8") << "up" << QPoint(15, 6) << 0xE6E8E8u;
+        QTest::newRow("row 10: -12.5 to -12") << "up" << QPoint(15, 10) << 0xE1E4E4u;
+        QTest::newRow("dark frame") << "up" << QPoint(15, 0) << 0x733C00u;
+        QTest::newRow("corner top-left") << "up" << QPoint(1, 1) << 0x7B4D10u;
+        QTest::newRow("corner bottom-right") << "up" << QPoint(28, 18) << 0x7B4D10u;
+        QTest::newRow("top line +16") << "up" << QPoint(15, 1) << 0xFFFFFFu;
+        QTest::newRow("second top +10") << "up" << QPoint(15, 2) << 0xFCFAFAu;
+        QTest::newRow("bottom -48") << "up" << QPoint(15, 18) << 0xB4C0C0u;
+        QTest::newRow("second bottom -32") << "up" << QPoint(15, 17) << 0xC8D0D0u;
+        QTest::newRow("right -36") << "up" << QPoint(28, 10) << 0xC3CCCCu;
+        QTest::newRow("second right -24") << "up" << QPoint(27, 10) << 0xD2D8D8u;
+        QTest::newRow("left -5") << "up" << QPoint(1, 10) << 0xEAEBEBu;
+        QTest::newRow("second left -10, drawn last") << "up" << QPoint(2, 2) << 0xE4E6E6u;
+        QTest::newRow("hover: bottom amber") << "hover" << QPoint(15, 18) << 0x0096E7u;
+        QTest::newRow("hover: top") << "hover" << QPoint(15, 1) << 0xCEF3FFu;
+        QTest::newRow("hover: second top") << "hover" << QPoint(15, 2) << 0x8CDBFFu;
+        QTest::newRow("hover: second left") << "hover" << QPoint(2, 10) << 0x6BCBFFu;
+        QTest::newRow("hover: no right line") << "hover" << QPoint(28, 10) << 0xE1E4E4u;
+        // Row 17 without its second bottom line: -21.25 to -21.
+        QTest::newRow("hover: gradient row 17") << "hover" << QPoint(15, 17) << 0xD6DBDBu;
+        QTest::newRow("focus: glow box") << "focus" << QPoint(1, 10) << 0xE7AE8Cu;
+        QTest::newRow("focus: glow box bottom") << "focus" << QPoint(15, 17) << 0xE7AE8Cu;
+        QTest::newRow("focus: bottom") << "focus" << QPoint(15, 18) << 0xEF826Bu;
+        QTest::newRow("focus: second top") << "focus" << QPoint(15, 2) << 0xF7D7BDu;
+        QTest::newRow("focus: second left") << "focus" << QPoint(2, 10) << 0xF0D1B5u;
+        QTest::newRow("focus and hover: amber bottom")
+            << "focus+hover" << QPoint(15, 18) << 0x0096E7u;
+        QTest::newRow("focus and hover: blue box stays")
+            << "focus+hover" << QPoint(1, 10) << 0xE7AE8Cu;
+        // Down: base C8D0D0, rows from the bottom; row 10 is i = 10, shifted by -12.
+        QTest::newRow("down: row 10") << "down" << QPoint(15, 10) << 0xBCC4C4u;
+        QTest::newRow("down: bottom +16") << "down" << QPoint(15, 18) << 0xD8E0E0u;
+        QTest::newRow("down: second right is the base colour")
+            << "down" << QPoint(27, 10) << 0xF0F0F0u;
+        QTest::newRow("down: top -32") << "down" << QPoint(15, 1) << 0xA7B0B0u;
+        QTest::newRow("disabled: face") << "disabled" << QPoint(15, 10) << 0xD2D8D8u;
+        QTest::newRow("disabled: frame") << "disabled" << QPoint(15, 0) << 0x879C9Cu;
+        QTest::newRow("disabled: corner") << "disabled" << QPoint(1, 1) << 0x96A8A8u;
+    }
+    void glowGradient()
+    {
+        QFETCH(QString, state);
+        QFETCH(QPoint, point);
+        QFETCH(quint32, expected);
+        Holder holder(3, 3, QSize(30, 20));
+        if (state.contains(QLatin1String("focus")))
+            holder.focus();
+        if (state.contains(QLatin1String("hover")))
+            holder.hover(QPoint(15, 10));
+        if (state == QLatin1String("down"))
+            QTest::keyPress(holder.button, Qt::Key_Space);
+        if (state == QLatin1String("disabled"))
+            holder.button->letEnabled(false);
+        QCOMPARE(holder.at(point), rgb(expected));
+    }
+
+    void toggleDrawnDown_data()
+    {
+        QTest::addColumn<bool>("checkBox");
+        QTest::addColumn<bool>("value");
+        QTest::addColumn<bool>("hovered");
+        QTest::addColumn<quint32>("topLeftBevel"); // type 1: highlight up, shadow down
+        QTest::newRow("on") << true << true << false << 0x808080u;
+        QTest::newRow("on, hovered") << true << true << true << 0x808080u;
+        QTest::newRow("off") << true << false << false << 0xFFFFFFu;
+        QTest::newRow("value without toggling") << false << true << true << 0xFFFFFFu;
+    }
+    void toggleDrawnDown()
+    {
+        QFETCH(bool, checkBox);
+        QFETCH(bool, value);
+        QFETCH(bool, hovered);
+        QFETCH(quint32, topLeftBevel);
+        Holder holder(1, 3, QSize(12, 8));
+        holder.button->letCheckBoxBehaviour(checkBox);
+        holder.button->letValue(value);
+        if (hovered)
+            holder.hover(QPoint(6, 4));
+        holder.button->Redraw(Cmd::DrawState::Up, true);
+        QCOMPARE(holder.at(QPoint(1, 1)), rgb(topLeftBevel));
+    }
+
+    void hoverUsesTheOverColours_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QPoint>("point");
+        QTest::addColumn<quint32>("normal");
+        QTest::addColumn<quint32>("hovered");
+        // Custom scheme, back E0C8A0, back-over 00FF00 (R0 G255 B0).
+        QTest::newRow("face") << 10 << QPoint(5, 5) << 0xE0C8A0u << 0x00FF00u;
+        // Type 7's top edge is the highlight, face + 47: FFF7CF, and under the pointer
+        // 2FFF2F.
+        QTest::newRow("derived highlight") << 7 << QPoint(3, 0) << 0xFFF7CFu << 0x2FFF2Fu;
+    }
+    void hoverUsesTheOverColours()
+    {
+        QFETCH(int, type);
+        QFETCH(QPoint, point);
+        QFETCH(quint32, normal);
+        QFETCH(quint32, hovered);
+        Holder holder(type, 2, QSize(20, 10));
+        holder.button->letBackColor(0xE0C8A0);
+        holder.button->letBackOver(0x00FF00);
+        QCOMPARE(holder.at(point), rgb(normal));
+        holder.hover(QPoint(10, 5));
+        QCOMPARE(holder.at(point), rgb(hovered));
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(holder.button, &leave);
+        QCOMPARE(holder.at(point), rgb(normal));
+        QCOMPARE(holder.button->buttonPalette().FaceColor, 0xE0C8A0u);
+    }
+
+    void dottedFocusOutline_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QRect>("outline");
+        // 40 x 20: shrunk by 4, by 3 for types 7 to 13, by 5 and moved (1, 1) for 14.
+        QTest::newRow("type 1") << 1 << QRect(4, 4, 32, 12);
+        QTest::newRow("type 7") << 7 << QRect(3, 3, 34, 14);
+        QTest::newRow("type 9") << 9 << QRect(3, 3, 34, 14);
+        QTest::newRow("type 11") << 11 << QRect(3, 3, 34, 14);
+        QTest::newRow("type 14") << 14 << QRect(6, 6, 30, 10);
+    }
+    void dottedFocusOutline()
+    {
+        QFETCH(int, type);
+        QFETCH(QRect, outline);
+        Holder holder(type, 3, QSize(40, 20));
+        const QImage unfocused = holder.button->surface();
+        holder.focus();
+        const QImage focused = holder.button->surface();
+        const int phase = (outline.right() + outline.top()) & 1;
+        for (int y = 0; y < 20; ++y) {
+            for (int x = 0; x < 40; ++x) {
+                const bool onOutline =
+                    outline.contains(x, y) && !outline.adjusted(1, 1, -1, -1).contains(x, y);
+                const bool inverted = onOutline && ((x + y) & 1) == phase;
+                const QRgb before = unfocused.pixel(x, y);
+                QCOMPARE(focused.pixel(x, y), inverted ? (before ^ 0x00FFFFFF) : before);
+            }
+        }
+    }
+
+    void tintedFlatFocusBoxesTheCaption()
+    {
+        Holder holder(5, 3, QSize(75, 23));
+        holder.button->letCaption(QStringLiteral("OK"));
+        holder.focus();
+        const CmdCaptionBox &box = holder.button->captionBox();
+        const QPoint corner = box.TextRect.topLeft() - QPoint(2, 1);
+        QCOMPARE(holder.at(corner), rgb(0xCC9999));
+        QCOMPARE(holder.at(corner + QPoint(box.TextWidth + 3, box.TextHeight + 1)), rgb(0xCC9999));
+    }
+
+    void captionColours_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<int>("effect");
+        QTest::addColumn<quint32>("background");
+        QTest::addColumn<QList<quint32>>("colours");
+        // Fixed grey: text 000000, highlight FFFFFF, shadow 808080, face C0C0C0; the
+        // effects shift the face by 40 either way: E8E8E8 and 989898.
+        QTest::newRow("up") << 1 << "up" << 0 << 0xC0C0C0u << QList<quint32>{0x000000};
+        QTest::newRow("disabled, engraved")
+            << 1 << "disabled" << 0 << 0xC0C0C0u << QList<quint32>{0x808080, 0xFFFFFF};
+        QTest::newRow("disabled, flat")
+            << 5 << "disabled" << 0 << 0xC0C0C0u << QList<quint32>{0x808080};
+        // Pressed type 4: a light caption on the shadow darkened by 16.
+        QTest::newRow("type 4 down") << 4 << "down" << 0 << 0x707070u << QList<quint32>{0xDFDFDF};
+        QTest::newRow("raised") << 1 << "up" << 1 << 0xC0C0C0u
+                                << QList<quint32>{0x000000, 0x989898, 0xE8E8E8};
+        QTest::newRow("engraved, down")
+            << 1 << "down" << 2 << 0xC0C0C0u << QList<quint32>{0x000000, 0x989898, 0xE8E8E8};
+        QTest::newRow("shadow") << 7 << "up" << 3 << 0xC0C0C0u
+                                << QList<quint32>{0x000000, 0x989898};
+    }
+    void captionColours()
+    {
+        QFETCH(int, type);
+        QFETCH(QString, state);
+        QFETCH(int, effect);
+        QFETCH(quint32, background);
+        QFETCH(QList<quint32>, colours);
+        // Tall enough that no frame line comes near the caption.
+        Holder holder(type, 3, QSize(75, 31));
+        holder.button->letCaption(QStringLiteral("&OK"));
+        holder.button->letSpecialEffect(Cmd::SpecialEffect(effect));
+        if (state == QLatin1String("down"))
+            QTest::keyPress(holder.button, Qt::Key_Space);
+        if (state == QLatin1String("disabled"))
+            holder.button->letEnabled(false);
+        const CmdCaptionBox &box = holder.button->captionBox();
+        const QRect area = box.TextRect.united(box.TextRectDown).adjusted(-1, -1, 1, 1);
+        QSet<QRgb> found;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                found += holder.at(QPoint(x, y));
+        found -= rgb(background);
+        QSet<QRgb> expected;
+        for (quint32 colour : colours)
+            expected += rgb(colour);
+        QCOMPARE(found, expected);
+    }
+
+    void faceOnlyTypes_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("state");
+        for (int type : {10, 0, 15, -3})
+            for (const char *state : {"up", "hover", "down", "disabled"})
+                QTest::addRow("type %d %s", type, state) << type << QString::fromLatin1(state);
+    }
+    void faceOnlyTypes()
+    {
+        QFETCH(int, type);
+        QFETCH(QString, state);
+        Holder holder(type, 3, QSize(30, 12));
+        holder.button->letCaption(QStringLiteral("Text"));
+        holder.focus();
+        if (state == QLatin1String("hover"))
+            holder.hover(QPoint(15, 6));
+        if (state == QLatin1String("down"))
+            QTest::keyPress(holder.button, Qt::Key_Space);
+        if (state == QLatin1String("disabled"))
+            holder.button->letEnabled(false);
+        const QImage &surface = holder.button->surface();
+        for (int y = 0; y < 12; ++y)
+            for (int x = 0; x < 30; ++x)
+                QCOMPARE(surface.pixel(x, y), rgb(0xC0C0C0));
+    }
+
+    void parentColours_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("scheme");
+        QTest::addColumn<quint32>("centre");
+        // The holder's background is 112233 (host 332211), its text 445566.
+        QTest::newRow("scheme 4 face") << 10 << 4 << 0x332211u;
+        QTest::newRow("type 11 shows the captured background") << 11 << 3 << 0x332211u;
+        QTest::newRow("type 10 keeps its own face") << 10 << 3 << 0xC0C0C0u;
+    }
+    void parentColours()
+    {
+        QFETCH(int, type);
+        QFETCH(int, scheme);
+        QFETCH(quint32, centre);
+        Holder holder(type, scheme, QSize(20, 10));
+        QCOMPARE(holder.at(QPoint(10, 5)), rgb(centre));
+        if (scheme == 4)
+            QCOMPARE(holder.button->buttonPalette().TextColor, 0x665544u);
+    }
+
+    void redrawOnlyOnChange_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QList<int>>("paints"); // drawings made by each step
+        QTest::newRow("same state again")
+            << QStringList{"up", "down", "down", "up", "up"} << QList<int>{0, 1, 0, 1, 0};
+        QTest::newRow("forced") << QStringList{"force up", "force up"} << QList<int>{1, 1};
+        QTest::newRow("caption change")
+            << QStringList{"caption", "up", "caption"} << QList<int>{1, 0, 0};
+        QTest::newRow("hover moves")
+            << QStringList{"move", "move", "move", "leave", "leave"} << QList<int>{1, 0, 0, 1, 0};
+        QTest::newRow("space key")
+            << QStringList{"space down", "space down", "space up"} << QList<int>{1, 0, 1};
+        QTest::newRow("unchanged property")
+            << QStringList{"same scheme", "same effect"} << QList<int>{0, 0};
+        QTest::newRow("hidden") << QStringList{"disable refresh", "down", "caption", "refresh"}
+                                << QList<int>{0, 0, 0, 1};
+    }
+    void redrawOnlyOnChange()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QList<int>, paints);
+        Holder holder(1, 3, QSize(40, 20));
+        cmd &button = *holder.button;
+        const QHash<QString, std::function<void()>> actions{
+            {"up", [&] { button.Redraw(Cmd::DrawState::Up, false); }},
+            {"down", [&] { button.Redraw(Cmd::DrawState::Down, false); }},
+            {"force up", [&] { button.Redraw(Cmd::DrawState::Up, true); }},
+            {"caption", [&] { button.letCaption(QStringLiteral("Go")); }},
+            {"move", [&] { holder.hover(QPoint(10 + button.paintCount() % 7, 8)); }},
+            {"leave",
+             [&] {
+                 QEvent leave(QEvent::Leave);
+                 QApplication::sendEvent(&button, &leave);
+             }},
+            {"space down", [&] { QTest::keyPress(&button, Qt::Key_Space); }},
+            {"space up", [&] { QTest::keyRelease(&button, Qt::Key_Space); }},
+            {"same scheme", [&] { button.letColorScheme(Cmd::ColorScheme::FixedGrey); }},
+            {"same effect", [&] { button.letSpecialEffect(Cmd::SpecialEffect::None); }},
+            {"disable refresh", [&] { button.DisableRefresh(); }},
+            {"refresh", [&] { button.Refresh(); }},
+        };
+        for (int i = 0; i < steps.size(); ++i) {
+            const int before = button.paintCount();
+            actions.value(steps[i])();
+            QCOMPARE(button.paintCount() - before, paints[i]);
+        }
+    }
+};
+
+QTEST_MAIN(tst_cmd)
+#include "tst_cmd.moc"

@@ -1,6 +1,9 @@
 #include "entry/SecureProtocols.h"
 
+#include <VelmoITNet22SU/VelmoError.h>
+
 #include "entry/ModRegValue.h"
+#include "platform/TextRules.h"
 
 namespace
 {
@@ -9,25 +12,29 @@ const QString internetSettingsKey =
     QStringLiteral("SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Internet Settings");
 const QString valueName = QStringLiteral("SecureProtocols");
 
-QVariant stored()
-{
-    return ReadRegValue(RegistryRoot::CurrentUser, internetSettingsKey, valueName);
-}
-
 } // namespace
+
+std::optional<qint32> SecureProtocols::stored()
+{
+    const QVariant value = ReadRegValue(RegistryRoot::CurrentUser, internetSettingsKey, valueName);
+    if (value.typeId() != QMetaType::QString)
+        return qint32(value.toInt());
+    return TextRules::wholeNumberAs<qint32>(value.toString());
+}
 
 qint32 SecureProtocols::current()
 {
-    bool isNumber = false;
-    const qint32 value = qint32(stored().toString().trimmed().toLongLong(&isNumber));
-    return isNumber ? value : 0;
+    return stored().value_or(0);
 }
 
 void SecureProtocols::ensureAccountServiceProtocols()
 {
-    const qint32 value = current();
-    if (value == qint32(tls1_0To1_2))
+    const std::optional<qint32> value = stored();
+    if (!value)
+        throw VelmoError(QStringLiteral("The Internet setting SecureProtocols holds text that is "
+                                        "not a number; it was left as it is."));
+    if (*value == qint32(tls1_0To1_2))
         return;
-    const quint32 raised = value < qint32(tls1_0To1_2) ? tls1_0To1_2 : tls1_0To1_3;
+    const quint32 raised = *value < qint32(tls1_0To1_2) ? tls1_0To1_2 : tls1_0To1_3;
     WriteRegValue(RegistryRoot::CurrentUser, internetSettingsKey, valueName, raised);
 }

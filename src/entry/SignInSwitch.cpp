@@ -1,8 +1,8 @@
 #include "entry/SignInSwitch.h"
 
+#include "platform/TextRules.h"
+
 bool signInSwitchIsOn(const QString &statusText)
 {
-    bool isNumber = false;
-    const double value = statusText.trimmed().toDouble(&isNumber);
-    return isNumber && value == 1.0;
+    return TextRules::exactDecimal(statusText) == QStringLiteral("1");
 }

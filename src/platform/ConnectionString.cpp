@@ -4,6 +4,11 @@
 
 void applyConnectionString(QSqlDatabase &db, const QString &connectionString)
 {
+    db.setHostName(QString());
+    db.setPort(-1);
+    db.setDatabaseName(QString());
+    db.setUserName(QString());
+    db.setPassword(QString());
     QStringList connectOptions;
     const QStringList pieces = connectionString.split(u';', Qt::SkipEmptyParts);
     for (const QString &piece : pieces) {

@@ -6,6 +6,8 @@
 #include <string>
 
 #include <QDate>
+#include <QLocale>
+#include <QStringList>
 
 namespace
 {
@@ -18,6 +20,15 @@ bool isDigit(QChar c)
 bool isBlank(QChar c)
 {
     return c == QLatin1Char(' ') || c == QLatin1Char('\t');
+}
+
+QStringView withoutBlanksAround(QStringView text)
+{
+    while (!text.isEmpty() && text.front() == QLatin1Char(' '))
+        text = text.mid(1);
+    while (!text.isEmpty() && text.back() == QLatin1Char(' '))
+        text.chop(1);
+    return text;
 }
 
 // A finite double as fifteen significant decimal digits: value = 0.digits x 10^pointPosition.
@@ -141,7 +152,7 @@ struct WholeNumber {
 std::optional<WholeNumber> parseWholeNumber(QStringView text)
 {
     constexpr int maxExponent = 60;
-    text = text.trimmed();
+    text = withoutBlanksAround(text);
     WholeNumber number;
     qsizetype i = 0;
     if (i < text.size() && (text[i] == QLatin1Char('-') || text[i] == QLatin1Char('+')))
@@ -170,6 +181,71 @@ std::optional<WholeNumber> parseWholeNumber(QStringView text)
     if (i != text.size())
         return std::nullopt;
     return number;
+}
+
+int monthNamed(QStringView word)
+{
+    const QLocale english = QLocale::c();
+    for (int month = 1; month <= 12; ++month) {
+        for (QLocale::FormatType form : {QLocale::ShortFormat, QLocale::LongFormat}) {
+            if (word.compare(english.monthName(month, form), Qt::CaseInsensitive) == 0)
+                return month;
+        }
+    }
+    return 0;
+}
+
+// The pieces of a written date: its runs of digits (as ASCII digits, whatever script
+// they were written in) and the month its one word names, if any.
+struct DateRuns {
+    QStringList numbers;
+    int namedMonth = 0;
+};
+
+std::optional<DateRuns> dateRuns(QStringView text)
+{
+    DateRuns runs;
+    qsizetype i = 0;
+    while (i < text.size()) {
+        const qsizetype start = i;
+        if (text[i].isDigit()) {
+            QString digits;
+            for (; i < text.size() && text[i].isDigit(); ++i)
+                digits += QChar(u'0' + text[i].digitValue());
+            runs.numbers << digits;
+        } else if (text[i].isLetter()) {
+            while (i < text.size() && text[i].isLetter())
+                ++i;
+            const int month = monthNamed(text.mid(start, i - start));
+            if (month == 0 || runs.namedMonth != 0)
+                return std::nullopt;
+            runs.namedMonth = month;
+        } else {
+            ++i;
+        }
+    }
+    return runs;
+}
+
+struct DateFields {
+    QString day;
+    QString month;
+    QString year;
+};
+
+// Which run is which. A run of three or four digits can only be the year.
+DateFields placeRuns(const QStringList &runs, TextRules::DateOrder order)
+{
+    using TextRules::DateOrder;
+    const bool yearFirst =
+        runs.first().size() >= 3 || (order == DateOrder::YearMonthDay && runs.last().size() < 3);
+    if (runs.size() == 2)
+        return yearFirst ? DateFields{runs[1], {}, runs[0]} : DateFields{runs[0], {}, runs[1]};
+    if (yearFirst)
+        return {runs[2], runs[1], runs[0]};
+    if (order == DateOrder::MonthDayYear)
+        return {runs[1], runs[0], runs[2]};
+    return {runs[0], runs[1], runs[2]};
 }
 
 } // namespace
@@ -222,6 +298,23 @@ double numericValue(QStringView text)
 bool isNumeric(QStringView text)
 {
     return parseWholeNumber(text).has_value();
+}
+
+QString trimBlanks(const QString &text)
+{
+    return withoutBlanksAround(text).toString();
+}
+
+std::optional<qint64> wholeNumber(QStringView text)
+{
+    const std::optional<QString> exact = exactDecimal(text);
+    if (!exact || exact->contains(QLatin1Char('.')))
+        return std::nullopt;
+    bool fits = false;
+    const qint64 value = exact->toLongLong(&fits);
+    if (!fits)
+        return std::nullopt;
+    return value;
 }
 
 QString decimalText(double value)
@@ -323,6 +416,53 @@ QString normaliseDate(QStringView text, int currentYear)
 QString normaliseDate(QStringView text)
 {
     return normaliseDate(text, QDate::currentDate().year());
+}
+
+DateOrder dateOrderOf(QStringView format)
+{
+    qsizetype day = -1;
+    qsizetype month = -1;
+    qsizetype year = -1;
+    bool quoted = false;
+    for (qsizetype i = 0; i < format.size(); ++i) {
+        const QChar c = format[i];
+        if (c == QLatin1Char('\''))
+            quoted = !quoted;
+        else if (quoted)
+            continue;
+        else if (c == QLatin1Char('d') && day < 0)
+            day = i;
+        else if (c == QLatin1Char('M') && month < 0)
+            month = i;
+        else if (c == QLatin1Char('y') && year < 0)
+            year = i;
+    }
+    if (year >= 0 && (day < 0 || year < day) && (month < 0 || year < month))
+        return DateOrder::YearMonthDay;
+    if (month >= 0 && day >= 0 && month < day)
+        return DateOrder::MonthDayYear;
+    return DateOrder::DayMonthYear;
+}
+
+QDate readDate(QStringView text, DateOrder order, int currentYear)
+{
+    const std::optional<DateRuns> runs = dateRuns(text);
+    if (!runs || runs->numbers.size() != (runs->namedMonth ? 2 : 3))
+        return QDate();
+    for (const QString &run : runs->numbers) {
+        if (run.size() > 4)
+            return QDate();
+    }
+    const DateFields fields = placeRuns(runs->numbers, order);
+    const int year = expandedYear(fields.year, currentYear);
+    if (year < 100 || year > 9999)
+        return QDate();
+    const int day = fields.day.toInt();
+    const int month = runs->namedMonth ? runs->namedMonth : fields.month.toInt();
+    const QDate date(year, month, day);
+    if (date.isValid() || runs->namedMonth)
+        return date;
+    return QDate(year, day, month);
 }
 
 QString properCase(QString text)

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <limits>
 #include <optional>
 
+#include <QDate>
 #include <QString>
 #include <QStringView>
 
@@ -17,6 +19,21 @@ double numericValue(QStringView text);
 
 // Whether the whole text, apart from surrounding blanks, is one number.
 bool isNumeric(QStringView text);
+
+// The text without its leading and trailing blanks; tabs and line breaks stay.
+QString trimBlanks(const QString &text);
+
+// The whole number that a text holds, apart from surrounding blanks ("7", "07", "7.0",
+// "7e0"); none when the text is no number, has a fraction, or lies outside Integer.
+std::optional<qint64> wholeNumber(QStringView text);
+template <typename Integer> std::optional<Integer> wholeNumberAs(QStringView text)
+{
+    const std::optional<qint64> value = wholeNumber(text);
+    if (!value || *value < std::numeric_limits<Integer>::min() ||
+        *value > std::numeric_limits<Integer>::max())
+        return std::nullopt;
+    return Integer(*value);
+}
 
 // A number as the host writes it in text: up to 15 significant digits, no trailing
 // zeros, an exponent only for very large or very small values ("100.5", "-3", "1E+20").
@@ -39,6 +56,18 @@ std::optional<QString> exactDecimal(QStringView text);
 // Empty when the text is no valid date.
 QString normaliseDate(QStringView text, int currentYear);
 QString normaliseDate(QStringView text);
+
+// Where the day, the month and the year stand in a date format ("dd/MM/yy", "M/d/yy",
+// "yyyy-MM-dd", "d MMM yyyy").
+enum class DateOrder { DayMonthYear, MonthDayYear, YearMonthDay };
+DateOrder dateOrderOf(QStringView format);
+
+// A date as some short date format wrote it: three runs of digits, or two and an English
+// month name, apart from any other characters ("15/03/25", "3-15-2025", "2025.03.15",
+// "15 Mar 2025"). A first run of three or four digits is the year; otherwise the runs
+// stand in `order`, and when that is no date the day and the month trade places. A year
+// of fewer than four digits is completed as in normaliseDate. Invalid when there is no date.
+QDate readDate(QStringView text, DateOrder order, int currentYear);
 
 // Upper case for the first character and for every character after a blank, ".",
 // "(", "[" or a line break; nothing is turned to lower case.

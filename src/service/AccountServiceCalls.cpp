@@ -1,12 +1,14 @@
 #include "service/AccountServiceCalls.h"
 
-#include <limits>
+#include <QUrl>
 
 #include "entry/mdlPublicVar.h"
+#include "platform/TextRules.h"
 #include "service/DeploymentConfig.h"
 #include "service/HttpTransport.h"
 #include "service/JsonRequestBody.h"
 #include "service/JsonText.h"
+#include "service/ServiceError.h"
 #include "store/AccountRecords.h"
 #include "store/SignInValues.h"
 
@@ -15,16 +17,18 @@ namespace
 
 const QString countryCode = QStringLiteral("+91");
 
-template <typename Number> std::optional<Number> wholeNumber(const std::optional<QString> &text)
+using TextRules::trimBlanks;
+
+// Passwords and tokens travel in the request: never to anything but HTTPS.
+QString secureBaseUrl()
 {
-    if (!text)
-        return std::nullopt;
-    bool isNumber = false;
-    const qlonglong value = text->trimmed().toLongLong(&isNumber);
-    if (!isNumber || value < std::numeric_limits<Number>::min() ||
-        value > std::numeric_limits<Number>::max())
-        return std::nullopt;
-    return Number(value);
+    const QString base = DeploymentConfig::accountServiceBaseUrl();
+    const QUrl url(base);
+    if (url.scheme() != QLatin1String("https") || url.host().isEmpty())
+        throw ServiceError(QStringLiteral("The account service address \"%1\" is not an HTTPS "
+                                          "address. Nothing was sent.")
+                               .arg(base));
+    return base;
 }
 
 CallOutcome succeeded(CallOutcome::Next next)
@@ -59,8 +63,7 @@ std::optional<CallOutcome> AccountServiceCalls::send(const QString &path,
                                                      bool emptyReplyIsTimeOut,
                                                      CallOutcome::Next onRefusal)
 {
-    const std::optional<QString> reply =
-        m_transport.post(DeploymentConfig::accountServiceBaseUrl() + path, body.toUtf8());
+    const std::optional<QString> reply = m_transport.post(secureBaseUrl() + path, body.toUtf8());
     if (!reply) {
         CallOutcome replaced;
         replaced.superseded = true;
@@ -72,7 +75,7 @@ std::optional<CallOutcome> AccountServiceCalls::send(const QString &path,
 
     const std::optional<qint16> status =
         isCompleteJsonObject(m_window.ReplyText)
-            ? wholeNumber<qint16>(ExtractJsonValue(m_window.ReplyText, QStringLiteral("status")))
+            ? ExtractJsonInteger<qint16>(m_window.ReplyText, QStringLiteral("status"))
             : std::nullopt;
     if (!status) {
         const bool timedOut =
@@ -92,16 +95,16 @@ std::optional<CallOutcome> AccountServiceCalls::send(const QString &path,
 
 std::optional<qint32> AccountServiceCalls::readId(const QString &key)
 {
-    return wholeNumber<qint32>(ExtractJsonValue(m_window.ReplyText, key));
+    return ExtractJsonInteger<qint32>(m_window.ReplyText, key);
 }
 
 CallOutcome AccountServiceCalls::ApiLogin()
 {
     JsonRequestBody body;
     body.add(QStringLiteral("country_code"), countryCode)
-        .add(QStringLiteral("mobile_no"), m_window.TxtMobile1.trimmed())
-        .add(QStringLiteral("mac_address"), m_window.MachineAddress.trimmed())
-        .add(QStringLiteral("password"), m_window.TxtPassword2.trimmed());
+        .add(QStringLiteral("mobile_no"), trimBlanks(m_window.TxtMobile1))
+        .add(QStringLiteral("mac_address"), trimBlanks(m_window.MachineAddress))
+        .add(QStringLiteral("password"), trimBlanks(m_window.TxtPassword2));
     if (auto ended = send(QStringLiteral("/api/service/v1/auth/user/login"), body,
                           CallOutcome::Icon::Exclamation, true, CallOutcome::Next::Stay)) {
         if (ended->refused)
@@ -117,8 +120,8 @@ CallOutcome AccountServiceCalls::ApiSendOtpSignup()
 {
     JsonRequestBody body;
     body.add(QStringLiteral("country_code"), countryCode)
-        .add(QStringLiteral("mobile_no"), m_window.TxtMobileNo.trimmed())
-        .add(QStringLiteral("email"), m_window.TxtEmail.trimmed());
+        .add(QStringLiteral("mobile_no"), trimBlanks(m_window.TxtMobileNo))
+        .add(QStringLiteral("email"), trimBlanks(m_window.TxtEmail));
     if (auto ended = send(QStringLiteral("/api/service/v1/auth/user/send-otp-signup"), body,
                           CallOutcome::Icon::Critical, true, CallOutcome::Next::Stay))
         return *ended;
@@ -134,18 +137,18 @@ CallOutcome AccountServiceCalls::ApiSignup()
     JsonRequestBody body;
     body.add(QStringLiteral("otp_verification_id"), QString::number(m_window.OtpVerificationId))
         .add(QStringLiteral("country_code"), countryCode)
-        .add(QStringLiteral("mobile_no"), m_window.TxtMobileNo.trimmed())
-        .add(QStringLiteral("email"), m_window.TxtEmail.trimmed())
-        .add(QStringLiteral("full_name"), m_window.TxtName.trimmed())
-        .add(QStringLiteral("password"), m_window.TxtPassword.trimmed())
-        .add(QStringLiteral("password_confirmation"), m_window.TxtConfirmPassword.trimmed())
+        .add(QStringLiteral("mobile_no"), trimBlanks(m_window.TxtMobileNo))
+        .add(QStringLiteral("email"), trimBlanks(m_window.TxtEmail))
+        .add(QStringLiteral("full_name"), trimBlanks(m_window.TxtName))
+        .add(QStringLiteral("password"), trimBlanks(m_window.TxtPassword))
+        .add(QStringLiteral("password_confirmation"), trimBlanks(m_window.TxtConfirmPassword))
         .add(QStringLiteral("utm_source"),
              QStringLiteral("VelmoIT-") + mdlPublicVar::hostContext().IT_Ver)
-        .add(QStringLiteral("mac_address"), m_window.MachineAddress.trimmed())
-        .add(QStringLiteral("organization_name"), m_window.TxtFirmName.trimmed())
+        .add(QStringLiteral("mac_address"), trimBlanks(m_window.MachineAddress))
+        .add(QStringLiteral("organization_name"), trimBlanks(m_window.TxtFirmName))
         .add(QStringLiteral("organization_type"),
              m_window.Opt1 ? QStringLiteral("CA") : QStringLiteral("CORPORATE"))
-        .add(QStringLiteral("pincode"), m_window.txtPinCode.trimmed());
+        .add(QStringLiteral("pincode"), trimBlanks(m_window.txtPinCode));
     // An empty reply reaches the status check here and is reported there.
     if (auto ended = send(QStringLiteral("/api/service/v1/auth/user/signup"), body,
                           CallOutcome::Icon::Critical, false, CallOutcome::Next::Stay))
@@ -159,9 +162,9 @@ CallOutcome AccountServiceCalls::ApiVerifyOtp()
     const QString mobile = m_window.ResetUserId != 0 ? m_window.Text1 : m_window.TxtMobileNo;
     JsonRequestBody body;
     body.add(QStringLiteral("country_code"), countryCode)
-        .add(QStringLiteral("mobile_no"), mobile.trimmed())
+        .add(QStringLiteral("mobile_no"), trimBlanks(mobile))
         .add(QStringLiteral("otp_verification_id"), QString::number(m_window.OtpVerificationId))
-        .add(QStringLiteral("otp"), m_window.txtOTP.trimmed());
+        .add(QStringLiteral("otp"), trimBlanks(m_window.txtOTP));
     if (auto ended = send(QStringLiteral("/api/service/v1/auth/user/verify-otp"), body,
                           CallOutcome::Icon::Critical, true, CallOutcome::Next::FocusOtpInput))
         return *ended;
@@ -176,7 +179,7 @@ CallOutcome AccountServiceCalls::ApiSendOtpForgotPassword()
 {
     JsonRequestBody body;
     body.add(QStringLiteral("country_code"), countryCode)
-        .add(QStringLiteral("mobile_no"), m_window.Text1.trimmed());
+        .add(QStringLiteral("mobile_no"), trimBlanks(m_window.Text1));
     if (auto ended = send(QStringLiteral("/api/service/v1/auth/user/send-otp-forgot-password"),
                           body, CallOutcome::Icon::Critical, true, CallOutcome::Next::Stay))
         return *ended;
@@ -195,9 +198,9 @@ CallOutcome AccountServiceCalls::ApiUpdateForgotPassword()
     body.add(QStringLiteral("otp_verification_id"), QString::number(m_window.OtpVerificationId))
         .add(QStringLiteral("auth_user_id"), QString::number(m_window.ResetUserId))
         .add(QStringLiteral("country_code"), countryCode)
-        .add(QStringLiteral("mobile_no"), m_window.Text1.trimmed())
-        .add(QStringLiteral("password"), m_window.txtForPass.trimmed())
-        .add(QStringLiteral("password_confirmation"), m_window.txtForConPass.trimmed());
+        .add(QStringLiteral("mobile_no"), trimBlanks(m_window.Text1))
+        .add(QStringLiteral("password"), trimBlanks(m_window.txtForPass))
+        .add(QStringLiteral("password_confirmation"), trimBlanks(m_window.txtForConPass));
     if (auto ended = send(QStringLiteral("/api/service/v1/auth/user/update-forgot-password"), body,
                           CallOutcome::Icon::Critical, true, CallOutcome::Next::Stay))
         return *ended;

@@ -15,8 +15,8 @@ struct SignInValues;
 // window's values, posts it through the window's transport, reads the reply's
 // status and ids into the window's fields, runs the record operation that
 // follows a success, and says what the window should show and do next.
-// Throws VelmoError when the secure connection fails or the database refuses a
-// statement; nothing is stored then.
+// Throws VelmoError when the configured address is not HTTPS, the secure connection
+// fails or the database refuses a statement; nothing is stored then.
 class AccountServiceCalls
 {
 public:

@@ -1,10 +1,8 @@
 #include "service/HttpGetText.h"
 
-#include "service/OpenTextStream.h"
-
-QString HttpGetText(const QString &url)
+QString HttpGetText(const QString &url, std::chrono::milliseconds silenceLimit)
 {
-    TextLineStream stream = OpenTextStream(url);
+    TextLineStream stream = OpenTextStream(url, silenceLimit);
     QString text;
     while (!stream.atEnd())
         text += stream.readLine();

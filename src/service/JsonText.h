@@ -4,6 +4,8 @@
 
 #include <optional>
 
+#include "platform/TextRules.h"
+
 // The service speaks JSON, but replies are read as text by fixed search rules
 // that the endpoint calls rely on. A parser only vouches that a reply arrived
 // whole before those rules read it.
@@ -20,6 +22,19 @@ QString getJsonValue(const QString &key, const QString &value);
 // first removed from replyText itself.
 // No result when the key, or the colon or end after it, is missing.
 std::optional<QString> ExtractJsonValue(QString &replyText, const QString &key);
+
+// A reply member as the whole number the calls convert it to (a 16-bit status, a
+// 32-bit id): "1", " 1", "1.0" and "1e0" are 1. None when the member is missing, is no
+// number, has a fraction, or does not fit Integer. White space around the value is the
+// reply's layout, not part of it.
+template <typename Integer>
+std::optional<Integer> ExtractJsonInteger(QString &replyText, const QString &key)
+{
+    const std::optional<QString> value = ExtractJsonValue(replyText, key);
+    if (!value)
+        return std::nullopt;
+    return TextRules::wholeNumberAs<Integer>(value->trimmed());
+}
 
 // True when the reply is one complete JSON object. A reply cut short can still
 // hold a status of 1 in its first bytes, so nothing is read from any other.

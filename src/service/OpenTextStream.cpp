@@ -5,44 +5,33 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QStringDecoder>
-#include <QTimer>
-#include <QUrl>
 
 #include "service/SslSettings.h"
 
 namespace
 {
 
-constexpr int fetchTimeoutMilliseconds = 5000;
-
 struct Body {
     QByteArray bytes;
     QString contentType;
 };
 
-Body fetch(const QUrl &url)
+Body fetch(const QUrl &url, std::chrono::milliseconds silenceLimit)
 {
     if (url.scheme() != QLatin1String("https") || !QCoreApplication::instance())
         return {};
     QNetworkAccessManager manager;
-    QNetworkRequest request(url);
-    request.setSslConfiguration(velmoSslConfiguration());
-    QNetworkReply *reply = manager.get(request);
+    QNetworkReply *reply = manager.get(textStreamRequest(url, silenceLimit));
 
+    // The request's own time-out ends a reply that stays silent.
     QEventLoop loop;
     QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    QTimer deadline;
-    deadline.setSingleShot(true);
-    QObject::connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
-    deadline.start(fetchTimeoutMilliseconds);
     // The host's window must not react to clicks while the caller is blocked.
     if (!reply->isFinished())
         loop.exec(QEventLoop::ExcludeUserInputEvents);
 
-    if (!reply->isFinished() || reply->error() != QNetworkReply::NoError) {
-        reply->abort();
+    if (reply->error() != QNetworkReply::NoError)
         return {};
-    }
     return {reply->readAll(), reply->header(QNetworkRequest::ContentTypeHeader).toString()};
 }
 
@@ -63,9 +52,17 @@ QString charsetOf(const QString &contentType)
 
 } // namespace
 
-TextLineStream OpenTextStream(const QString &url)
+QNetworkRequest textStreamRequest(const QUrl &url, std::chrono::milliseconds silenceLimit)
 {
-    const Body body = fetch(QUrl(url));
+    QNetworkRequest request(url);
+    request.setSslConfiguration(velmoSslConfiguration());
+    request.setTransferTimeout(int(silenceLimit.count()));
+    return request;
+}
+
+TextLineStream OpenTextStream(const QString &url, std::chrono::milliseconds silenceLimit)
+{
+    const Body body = fetch(QUrl(url), silenceLimit);
     QString charset = charsetOf(body.contentType);
     QStringDecoder decoder(charset.toLatin1().constData());
     if (!decoder.isValid()) {

@@ -1,6 +1,7 @@
 #include "service/StoredToken.h"
 
 #include "platform/Clock.h"
+#include "platform/TextRules.h"
 #include "service/TokenExpiry.h"
 #include "store/AccountRecords.h"
 #include "store/SignInValues.h"
@@ -9,6 +10,6 @@ bool IsStoredTokenValid(const AccountRecords &records, const SignInValues &windo
 {
     const QString token = records.GetToken(QString(), QString());
     const QString storedCheck = records.ReadStoredToken1();
-    return IsTokenUsable(token, storedCheck, window.TxtMobile1.trimmed(), window.MachineAddress,
-                         Clock::now());
+    return IsTokenUsable(token, storedCheck, TextRules::trimBlanks(window.TxtMobile1),
+                         window.MachineAddress, Clock::now());
 }

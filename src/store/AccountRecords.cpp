@@ -5,6 +5,7 @@
 
 #include "entry/mdlPublicVar.h"
 #include "platform/SqlCommand.h"
+#include "platform/TextRules.h"
 #include "service/JsonText.h"
 #include "service/TokenCheck.h"
 #include "store/ShortDate.h"
@@ -112,8 +113,8 @@ void AccountRecords::SaveLoginAccount(const QString &replyText)
 {
     m_window.CurrentToken =
         GetToken(replyText, replyText.isEmpty() ? QString() : QStringLiteral("token"));
-    m_window.CurrentToken1 = MakeTokenCheck(m_window.CurrentToken, m_window.TxtMobile1.trimmed(),
-                                            m_window.MachineAddress);
+    m_window.CurrentToken1 = MakeTokenCheck(
+        m_window.CurrentToken, TextRules::trimBlanks(m_window.TxtMobile1), m_window.MachineAddress);
     if (FindAccount(m_window.TxtMobile1).isEmpty()) {
         const HostContext &host = mdlPublicVar::hostContext();
         // RememberMe has no default: it is named with 0 so that the insert also
@@ -159,8 +160,8 @@ void AccountRecords::UpdateAccountPassword()
 
 QString AccountRecords::GetToken(const QString &replyText, const QString &key) const
 {
-    QString reply = replyText.trimmed();
-    const QString trimmedKey = key.trimmed();
+    QString reply = TextRules::trimBlanks(replyText);
+    const QString trimmedKey = TextRules::trimBlanks(key);
     if (!reply.isEmpty() && !trimmedKey.isEmpty())
         return ExtractJsonValue(reply, trimmedKey).value_or(QString());
     const QList<AccountRow> found = FindAccount(m_window.TxtMobile1);

@@ -7,6 +7,7 @@
 
 #include "TemporaryRegistry.h"
 #include "TestDatabase.h"
+#include "TestService.h"
 #include "entry/mdlPublicVar.h"
 #include "platform/Registry.h"
 
@@ -303,13 +304,25 @@ private slots:
         QVERIFY2(QByteArray(VelmoErrorMessage()).contains("dbversion"), VelmoErrorMessage());
     }
 
+    // Automation's True is -1: a host that compares with True sees it, not only one
+    // that tests for non-zero.
+    void enableSignUpAnswersABoolean_data()
+    {
+        QTest::addColumn<QString>("statusText");
+        QTest::addColumn<int32_t>("expected");
+        QTest::newRow("switched on") << "1" << int32_t(-1);
+        QTest::newRow("switched off") << "0" << int32_t(0);
+    }
     void enableSignUpAnswersABoolean()
     {
-        qputenv("VELMO_STATUS_URL", "https://127.0.0.1:1/auth/desktop-status.txt");
+        QFETCH(QString, statusText);
+        QFETCH(int32_t, expected);
+        TestService service;
+        QVERIFY(service.setStatus(statusText));
         VelmoVariant result{};
         QCOMPARE(invoke("enablesignup", VELMO_INVOKE_METHOD, {}, &result), VELMO_S_OK);
         QCOMPARE(result.type, VELMO_VT_BOOL);
-        QCOMPARE(result.value.boolean, 0);
+        QCOMPARE(result.value.boolean, expected);
     }
 
     void registrationIsWrittenAndRemoved()

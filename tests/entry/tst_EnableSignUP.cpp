@@ -46,7 +46,7 @@ private slots:
         QTest::newRow("TLS 1.0 to 1.2 stays") << QVariant(2688) << QVariant(qint32(2688));
         QTest::newRow("high bit reads as negative")
             << QVariant(0x80000A80u) << QVariant(qint32(2688));
-        QTest::newRow("text that is no number") << QVariant("strong") << QVariant(qint32(2688));
+        QTest::newRow("number stored as text") << QVariant("160") << QVariant(qint32(2688));
     }
     void secureProtocolsIsRaised()
     {
@@ -60,16 +60,6 @@ private slots:
         QCOMPARE(secureProtocols(), after);
     }
 
-    void exactSettingIsNotRewritten()
-    {
-        // Stored as text it still reads as 2688, so nothing is written and the type stays.
-        QVERIFY(WriteRegValue(RegistryRoot::CurrentUser, internetSettings, "SecureProtocols",
-                              QStringLiteral("2688")));
-        clsVelmoITNet22SU api;
-        api.EnableSignUP();
-        QCOMPARE(secureProtocols(), QVariant(QStringLiteral("2688")));
-    }
-
     void unwritableRegistryStillFetches()
     {
         qputenv("VELMO_REGISTRY_FILE", "/proc/velmo-cannot-write/registry.json");
@@ -77,28 +67,45 @@ private slots:
         QVERIFY(!api.EnableSignUP());
     }
 
+    // A setting stored as text must read as a number; otherwise the switch is off and
+    // the setting is left alone.
     void statusFileSwitchesSignInOnOrOff_data()
     {
         QTest::addColumn<QString>("served");
+        QTest::addColumn<QVariant>("setting");
         QTest::addColumn<bool>("isOn");
-        QTest::newRow("blank, 1, line break") << " 1\n" << true;
-        QTest::newRow("01") << "01" << true;
-        QTest::newRow("1.0") << "1.0" << true;
-        QTest::newRow("0") << "0" << false;
-        QTest::newRow("word") << "on" << false;
-        QTest::newRow("empty file") << "" << false;
-        QTest::newRow("1 and 0 on two lines") << "1\n0\n" << false;
+        QTest::addColumn<QVariant>("after");
+        const QVariant missing;
+        const QVariant raised(qint32(2688));
+        QTest::newRow("blank, 1, line break") << " 1\n" << missing << true << raised;
+        QTest::newRow("01") << "01" << missing << true << raised;
+        QTest::newRow("1.0") << "1.0" << missing << true << raised;
+        QTest::newRow("0") << "0" << missing << false << raised;
+        QTest::newRow("word") << "on" << missing << false << raised;
+        QTest::newRow("empty file") << "" << missing << false << raised;
+        QTest::newRow("1 and 0 on two lines") << "1\n0\n" << missing << false << raised;
+        QTest::newRow("setting 2688 as text is not rewritten")
+            << "1" << QVariant("2688") << true << QVariant("2688");
+        QTest::newRow("setting is a word")
+            << "1" << QVariant("strong") << false << QVariant("strong");
+        QTest::newRow("setting has a fraction")
+            << "1" << QVariant("2688.5") << false << QVariant("2688.5");
     }
     void statusFileSwitchesSignInOnOrOff()
     {
         QFETCH(QString, served);
+        QFETCH(QVariant, setting);
         QFETCH(bool, isOn);
+        QFETCH(QVariant, after);
+        if (setting.isValid())
+            QVERIFY(WriteRegValue(RegistryRoot::CurrentUser, internetSettings, "SecureProtocols",
+                                  setting));
         TestService service;
         QVERIFY(service.isRunning());
         QVERIFY(service.setStatus(served));
         clsVelmoITNet22SU api;
         QCOMPARE(api.EnableSignUP(), isOn);
-        QCOMPARE(secureProtocols(), QVariant(qint32(2688)));
+        QCOMPARE(secureProtocols(), after);
     }
 
     void statusTextReadsAsTheSwitch_data()
@@ -106,8 +113,9 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("isOn");
         QTest::newRow("1") << "1" << true;
-        QTest::newRow("blanks around") << " 1\t " << true;
-        QTest::newRow("trailing line break") << "1\r\n" << true;
+        QTest::newRow("blanks around") << "  1 " << true;
+        QTest::newRow("tab after") << " 1\t" << false;
+        QTest::newRow("trailing line break") << "1\r\n" << false;
         QTest::newRow("leading zero") << "01" << true;
         QTest::newRow("decimal") << "1.0" << true;
         QTest::newRow("0") << "0" << false;

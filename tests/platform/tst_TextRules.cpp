@@ -49,12 +49,64 @@ private slots:
         QTest::newRow("lone point") << "." << false;
         QTest::newRow("two points") << "1.2.3" << false;
         QTest::newRow("blank inside") << "1 2" << false;
+        QTest::newRow("tab before") << "\t12" << false;
+        QTest::newRow("line feed after") << "12\n" << false;
     }
     void isNumeric()
     {
         QFETCH(QString, text);
         QFETCH(bool, expected);
         QCOMPARE(TextRules::isNumeric(text), expected);
+    }
+
+    void trimBlanks_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("blanks around") << "  a b  "
+                                       << "a b";
+        QTest::newRow("tab and line breaks stay") << " \ta\r\n "
+                                                  << "\ta\r\n";
+        QTest::newRow("only blanks") << "   "
+                                     << "";
+    }
+    void trimBlanks()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, expected);
+        QCOMPARE(TextRules::trimBlanks(text), expected);
+    }
+
+    // Each text read as a whole number, then as a 16-bit one; an invalid QVariant is none.
+    void wholeNumber_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QVariant>("whole");
+        QTest::addColumn<QVariant>("short16");
+        const QVariant none;
+        QTest::newRow("digit") << "1" << QVariant(1LL) << QVariant(1);
+        QTest::newRow("point zero") << "1.0" << QVariant(1LL) << QVariant(1);
+        QTest::newRow("blanks and a leading zero") << " 01 " << QVariant(1LL) << QVariant(1);
+        QTest::newRow("exponent") << "7e1" << QVariant(70LL) << QVariant(70);
+        QTest::newRow("negative") << "-12" << QVariant(-12LL) << QVariant(-12);
+        QTest::newRow("largest 16-bit") << "32767" << QVariant(32767LL) << QVariant(32767);
+        QTest::newRow("past 16 bits") << "32768" << QVariant(32768LL) << none;
+        QTest::newRow("below 16 bits") << "-32769" << QVariant(-32769LL) << none;
+        QTest::newRow("past 64 bits") << "9223372036854775808" << none << none;
+        QTest::newRow("a half is no whole number") << "1.5" << none << none;
+        QTest::newRow("word") << "one" << none << none;
+        QTest::newRow("tab before") << "\t1" << none << none;
+        QTest::newRow("empty") << "" << none << none;
+    }
+    void wholeNumber()
+    {
+        QFETCH(QString, text);
+        QFETCH(QVariant, whole);
+        QFETCH(QVariant, short16);
+        const std::optional<qint64> value = TextRules::wholeNumber(text);
+        QCOMPARE(value ? QVariant(qlonglong(*value)) : QVariant(), whole);
+        const std::optional<qint16> narrow = TextRules::wholeNumberAs<qint16>(text);
+        QCOMPARE(narrow ? QVariant(int(*narrow)) : QVariant(), short16);
     }
 
     void decimalText_data()
@@ -198,6 +250,70 @@ private slots:
         QFETCH(int, currentYear);
         QFETCH(QString, expected);
         QCOMPARE(TextRules::normaliseDate(text, currentYear), expected);
+    }
+
+    // A stored date read under the order of the reading machine's own short date format.
+    void readDate_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QDate>("expected");
+        const QDate ides(2025, 3, 15);
+        QTest::newRow("day first, two-digit year") << "15/03/25"
+                                                   << "dd/MM/yy" << ides;
+        QTest::newRow("points, four-digit year") << "15.03.2025"
+                                                 << "dd/MM/yy" << ides;
+        QTest::newRow("dashes, no leading zero") << "15-3-25"
+                                                 << "dd/MM/yy" << ides;
+        QTest::newRow("year first") << "2025-03-15"
+                                    << "dd/MM/yy" << ides;
+        QTest::newRow("year first under a month-first format") << "2025/03/15"
+                                                               << "M/d/yy" << ides;
+        QTest::newRow("two-digit year first") << "25. 3. 15."
+                                              << "yy. M. d." << ides;
+        QTest::newRow("month first") << "3/4/25"
+                                     << "M/d/yy" << QDate(2025, 3, 4);
+        QTest::newRow("the same text day first") << "3/4/25"
+                                                 << "dd/MM/yy" << QDate(2025, 4, 3);
+        QTest::newRow("month first where day first is no date") << "3/15/2025"
+                                                                << "dd/MM/yy" << ides;
+        QTest::newRow("day first where month first is no date") << "15/3/25"
+                                                                << "M/d/yy" << ides;
+        QTest::newRow("quoted text is no field") << "3/4/25"
+                                                 << "'day' M/d/yy" << QDate(2025, 3, 4);
+        QTest::newRow("short month name") << "15 Mar 2025"
+                                          << "d MMM yyyy" << ides;
+        QTest::newRow("month name, month-first format") << "Mar 15, 2025"
+                                                        << "M/d/yy" << ides;
+        QTest::newRow("long month name") << "15 march 25"
+                                         << "dd/MM/yy" << ides;
+        QTest::newRow("Devanagari digits") << "१५/०३/२०२५"
+                                           << "dd/MM/yy" << ides;
+        QTest::newRow("last century") << "31-12-75"
+                                      << "dd/MM/yy" << QDate(1975, 12, 31);
+        QTest::newRow("no such day either way") << "31/31/2025"
+                                                << "dd/MM/yy" << QDate();
+        QTest::newRow("no such day with a name") << "30 Feb 2025"
+                                                 << "d MMM yyyy" << QDate();
+        QTest::newRow("word that is no month") << "15 Ides 2025"
+                                               << "d MMM yyyy" << QDate();
+        QTest::newRow("two names") << "Mar 15 Apr 2025"
+                                   << "d MMM yyyy" << QDate();
+        QTest::newRow("no year") << "15/03"
+                                 << "dd/MM/yy" << QDate();
+        QTest::newRow("four runs") << "15/03/25/1"
+                                   << "dd/MM/yy" << QDate();
+        QTest::newRow("five-digit run") << "15/03/20250"
+                                        << "dd/MM/yy" << QDate();
+        QTest::newRow("empty") << ""
+                               << "dd/MM/yy" << QDate();
+    }
+    void readDate()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, format);
+        QFETCH(QDate, expected);
+        QCOMPARE(TextRules::readDate(text, TextRules::dateOrderOf(format), 2026), expected);
     }
 
     void properCase_data()

@@ -3,16 +3,19 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QTcpServer>
 #include <QtTest>
 
 #include <VelmoITNet22SU/VelmoError.h>
 
-#include "TestDatabase.h"
 #include "SignUpValues.h"
+#include "TestDatabase.h"
 #include "TestService.h"
 #include "entry/mdlPublicVar.h"
 #include "service/AccountServiceCalls.h"
 #include "service/HttpTransport.h"
+#include "service/ServiceError.h"
 #include "service/StoredToken.h"
 #include "store/AccountRecords.h"
 #include "store/AccountTable.h"
@@ -25,7 +28,27 @@ const QString mobile = QStringLiteral("9876543210");
 const QString machine = QStringLiteral("AA-BB-CC-DD-EE-FF");
 const QString password = QStringLiteral("Pa\"ss\\w0rd!");
 
+// The network access manager of the calls, keeping a copy of every body it posts.
+class RecordingManager : public QNetworkAccessManager
+{
+public:
+    QList<QByteArray> postedBodies;
+
+protected:
+    QNetworkReply *createRequest(Operation operation, const QNetworkRequest &request,
+                                 QIODevice *outgoingData) override
+    {
+        if (operation == PostOperation && outgoingData)
+            postedBodies << outgoingData->peek(outgoingData->size());
+        return QNetworkAccessManager::createRequest(operation, request, outgoingData);
+    }
+};
+
+using Call = CallOutcome (AccountServiceCalls::*)();
+
 } // namespace
+
+Q_DECLARE_METATYPE(Call)
 
 class tst_AccountServiceCalls : public QObject
 {
@@ -33,7 +56,7 @@ class tst_AccountServiceCalls : public QObject
 
 private:
     std::unique_ptr<TestDatabase> db;
-    QNetworkAccessManager manager;
+    RecordingManager manager;
     SignInValues window;
 
     struct Client {
@@ -82,6 +105,7 @@ private slots:
         window = SignInValues();
         window.MachineAddress = machine;
         client = std::make_unique<Client>(&manager, window, db->connection(), 10);
+        manager.postedBodies.clear();
     }
     void cleanup()
     {
@@ -117,6 +141,97 @@ private slots:
         QCOMPARE(window.CurrentToken.count(u'.'), 2);
         QCOMPARE(client->records.GetToken(QString(), QString()), window.CurrentToken);
         QVERIFY(IsStoredTokenValid(client->records, window));
+    }
+
+    // Each box text goes out without its leading and trailing blanks, and with any tab or
+    // line break around it. A box's text here is its name between those characters.
+    void membersLoseOnlyTheirBlanks_data()
+    {
+        QTest::addColumn<Call>("call");
+        QTest::addColumn<QStringList>("membersFromBoxes"); // member=box
+        QTest::newRow("login") << &AccountServiceCalls::ApiLogin
+                               << QStringList{"mobile_no=TxtMobile1", "mac_address=MachineAddress",
+                                              "password=TxtPassword2"};
+        QTest::newRow("send-otp-signup") << &AccountServiceCalls::ApiSendOtpSignup
+                                         << QStringList{"mobile_no=TxtMobileNo", "email=TxtEmail"};
+        QTest::newRow("signup") << &AccountServiceCalls::ApiSignup
+                                << QStringList{"mobile_no=TxtMobileNo",
+                                               "email=TxtEmail",
+                                               "full_name=TxtName",
+                                               "password=TxtPassword",
+                                               "password_confirmation=TxtConfirmPassword",
+                                               "mac_address=MachineAddress",
+                                               "organization_name=TxtFirmName",
+                                               "pincode=txtPinCode"};
+        QTest::newRow("verify-otp") << &AccountServiceCalls::ApiVerifyOtp
+                                    << QStringList{"mobile_no=TxtMobileNo", "otp=txtOTP"};
+        QTest::newRow("send-otp-forgot-password")
+            << &AccountServiceCalls::ApiSendOtpForgotPassword << QStringList{"mobile_no=Text1"};
+        QTest::newRow("update-forgot-password")
+            << &AccountServiceCalls::ApiUpdateForgotPassword
+            << QStringList{"mobile_no=Text1", "password=txtForPass",
+                           "password_confirmation=txtForConPass"};
+    }
+    void membersLoseOnlyTheirBlanks()
+    {
+        QFETCH(Call, call);
+        QFETCH(QStringList, membersFromBoxes);
+        TestService service;
+        const auto typed = [](const char *box) { return " \t" + QString::fromLatin1(box) + "\n "; };
+        for (auto [box, text] : {std::pair{&window.TxtMobile1, "TxtMobile1"},
+                                 {&window.TxtPassword2, "TxtPassword2"},
+                                 {&window.TxtName, "TxtName"},
+                                 {&window.TxtFirmName, "TxtFirmName"},
+                                 {&window.TxtMobileNo, "TxtMobileNo"},
+                                 {&window.TxtEmail, "TxtEmail"},
+                                 {&window.TxtPassword, "TxtPassword"},
+                                 {&window.TxtConfirmPassword, "TxtConfirmPassword"},
+                                 {&window.txtPinCode, "txtPinCode"},
+                                 {&window.txtOTP, "txtOTP"},
+                                 {&window.Text1, "Text1"},
+                                 {&window.txtForPass, "txtForPass"},
+                                 {&window.txtForConPass, "txtForConPass"},
+                                 {&window.MachineAddress, "MachineAddress"}})
+            *box = typed(text);
+        (client->calls.*call)();
+        QCOMPARE(manager.postedBodies.size(), 1);
+        const QJsonObject sent = QJsonDocument::fromJson(manager.postedBodies.first()).object();
+        for (const QString &pair : membersFromBoxes) {
+            const QString member = pair.section('=', 0, 0);
+            const QString box = pair.section('=', 1);
+            QCOMPARE(sent.value(member).toString(), "\t" + box + "\n");
+        }
+    }
+
+    // Passwords and tokens never travel in the clear: the request is not even made.
+    void addressThatIsNotHttpsIsRefused_data()
+    {
+        QTest::addColumn<QString>("address");
+        QTest::newRow("plain HTTP") << "http://127.0.0.1:%1";
+        QTest::newRow("no scheme") << "127.0.0.1:%1";
+    }
+    void addressThatIsNotHttpsIsRefused()
+    {
+        QFETCH(QString, address);
+        QTcpServer listener;
+        QVERIFY(listener.listen(QHostAddress::LocalHost));
+        const QByteArray saved = qgetenv("VELMO_ACCOUNT_SERVICE_URL");
+        const QString configured = address.arg(listener.serverPort());
+        qputenv("VELMO_ACCOUNT_SERVICE_URL", configured.toUtf8());
+        window.TxtMobile1 = mobile;
+        window.TxtPassword2 = password;
+        QString message;
+        try {
+            client->calls.ApiLogin();
+        } catch (const ServiceError &error) {
+            message = error.message();
+        }
+        qputenv("VELMO_ACCOUNT_SERVICE_URL", saved);
+        QCOMPARE(message, QStringLiteral("The account service address \"%1\" is not an HTTPS "
+                                         "address. Nothing was sent.")
+                              .arg(configured));
+        QVERIFY(manager.postedBodies.isEmpty());
+        QVERIFY(!listener.hasPendingConnections());
     }
 
     void refusedLoginShowsTheServiceText()

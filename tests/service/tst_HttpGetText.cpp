@@ -5,6 +5,7 @@
 #include "TemporaryRegistry.h"
 #include "TestService.h"
 #include "service/HttpGetText.h"
+#include "service/OpenTextStream.h"
 
 class tst_HttpGetText : public QObject
 {
@@ -95,14 +96,26 @@ private slots:
         QCOMPARE(HttpGetText("https://127.0.0.1:1/auth/desktop-status.txt"), QString());
     }
 
-    // A server that takes the connection and never answers: the wait must end.
+    // A server that takes the connection and never answers: the wait ends once the
+    // silence has lasted the limit (a short one here).
     void silentServerGivesNothing()
     {
         QTcpServer silent;
         QVERIFY(silent.listen(QHostAddress::LocalHost));
         QCOMPARE(HttpGetText(QStringLiteral("https://127.0.0.1:%1/auth/desktop-status.txt")
-                                 .arg(silent.serverPort())),
+                                 .arg(silent.serverPort()),
+                             std::chrono::seconds(1)),
                  QString());
+    }
+
+    // Unless told otherwise the fetch waits as the platform's HTTP stack does: it gives
+    // up after 30 seconds without an answer, and checks the peer.
+    void fetchWaitsAsLongAsTheHttpStack()
+    {
+        const QNetworkRequest request =
+            textStreamRequest(QUrl("https://127.0.0.1/auth/desktop-status.txt"));
+        QCOMPARE(request.transferTimeout(), 30000);
+        QCOMPARE(request.sslConfiguration().peerVerifyMode(), QSslSocket::VerifyPeer);
     }
 };
 

@@ -78,6 +78,51 @@ private slots:
             QCOMPARE(*value, expected);
     }
 
+    // status is read as a 16-bit number, otp_verification_id and user_id as 32-bit ones.
+    void extractJsonInteger_data()
+    {
+        QTest::addColumn<QString>("reply");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QVariant>("expected");
+        const QVariant none;
+        QTest::newRow("status 1") << R"({"status":1,"token":"a"})"
+                                  << "status" << QVariant(1);
+        QTest::newRow("status written 1.0") << R"({"status":1.0,"token":"a"})"
+                                            << "status" << QVariant(1);
+        QTest::newRow("status as text") << R"({"status":"1"})"
+                                        << "status" << QVariant(1);
+        QTest::newRow("laid out over lines") << "{\n  \"status\": 1\n}"
+                                             << "status" << QVariant(1);
+        QTest::newRow("status with a fraction") << R"({"status":1.5})"
+                                                << "status" << none;
+        QTest::newRow("status that is no number") << R"({"status":"ok"})"
+                                                  << "status" << none;
+        QTest::newRow("status past 16 bits") << R"({"status":65537})"
+                                             << "status" << none;
+        QTest::newRow("id written 42.0") << R"({"status":1,"otp_verification_id":42.0})"
+                                         << "otp_verification_id" << QVariant(42);
+        QTest::newRow("id past 16 bits") << R"({"status":1,"user_id":70000})"
+                                         << "user_id" << QVariant(70000);
+        QTest::newRow("id past 32 bits") << R"({"status":1,"user_id":2147483648})"
+                                         << "user_id" << none;
+        QTest::newRow("missing") << R"({"status":1})"
+                                 << "user_id" << none;
+    }
+    void extractJsonInteger()
+    {
+        QFETCH(QString, reply);
+        QFETCH(QString, key);
+        QFETCH(QVariant, expected);
+        QVariant value;
+        if (key == u"status") {
+            if (const std::optional<qint16> status = ExtractJsonInteger<qint16>(reply, key))
+                value = int(*status);
+        } else if (const std::optional<qint32> id = ExtractJsonInteger<qint32>(reply, key)) {
+            value = int(*id);
+        }
+        QCOMPARE(value, expected);
+    }
+
     void errorsRemovalIsMadeInTheCallersText()
     {
         QString reply = R"({"status":0,"errors":{"mobile_no":["Wrong number."]}})";

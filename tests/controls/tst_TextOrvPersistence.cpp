@@ -3,6 +3,7 @@
 #include "TextOrvForm.h"
 #include "controls/input/TextOrv.h"
 #include "controls/input/TextOrvLimit.h"
+#include "platform/HostColor.h"
 #include "platform/PropertyBag.h"
 
 namespace
@@ -13,6 +14,28 @@ PropertyBag saved(const TextOrv &txt)
     PropertyBag bag;
     txt.WriteProperties(bag);
     return bag;
+}
+
+// Every saved key away from its default.
+void configure(TextOrv &txt)
+{
+    txt.InitProperties();
+    txt.letText("O'Brien");
+    txt.letPasswordChar("*");
+    txt.letMaxLength(30);
+    txt.letAlignment(2);
+    txt.letTextType(7);
+    txt.letTextLimit("1:50");
+    txt.letBorderColor(111);
+    txt.letBorderColorFocus(222);
+    txt.letStyle(1);
+    txt.letDigitAfterDecimal(3);
+    txt.letTextCase(0);
+    txt.letFillColor(333);
+    txt.letFontName("DejaVu Sans");
+    txt.letFontSize(10.5f);
+    txt.letEnabled(false);
+    txt.letLocked(true);
 }
 
 PropertyBag throughJson(const PropertyBag &bag)
@@ -83,23 +106,7 @@ private slots:
     void everyKeyInOrderAndBack()
     {
         TextOrv txt;
-        txt.InitProperties();
-        txt.letText("O'Brien");
-        txt.letPasswordChar("*");
-        txt.letMaxLength(30);
-        txt.letAlignment(2);
-        txt.letTextType(7);
-        txt.letTextLimit("1:50");
-        txt.letBorderColor(111);
-        txt.letBorderColorFocus(222);
-        txt.letStyle(1);
-        txt.letDigitAfterDecimal(3);
-        txt.letTextCase(0);
-        txt.letFillColor(333);
-        txt.letFontName("DejaVu Sans");
-        txt.letFontSize(10.5f);
-        txt.letEnabled(false);
-        txt.letLocked(true);
+        configure(txt);
         txt.letErrorFlag("not saved");
         const PropertyBag bag = throughJson(saved(txt));
         QCOMPARE(bag.keys(),
@@ -131,6 +138,35 @@ private slots:
         QCOMPARE(loaded.FontSize(), 10.5f);
         QCOMPARE(loaded.ErrorFlag(), QString());
         QCOMPARE(saved(loaded).toJson(), bag.toJson());
+    }
+
+    // The saved form is the form files' format: these bytes must not change.
+    void savedFormMatchesTheStoredSample_data()
+    {
+        QTest::addColumn<bool>("loadSample");
+        QTest::newRow("configured control") << false;
+        QTest::newRow("sample loaded and saved again") << true;
+    }
+    void savedFormMatchesTheStoredSample()
+    {
+        QFETCH(bool, loadSample);
+        QFile file(QFINDTESTDATA("samples/textorv-configured.json"));
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
+        const QByteArray sample = file.readAll();
+        TextOrv txt;
+        if (loadSample) {
+            PropertyBag bag;
+            QString error;
+            QVERIFY2(bag.loadJson(sample, &error), qPrintable(error));
+            txt.ReadProperties(bag);
+        } else {
+            configure(txt);
+            // A system colour is saved as a negative number; quotes, a backslash and a
+            // letter beyond ASCII as JSON writes them.
+            txt.letBorderColor(HostColor::systemColourFlag + 16);
+            txt.letText(QStringLiteral("O'Brien \"\u00c4\" 10\\5"));
+        }
+        QCOMPARE(saved(txt).toJson(), sample);
     }
 
     void typeAndLimitLoadAsStored()

@@ -18,4 +18,9 @@ signals:
 
 protected:
     void PropertyChanged(const QString &key);
+
+private:
+    // The property engine announces the assignments that it makes.
+    template <typename Control>
+    friend class ControlProperties;
 };

@@ -1,0 +1,87 @@
+#pragma once
+
+#include <initializer_list>
+#include <vector>
+
+#include <QObject>
+#include <QtGlobal>
+
+#include "ControlProperty.h"
+#include "platform/PropertyBag.h"
+#include "platform/UserControl.h"
+
+// Sends the change signal of the Q_PROPERTY `name` of `object`, if it has one.
+void emitPropertyChangeSignal(QObject &object, const QByteArray &name);
+
+// The property table of one control type, and the one place that places, loads, saves
+// and assigns its properties. Rows run in table order, which is the order of the saved
+// form; a control lists each property once:
+//
+//     static const ControlProperties<Dial> table{
+//         propertyRow<&Dial::Caption, &Dial::applyCaption>("Caption", QString()),
+//         propertyRow<&Dial::Needle, &Dial::applyNeedle>("Needle", Shape::Thin).savedAs("NDL"),
+//     };
+//     void Dial::letCaption(const QString &v) { table.assign<&Dial::Caption>(*this, v); }
+template <typename Control> class ControlProperties
+{
+public:
+    using Row = ControlProperty<Control>;
+
+    ControlProperties(std::initializer_list<Row> rows) : m_rows(rows) {}
+
+    // A control newly placed on a form: the initialised properties load their defaults.
+    void init(Control &control) const
+    {
+        for (const Row &row : m_rows)
+            if (row.initWithDefault)
+                row.loadValue(control, row.defaultValue);
+    }
+
+    // Loading from the form's store: a missing key, or a value that cannot take the saved
+    // type, loads the default.
+    void read(Control &control, const PropertyBag &bag) const
+    {
+        for (const Row &row : m_rows)
+            if (row.saved && row.readBack)
+                row.loadValue(control, bag.ReadProperty(row.key, row.defaultValue));
+    }
+
+    // Saving: a value equal to its default is left out unless the row is always written.
+    void write(const Control &control, PropertyBag &bag) const
+    {
+        for (const Row &row : m_rows) {
+            if (!row.saved)
+                continue;
+            if (row.writtenAtDefault)
+                bag.WriteProperty(row.key, row.savedValue(control));
+            else
+                bag.WriteProperty(row.key, row.savedValue(control), row.defaultValue);
+        }
+    }
+
+    // Assigns the property that Get reads and announces it, unless it already has the
+    // value: then nothing is done and the answer is false.
+    template <auto Get> bool assign(Control &control, const PropertyValue<Get> &value) const
+    {
+        if ((control.*Get)() == value)
+            return false;
+        const Row &row = rowOf(&ControlPropertyDetail::getterTag<Get>);
+        row.assignValue(control, &value);
+        if (!row.changeKey.isEmpty())
+            static_cast<UserControl &>(control).PropertyChanged(row.changeKey);
+        emitPropertyChangeSignal(control, row.name);
+        return true;
+    }
+
+private:
+    const Row &rowOf(const char *getter) const
+    {
+        for (const Row &row : m_rows)
+            if (row.getter == getter)
+                return row;
+        qFatal("%s: an assignment names a getter that its property table lacks",
+               Control::staticMetaObject.className());
+    }
+
+    std::vector<Row> m_rows;
+};

@@ -30,6 +30,8 @@ public:
     int width() const { return m_image.width(); }
     int height() const { return m_image.height(); }
     const QImage &image() const { return m_image; }
+    // For routines that work on whole scan lines.
+    QImage &image() { return m_image; }
 
     // Every pixel fully transparent.
     void clear();

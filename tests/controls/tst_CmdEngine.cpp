@@ -194,14 +194,22 @@ private slots:
 
     void measurePicture_data()
     {
-        QTest::addColumn<QImage>("picture");
+        QTest::addColumn<CmdPicture>("picture");
         QTest::addColumn<QSize>("expected");
-        QTest::newRow("none") << QImage() << QSize(0, 0);
-        QTest::newRow("16 x 12") << QImage(16, 12, QImage::Format_RGB32) << QSize(16, 12);
+        QImage retina(32, 24, QImage::Format_RGB32);
+        retina.setDevicePixelRatio(2);
+        QTest::newRow("none") << CmdPicture() << QSize(0, 0);
+        QTest::newRow("bitmap 16 x 12")
+            << CmdPicture::bitmap(QImage(16, 12, QImage::Format_RGB32)) << QSize(16, 12);
+        QTest::newRow("bitmap of ratio 2") << CmdPicture::bitmap(retina) << QSize(16, 12);
+        QImage square(8, 8, QImage::Format_ARGB32);
+        square.fill(Qt::red);
+        QTest::newRow("icon at 20 x 18")
+            << CmdPicture::icon(QIcon(QPixmap::fromImage(square)), QSize(20, 18)) << QSize(20, 18);
     }
     void measurePicture()
     {
-        QFETCH(QImage, picture);
+        QFETCH(CmdPicture, picture);
         QFETCH(QSize, expected);
         QCOMPARE(MeasurePicture(picture), expected);
     }

@@ -68,11 +68,9 @@ QPoint LayoutPicture(int width, int height, Cmd::PicturePosition position, QSize
     return {centredX, centredY};
 }
 
-QSize MeasurePicture(const QImage &picture)
+QSize MeasurePicture(const CmdPicture &picture)
 {
-    if (picture.isNull())
-        return {0, 0};
-    return picture.deviceIndependentSize().toSize();
+    return picture.isNull() ? QSize(0, 0) : picture.size();
 }
 
 QRect FocusRectFor(Cmd::ButtonType type, int width, int height)

@@ -6,6 +6,7 @@
 #include <QSize>
 
 #include "CmdEnums.h"
+#include "CmdPicture.h"
 
 // Where a `cmd` puts its caption, picture and focus mark; pure functions of the
 // client size, the picture size and the measured caption.
@@ -28,6 +29,6 @@ CmdCaptionBox LayoutCaption(int width, int height, Cmd::PicturePosition position
 QPoint LayoutPicture(int width, int height, Cmd::PicturePosition position, QSize picture,
                      const CmdCaptionBox &caption, bool captionBlank);
 // The picture's size in pixels; none without a picture.
-QSize MeasurePicture(const QImage &picture);
+QSize MeasurePicture(const CmdPicture &picture);
 // The dotted focus mark's rectangle of a type.
 QRect FocusRectFor(Cmd::ButtonType type, int width, int height);

@@ -4,6 +4,7 @@
 #include <QtGlobal>
 
 #include "CmdEnums.h"
+#include "CmdPicture.h"
 
 // The design-time properties of a `cmd` that drive its drawing, with the defaults of
 // a newly placed button. Colours are host colours; the constructor fills the four
@@ -21,6 +22,10 @@ struct CmdProperties {
     bool SoftBevel = false;
     Cmd::PicturePosition PicturePosition = Cmd::PicturePosition::Left;
     Cmd::SpecialEffect SpecialEffect = Cmd::SpecialEffect::None;
+    CmdPicture PictureNormal;
+    CmdPicture PictureOver;
+    bool UseMaskColor = true;
+    bool UseGreyscale = false;
     bool CheckBoxBehaviour = false;
     bool Value = false;
 };

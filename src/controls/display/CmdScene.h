@@ -7,6 +7,7 @@
 #include "CmdLayout.h"
 #include "CmdPalette.h"
 
+class CmdPicture;
 class DeviceContext;
 class DeviceText;
 
@@ -35,6 +36,13 @@ struct CmdScene {
     CmdCaptionBox boldCaptionBox;
     // The parent's background captured for the parent-background look.
     const QImage *background = nullptr;
+    // The pictures, laid out in `pictureBox`; an unset one is null.
+    const CmdPicture *pictureNormal = nullptr;
+    const CmdPicture *pictureOver = nullptr;
+    QRect pictureBox;
+    Cmd::PicturePosition picturePosition = Cmd::PicturePosition::Left;
+    bool useMaskColor = true;
+    bool useGreyscale = false;
 };
 
 // How a caption is drawn: the saved caption mode numbers.

@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include "CmdLooks.h"
+#include "CmdPictures.h"
 #include "CmdRegion.h"
 #include "platform/AnsiCodePage.h"
 #include "platform/HostColor.h"
@@ -61,7 +62,7 @@ void cmd::ComputePalette()
 
 void cmd::LayoutCaption()
 {
-    m_pictureSize = MeasurePicture(m_pictureNormal);
+    m_pictureSize = MeasurePicture(m_properties.PictureNormal);
     const Cmd::PicturePosition position = m_properties.PicturePosition;
     const QString shown = ansiForm(m_properties.Caption);
     const int wrapWidth = CaptionArea(m_W, m_H, position, m_pictureSize).width();
@@ -73,7 +74,7 @@ void cmd::LayoutCaption()
         m_boldCaption = DeviceText(bold, shown, wrapWidth);
         m_boldCaptionBox = ::LayoutCaption(m_W, m_H, position, m_pictureSize, m_boldCaption.size());
     }
-    if (!m_pictureNormal.isNull())
+    if (!m_properties.PictureNormal.isNull() || !m_properties.PictureOver.isNull())
         m_picturePosition = LayoutPicture(m_W, m_H, position, m_pictureSize, m_captionBox,
                                           m_properties.Caption.trimmed().isEmpty());
 }
@@ -140,29 +141,35 @@ void cmd::Redraw(Cmd::DrawState state, bool force)
     scene.boldCaption = &m_boldCaption;
     scene.boldCaptionBox = m_boldCaptionBox;
     scene.background = m_background.isNull() ? nullptr : &m_background;
+    if (!m_properties.PictureNormal.isNull())
+        scene.pictureNormal = &m_properties.PictureNormal;
+    if (!m_properties.PictureOver.isNull())
+        scene.pictureOver = &m_properties.PictureOver;
+    scene.pictureBox = QRect(m_picturePosition, m_pictureSize);
+    scene.picturePosition = m_properties.PicturePosition;
+    scene.useMaskColor = m_properties.UseMaskColor;
+    scene.useGreyscale = m_properties.UseGreyscale;
 
     m_dc.fillRect(0, 0, m_W, m_H, scene.palette.FaceColor);
     std::optional<CmdLookState> look;
-    int pictureMode = 0;
+    CmdPictureMode pictureMode = CmdPictureMode::Up;
     if (!isEnabled()) {
         look = CmdLookState::Disabled;
-        pictureMode = 2;
+        pictureMode = CmdPictureMode::Disabled;
     } else if (state == Cmd::DrawState::Down) {
         look = CmdLookState::Down;
-        pictureMode = 1;
+        pictureMode = CmdPictureMode::Down;
     } else if (state == Cmd::DrawState::Up) {
         look = CmdLookState::Up;
     }
     if (look) {
         if (const std::optional<CmdCaptionMode> mode = DrawLook(scene, *look))
             m_lastCaptionMode = *mode;
-        DrawPictures(pictureMode);
+        DrawPictures(scene, pictureMode, m_lastCaptionMode);
     }
     m_dc.erase(m_outsideRegion);
     update();
 }
-
-void cmd::DrawPictures(int) {}
 
 void cmd::DisableRefresh()
 {

@@ -40,6 +40,12 @@ class cmd : public UserControl
     Q_PROPERTY(bool SoftBevel READ SoftBevel WRITE letSoftBevel NOTIFY SoftBevelChanged)
     Q_PROPERTY(Cmd::PicturePosition PicturePosition READ PicturePosition WRITE letPicturePosition
                    NOTIFY PicturePositionChanged)
+    Q_PROPERTY(CmdPicture PictureNormal READ PictureNormal WRITE letPictureNormal NOTIFY
+                   PictureNormalChanged)
+    Q_PROPERTY(
+        CmdPicture PictureOver READ PictureOver WRITE letPictureOver NOTIFY PictureOverChanged)
+    Q_PROPERTY(bool UseMaskColor READ UseMaskColor WRITE letUseMaskColor NOTIFY UseMaskColorChanged)
+    Q_PROPERTY(bool UseGreyscale READ UseGreyscale WRITE letUseGreyscale NOTIFY UseGreyscaleChanged)
     Q_PROPERTY(Cmd::SpecialEffect SpecialEffect READ SpecialEffect WRITE letSpecialEffect NOTIFY
                    SpecialEffectChanged)
     Q_PROPERTY(bool CheckBoxBehaviour READ CheckBoxBehaviour WRITE letCheckBoxBehaviour NOTIFY
@@ -76,6 +82,14 @@ public:
     void letSoftBevel(bool value);
     Cmd::PicturePosition PicturePosition() const { return m_properties.PicturePosition; }
     void letPicturePosition(Cmd::PicturePosition value);
+    const CmdPicture &PictureNormal() const { return m_properties.PictureNormal; }
+    void letPictureNormal(const CmdPicture &value);
+    const CmdPicture &PictureOver() const { return m_properties.PictureOver; }
+    void letPictureOver(const CmdPicture &value);
+    bool UseMaskColor() const { return m_properties.UseMaskColor; }
+    void letUseMaskColor(bool value);
+    bool UseGreyscale() const { return m_properties.UseGreyscale; }
+    void letUseGreyscale(bool value);
     Cmd::SpecialEffect SpecialEffect() const { return m_properties.SpecialEffect; }
     void letSpecialEffect(Cmd::SpecialEffect value);
     bool CheckBoxBehaviour() const { return m_properties.CheckBoxBehaviour; }
@@ -101,6 +115,7 @@ public:
     const CmdPalette &buttonPalette() const { return m_palette; }
     const CmdCaptionBox &captionBox() const { return m_captionBox; }
     QRect focusRect() const { return m_focusRect; }
+    QRect pictureBox() const { return QRect(m_picturePosition, m_pictureSize); }
 
 signals:
     void BackColorChanged();
@@ -115,6 +130,10 @@ signals:
     void ShowFocusRectChanged();
     void SoftBevelChanged();
     void PicturePositionChanged();
+    void PictureNormalChanged();
+    void PictureOverChanged();
+    void UseMaskColorChanged();
+    void UseGreyscaleChanged();
     void SpecialEffectChanged();
     void CheckBoxBehaviourChanged();
     void ValueChanged();
@@ -146,9 +165,6 @@ private:
     void CaptureBackground();
     void resizeButton();
     void redrawLast() { Redraw(m_lastState, true); }
-    // The picture stage of a drawing: 0 up, 1 down, 2 disabled. Pictures are not
-    // drawn yet, so the stage has nothing to do.
-    void DrawPictures(int mode);
     bool IsMouseOver(const QPointF &position) const;
 
     CmdProperties m_properties;
@@ -168,7 +184,6 @@ private:
     DeviceText m_boldCaption;
     CmdCaptionBox m_boldCaptionBox;
     QRect m_focusRect;
-    QImage m_pictureNormal;
     QSize m_pictureSize;
     QPoint m_picturePosition;
     CmdCaptionMode m_lastCaptionMode = CmdCaptionMode::Up;

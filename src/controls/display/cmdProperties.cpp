@@ -106,6 +106,38 @@ void cmd::letPicturePosition(Cmd::PicturePosition value)
                    &cmd::PicturePositionChanged);
 }
 
+void cmd::letPictureNormal(const CmdPicture &value)
+{
+    assignProperty(m_properties.PictureNormal, value, Follow::Layout, &cmd::PictureNormalChanged);
+}
+
+void cmd::letPictureOver(const CmdPicture &value)
+{
+    if (!assign(m_properties.PictureOver, value))
+        return;
+    if (m_isOver)
+        redrawLast();
+    emit PictureOverChanged();
+}
+
+void cmd::letUseMaskColor(bool value)
+{
+    if (!assign(m_properties.UseMaskColor, value))
+        return;
+    if (!m_properties.PictureNormal.isNull())
+        redrawLast();
+    emit UseMaskColorChanged();
+}
+
+void cmd::letUseGreyscale(bool value)
+{
+    if (!assign(m_properties.UseGreyscale, value))
+        return;
+    if (!m_properties.PictureNormal.isNull())
+        redrawLast();
+    emit UseGreyscaleChanged();
+}
+
 void cmd::letSpecialEffect(Cmd::SpecialEffect value)
 {
     assignProperty(m_properties.SpecialEffect, value, Follow::Redraw, &cmd::SpecialEffectChanged);

@@ -8,7 +8,7 @@
 
 #include "ControlProperty.h"
 #include "platform/PropertyBag.h"
-#include "platform/UserControl.h"
+#include "UserControl.h"
 
 // Sends the change signal of the Q_PROPERTY `name` of `object`, if it has one.
 void emitPropertyChangeSignal(QObject &object, const QByteArray &name);

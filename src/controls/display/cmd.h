@@ -11,7 +11,7 @@
 #include "CmdScene.h"
 #include "platform/DeviceContext.h"
 #include "platform/DeviceText.h"
-#include "platform/UserControl.h"
+#include "controls/core/UserControl.h"
 
 // The library's owner-drawn push button. It paints itself completely on its own
 // device context in one of fourteen looks and four colour schemes, up, hovered, down

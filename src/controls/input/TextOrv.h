@@ -5,7 +5,7 @@
 
 #include "TextOrvFrame.h"
 #include "TextOrvNormaliser.h"
-#include "platform/UserControl.h"
+#include "controls/core/UserControl.h"
 
 class PropertyBag;
 

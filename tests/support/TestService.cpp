@@ -217,23 +217,39 @@ bool TestService::setStatus(const QString &text, const QString &charset)
                    QJsonDocument(QJsonObject{{"text", text}, {"charset", charset}}).toJson());
 }
 
+bool TestService::advanceClock(qint64 seconds)
+{
+    return postDev(
+        QStringLiteral("/dev/clock"),
+        QJsonDocument(QJsonObject{{"advance_seconds", QString::number(seconds)}}).toJson());
+}
+
 bool TestService::postDev(const QString &path, const QByteArray &body)
+{
+    const Reply reply = request(path, "POST", body, stopTimeoutMs);
+    return reply.error == QNetworkReply::NoError && reply.body.startsWith("{\"status\":1");
+}
+
+TestService::Reply TestService::request(const QString &path, const QByteArray &method,
+                                        const QByteArray &body, int timeoutMs) const
 {
     QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
     tls.setCaCertificates(QSslCertificate::fromPath(caBundle()));
     tls.setPeerVerifyMode(QSslSocket::VerifyPeer);
-    QNetworkRequest request(QUrl(baseUrl() + path));
-    request.setSslConfiguration(tls);
-    request.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("application/json"));
+    QNetworkRequest httpRequest(QUrl(baseUrl() + path));
+    httpRequest.setSslConfiguration(tls);
+    httpRequest.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("application/json"));
 
     QNetworkAccessManager manager;
-    QNetworkReply *reply = manager.post(request, body);
+    QNetworkReply *reply = manager.sendCustomRequest(httpRequest, method, body);
     QEventLoop loop;
     QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    QTimer::singleShot(stopTimeoutMs, &loop, &QEventLoop::quit);
+    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
     loop.exec();
-    const bool accepted = reply->isFinished() && reply->error() == QNetworkReply::NoError &&
-                          reply->readAll().startsWith("{\"status\":1");
-    reply->abort();
-    return accepted;
+    if (!reply->isFinished()) {
+        reply->abort();
+        return {QNetworkReply::TimeoutError, 0, {}, {}};
+    }
+    return {reply->error(), reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(),
+            reply->header(QNetworkRequest::ContentTypeHeader).toByteArray(), reply->readAll()};
 }

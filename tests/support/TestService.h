@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QNetworkReply>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -47,6 +48,18 @@ public:
     bool setFault(const QString &fault);
     // Switch the status file's text and charset without a restart.
     bool setStatus(const QString &text, const QString &charset = QStringLiteral("utf-8"));
+    // Move the service's clock on, so that codes and tokens expire without a wait.
+    bool advanceClock(qint64 seconds);
+
+    struct Reply {
+        QNetworkReply::NetworkError error = QNetworkReply::NoError; // TimeoutError: no reply
+        int httpStatus = 0;
+        QByteArray contentType;
+        QByteArray body;
+    };
+    // One HTTPS request to a path of this service, trusting the private CA only.
+    Reply request(const QString &path, const QByteArray &method = "GET",
+                  const QByteArray &body = {}, int timeoutMs = 10000) const;
 
     // Stops the process (SIGTERM, then SIGKILL), keeping the data directory.
     void stop();

@@ -3,7 +3,9 @@
 #include "AccountService.h"
 #include "Outbox.h"
 #include "RequestFields.h"
+#include "ServiceClock.h"
 
+#include <QHash>
 #include <QHttpServerRequest>
 #include <QHttpServerResponder>
 #include <QJsonArray>
@@ -63,9 +65,10 @@ bool fromThisMachine(const QHttpServerRequest &request)
 } // namespace
 
 AccountHttpServer::AccountHttpServer(AccountService &service, const Outbox &outbox,
-                                     const StatusFile &status, const Fault &fault, QObject *parent)
+                                     const StatusFile &status, const Fault &fault,
+                                     ServiceClock &clock, QObject *parent)
     : QAbstractHttpServer(parent), m_service(service), m_outbox(outbox), m_status(status),
-      m_fault(fault)
+      m_fault(fault), m_clock(clock)
 {
 }
 
@@ -98,10 +101,14 @@ ServiceReply AccountHttpServer::route(const QHttpServerRequest &request, const Q
     }
     if (path == QLatin1String("/dev/outbox"))
         return request.method() == Method::Get ? outboxReply(request) : methodNotAllowed();
-    if (path == QLatin1String("/dev/fault"))
-        return request.method() == Method::Post ? changeFault(request) : methodNotAllowed();
-    if (path == QLatin1String("/dev/status"))
-        return request.method() == Method::Post ? changeStatus(request) : methodNotAllowed();
+    static const QHash<QString, Change> changes{
+        {"/dev/fault", &AccountHttpServer::changeFault},
+        {"/dev/status", &AccountHttpServer::changeStatus},
+        {"/dev/clock", &AccountHttpServer::advanceClock},
+    };
+    if (const Change change = changes.value(path))
+        return request.method() == Method::Post ? changeBehaviour(request, change)
+                                                : methodNotAllowed();
     return ServiceReply::refusal("request", "There is nothing at this address.", 404);
 }
 
@@ -157,40 +164,53 @@ ServiceReply AccountHttpServer::outboxReply(const QHttpServerRequest &request) c
     return ServiceReply::success(reply);
 }
 
-ServiceReply AccountHttpServer::changeFault(const QHttpServerRequest &request)
+ServiceReply AccountHttpServer::changeBehaviour(const QHttpServerRequest &request, Change change)
 {
     if (!fromThisMachine(request))
-        return ServiceReply::refusal("request", "Faults can only be set from this machine.", 403);
+        return ServiceReply::refusal("request",
+                                     "The service can only be changed from this machine.", 403);
     QString problem;
     const std::optional<RequestFields> fields = RequestFields::parse(request.body(), &problem);
-    if (!fields)
-        return malformedBody(problem);
-    const std::optional<Fault> fault = Fault::parse(fields->text("fault"));
+    return fields ? (this->*change)(*fields) : malformedBody(problem);
+}
+
+ServiceReply AccountHttpServer::changeFault(const RequestFields &fields)
+{
+    const std::optional<Fault> fault = Fault::parse(fields.text("fault"));
     if (!fault)
         return ServiceReply::refusal(
-            "fault", QStringLiteral("Unknown fault \"%1\".").arg(fields->text("fault")), 400);
+            "fault", QStringLiteral("Unknown fault \"%1\".").arg(fields.text("fault")), 400);
     m_fault = *fault;
     OrderedJsonObject reply;
     reply.add("fault", m_fault.toString());
     return ServiceReply::success(reply);
 }
 
-ServiceReply AccountHttpServer::changeStatus(const QHttpServerRequest &request)
+ServiceReply AccountHttpServer::changeStatus(const RequestFields &fields)
 {
-    if (!fromThisMachine(request))
-        return ServiceReply::refusal("request",
-                                     "The status file can only be set from this machine.", 403);
     QString problem;
-    const std::optional<RequestFields> fields = RequestFields::parse(request.body(), &problem);
-    if (!fields)
-        return malformedBody(problem);
     const std::optional<StatusFile> status =
-        StatusFile::fromText(fields->raw("text"), fields->text("charset"), &problem);
+        StatusFile::fromText(fields.raw("text"), fields.text("charset"), &problem);
     if (!status)
         return ServiceReply::refusal("charset", problem, 400);
     m_status = *status;
     OrderedJsonObject reply;
     reply.add("content_type", QString::fromLatin1(m_status.contentType));
+    return ServiceReply::success(reply);
+}
+
+ServiceReply AccountHttpServer::advanceClock(const RequestFields &fields)
+{
+    bool isNumber = false;
+    const qint64 seconds = fields.text("advance_seconds").toLongLong(&isNumber);
+    if (!isNumber || !m_clock.advance(seconds))
+        return ServiceReply::refusal(
+            "advance_seconds",
+            QStringLiteral("The clock moves on by a whole number of seconds from 0 to %1.")
+                .arg(ServiceClock::maximumAdvanceSeconds),
+            400);
+    OrderedJsonObject reply;
+    reply.add("now", m_clock.now());
     return ServiceReply::success(reply);
 }
 

@@ -6,9 +6,9 @@
 #include "Outbox.h"
 #include "PasswordHasher.h"
 #include "RequestFields.h"
+#include "ServiceClock.h"
 #include "TokenIssuer.h"
 
-#include <QDateTime>
 #include <QRandomGenerator>
 
 #include <cstdio>
@@ -20,11 +20,6 @@ using Handler = ServiceReply (AccountService::*)(const RequestFields &);
 
 const QString noOtpMessage =
     QStringLiteral("No OTP was sent for this request. Please request a new OTP.");
-
-qint64 now()
-{
-    return QDateTime::currentSecsSinceEpoch();
-}
 
 OrderedJsonObject passwordChangedReply()
 {
@@ -43,8 +38,8 @@ QString newOtpCode()
 
 AccountService::AccountService(AccountStore &store, const Outbox &outbox,
                                const PasswordHasher &hasher, const TokenIssuer &tokens,
-                               qint64 otpLifetimeSeconds)
-    : m_store(store), m_outbox(outbox), m_hasher(hasher), m_tokens(tokens),
+                               const ServiceClock &clock, qint64 otpLifetimeSeconds)
+    : m_store(store), m_outbox(outbox), m_hasher(hasher), m_tokens(tokens), m_clock(clock),
       m_otpLifetimeSeconds(otpLifetimeSeconds)
 {
 }
@@ -87,7 +82,7 @@ ServiceReply AccountService::login(const RequestFields &fields)
         return ServiceReply::refusal("mobile_no", "The password is incorrect.");
 
     user->macAddress = fields.text("mac_address");
-    user->lastLoginAt = now();
+    user->lastLoginAt = m_clock.now();
     const QString token = QString::fromLatin1(
         m_tokens.issue(user->id, user->mobileNo, user->macAddress, user->lastLoginAt));
     OrderedJsonObject reply;
@@ -148,7 +143,7 @@ ServiceReply AccountService::signup(const RequestFields &fields)
     user.pincode = fields.text("pincode");
     user.utmSource = fields.text("utm_source");
     user.macAddress = fields.text("mac_address");
-    user.createdAt = now();
+    user.createdAt = m_clock.now();
     m_hasher.setPassword(user, fields.text("password"));
     const int userId = m_store.addUser(user).id;
     otp->consumed = true;
@@ -227,7 +222,7 @@ ServiceReply AccountService::updateForgotPassword(const RequestFields &fields)
     // The same reset asked for again (its reply was lost on the way) gets the same
     // answer, not a refusal that would leave the user unsure which password holds.
     if (otp && otp->consumed && otp->purpose == OneTimePassword::Purpose::PasswordReset &&
-        otp->mobileNo == mobileNo && otp->userId == userId && now() < otp->expiresAt) {
+        otp->mobileNo == mobileNo && otp->userId == userId && m_clock.now() < otp->expiresAt) {
         const UserAccount *user = m_store.userById(userId);
         if (user && PasswordHasher::matches(*user, fields.text("password")))
             return ServiceReply::success(passwordChangedReply());
@@ -254,8 +249,9 @@ ServiceReply AccountService::sendOtp(OneTimePassword::Purpose purpose, const Req
     otp.purpose = purpose;
     otp.mobileNo = fields.text("mobile_no");
     otp.userId = userId;
-    otp.expiresAt = now() + m_otpLifetimeSeconds;
-    OneTimePassword &added = m_store.addOtp(otp, now());
+    const qint64 sentAt = m_clock.now();
+    otp.expiresAt = sentAt + m_otpLifetimeSeconds;
+    OneTimePassword &added = m_store.addOtp(otp, sentAt);
     added.codeDigest = OneTimePassword::digestOf(added.id, code);
 
     if (!persist())
@@ -288,7 +284,7 @@ QString AccountService::unusableOtpReason(const OneTimePassword *otp,
         return QStringLiteral("This OTP has already been used. Please request a new OTP.");
     if (otp->wrongTries >= maximumWrongOtpTries)
         return QStringLiteral("Too many wrong attempts. Please request a new OTP.");
-    if (now() >= otp->expiresAt)
+    if (m_clock.now() >= otp->expiresAt)
         return QStringLiteral("The OTP has expired. Please request a new OTP.");
     if (mustBeVerified && !otp->verified)
         return QStringLiteral("Please verify the OTP sent to your mobile number first.");

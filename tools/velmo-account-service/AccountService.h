@@ -10,6 +10,7 @@ class FieldErrors;
 class Outbox;
 class PasswordHasher;
 class RequestFields;
+class ServiceClock;
 class TokenIssuer;
 
 // The six authentication operations, from request members to reply, with the rules
@@ -20,7 +21,7 @@ public:
     static constexpr int maximumWrongOtpTries = 5;
 
     AccountService(AccountStore &store, const Outbox &outbox, const PasswordHasher &hasher,
-                   const TokenIssuer &tokens, qint64 otpLifetimeSeconds);
+                   const TokenIssuer &tokens, const ServiceClock &clock, qint64 otpLifetimeSeconds);
 
     static bool isEndpoint(const QString &name);
     // name is the last segment of the path, e.g. "send-otp-signup".
@@ -49,5 +50,6 @@ private:
     const Outbox &m_outbox;
     const PasswordHasher &m_hasher;
     const TokenIssuer &m_tokens;
+    const ServiceClock &m_clock;
     qint64 m_otpLifetimeSeconds;
 };

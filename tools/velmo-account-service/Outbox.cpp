@@ -1,9 +1,13 @@
 #include "Outbox.h"
 
-#include <QDateTime>
+#include "ServiceClock.h"
+
 #include <QFile>
 
-Outbox::Outbox(const QString &filePath) : m_filePath(filePath) {}
+Outbox::Outbox(const QString &filePath, const ServiceClock &clock)
+    : m_filePath(filePath), m_clock(clock)
+{
+}
 
 bool Outbox::send(const QString &countryCode, const Message &message, QString *error) const
 {
@@ -12,7 +16,8 @@ bool Outbox::send(const QString &countryCode, const Message &message, QString *e
         *error = QStringLiteral("cannot append to %1: %2").arg(m_filePath, file.errorString());
         return false;
     }
-    const QStringList fields{QDateTime::currentDateTimeUtc().toString(Qt::ISODate),
+    const QString sentAt = m_clock.nowUtc().toString(Qt::ISODate);
+    const QStringList fields{sentAt,
                              countryCode,
                              message.mobileNo,
                              message.code,

@@ -4,6 +4,8 @@
 
 #include <optional>
 
+class ServiceClock;
+
 // Where codes are "sent": one line per message appended to a text file, which tests
 // and the demo read as a user reads a text message.
 //   2026-01-31T10:00:00Z<TAB>+91<TAB>9876543210<TAB>123456<TAB>12<TAB>signup
@@ -17,7 +19,7 @@ public:
         QString purpose;
     };
 
-    explicit Outbox(const QString &filePath);
+    Outbox(const QString &filePath, const ServiceClock &clock);
 
     bool send(const QString &countryCode, const Message &message, QString *error) const;
     // The latest message sent to the number.
@@ -25,4 +27,5 @@ public:
 
 private:
     QString m_filePath;
+    const ServiceClock &m_clock;
 };

@@ -3,6 +3,7 @@
 #include "AccountStore.h"
 #include "Outbox.h"
 #include "PasswordHasher.h"
+#include "ServiceClock.h"
 #include "ServiceOptions.h"
 #include "StatusFile.h"
 #include "TokenIssuer.h"
@@ -71,11 +72,12 @@ int main(int argc, char *argv[])
     if (!store.load(&error))
         return fail(error);
 
-    const Outbox outbox(dataDir.filePath("outbox.txt"));
+    ServiceClock clock;
+    const Outbox outbox(dataDir.filePath("outbox.txt"), clock);
     const PasswordHasher hasher(options->pbkdf2Iterations);
     const TokenIssuer tokens(*secret, options->tokenLifetimeSeconds);
-    AccountService service(store, outbox, hasher, tokens, options->otpLifetimeSeconds);
-    AccountHttpServer server(service, outbox, *status, options->fault);
+    AccountService service(store, outbox, hasher, tokens, clock, options->otpLifetimeSeconds);
+    AccountHttpServer server(service, outbox, *status, options->fault, clock);
     server.sslSetup(certificates.first(), key);
     const quint16 port = server.listen(QHostAddress::LocalHost, options->port);
     if (port == 0)

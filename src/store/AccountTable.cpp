@@ -2,8 +2,11 @@
 
 #include <QSqlQuery>
 
+#include <algorithm>
+
 #include "entry/mdlPublicVar.h"
 #include "platform/SqlCommand.h"
+#include "store/ColumnState.h"
 
 namespace {
 
@@ -29,12 +32,24 @@ void CreateAccountTable()
                 "default 0,OptAgree Integer not null default 0,token text not null default "
                 "'',token1 text not null default '',mac_address varchar(20) not null default "
                 "'')"));
-    EnsureColumn(accountTable, QStringLiteral("mac_address"),
-                 QStringLiteral("varchar(20) not null default ''"), QString(), QString());
-    EnsureColumn(accountTable, QStringLiteral("RememberMe"), QStringLiteral("tinyint(4) Not Null"),
-                 0, QString());
-    EnsureColumn(accountTable, QStringLiteral("SignInDate"),
-                 QStringLiteral("varchar(10) not null default ''"), QString(), QString());
+    // Re-applying a definition the column already has changes nothing, yet an ALTER TABLE
+    // costs a table lock and a catalogue write on every opening of the window: only a
+    // column that is missing or differs goes through EnsureColumn.
+    const QList<ColumnState> columns = ColumnState::ofTable(connection(), accountTable);
+    const auto ensure = [&columns](const QString &column, const QString &definition,
+                                   const QVariant &defaultValue) {
+        const bool asDefined =
+            std::any_of(columns.cbegin(), columns.cend(), [&](const ColumnState &state) {
+                return state.isAsDefined(column, definition);
+            });
+        if (!asDefined)
+            EnsureColumn(accountTable, column, definition, defaultValue, QString());
+    };
+    ensure(QStringLiteral("mac_address"), QStringLiteral("varchar(20) not null default ''"),
+           QString());
+    ensure(QStringLiteral("RememberMe"), QStringLiteral("tinyint(4) Not Null"), 0);
+    ensure(QStringLiteral("SignInDate"), QStringLiteral("varchar(10) not null default ''"),
+           QString());
     execSql(connection(), QStringLiteral("DELETE FROM it_TBL115BAC WHERE MobileNo=''"));
 }
 

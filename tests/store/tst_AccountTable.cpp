@@ -1,4 +1,6 @@
+#include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QtTest>
 
 #include <VelmoITNet22SU/VelmoError.h>
@@ -6,6 +8,87 @@
 #include "TestDatabase.h"
 #include "entry/mdlPublicVar.h"
 #include "store/AccountTable.h"
+
+namespace
+{
+
+// The column steps of the account-table migration as their statements read: a column
+// that describe finds is changed, a missing one is added (and filled when its default
+// is not empty).
+struct LiteralColumnStep {
+    const char *describe;
+    const char *add;
+    const char *fill;
+    const char *change;
+};
+
+const LiteralColumnStep literalColumnSteps[] = {
+    {"describe it_TBL115BAC mac_address",
+     "ALTER TABLE it_TBL115BAC ADD COLUMN mac_address varchar(20) not null default ''", nullptr,
+     "ALTER TABLE it_TBL115BAC change  mac_address mac_address varchar(20) not null default ''"},
+    {"describe it_TBL115BAC RememberMe",
+     "ALTER TABLE it_TBL115BAC ADD COLUMN RememberMe tinyint(4) Not Null",
+     "update it_TBL115BAC set RememberMe='0'",
+     "ALTER TABLE it_TBL115BAC change  RememberMe RememberMe tinyint(4) Not Null"},
+    {"describe it_TBL115BAC SignInDate",
+     "ALTER TABLE it_TBL115BAC ADD COLUMN SignInDate varchar(10) not null default ''", nullptr,
+     "ALTER TABLE it_TBL115BAC change  SignInDate SignInDate varchar(10) not null default ''"},
+};
+
+// Runs the literal migration on a database that already holds the table (so the create
+// statement would do nothing); answers the database's message for the statement it
+// refused, or an empty text.
+QString runLiteralMigration(const QSqlDatabase &db)
+{
+    QSqlQuery query(db);
+    const auto run = [&query](const char *statement) {
+        return statement == nullptr || query.exec(QString::fromLatin1(statement));
+    };
+    for (const LiteralColumnStep &step : literalColumnSteps) {
+        if (!run(step.describe))
+            return query.lastError().databaseText();
+        const bool found = query.next();
+        if (!(found ? run(step.change) : run(step.add) && run(step.fill)))
+            return query.lastError().databaseText();
+    }
+    if (!run("DELETE FROM it_TBL115BAC WHERE MobileNo=''"))
+        return query.lastError().databaseText();
+    return QString();
+}
+
+QStringList queryRows(const QSqlDatabase &db, const QString &statement)
+{
+    QSqlQuery query(db);
+    if (!query.exec(statement))
+        return {statement + QStringLiteral(": ") + query.lastError().text()};
+    QStringList rows;
+    while (query.next()) {
+        QStringList values;
+        for (int field = 0; field < query.record().count(); ++field)
+            values << (query.isNull(field) ? QStringLiteral("NULL")
+                                           : query.value(field).toString());
+        rows << values.join(u'|');
+    }
+    return rows;
+}
+
+// The table's whole definition (types, nulls, defaults, collations, comments, checks, order
+// and spelling of the columns) and its rows, in one comparable list.
+QStringList tableAsItIs(const QSqlDatabase &db)
+{
+    QStringList rows = queryRows(db, QStringLiteral("select * from it_TBL115BAC"));
+    rows.sort();
+    return queryRows(db, QStringLiteral("show create table it_TBL115BAC")) + rows;
+}
+
+int alterStatementsRun(const QSqlDatabase &db)
+{
+    const QStringList status =
+        queryRows(db, QStringLiteral("show session status like 'Com_alter_table'"));
+    return status.isEmpty() ? -1 : status.first().section(u'|', 1).toInt();
+}
+
+} // namespace
 
 class tst_AccountTable : public QObject
 {
@@ -119,8 +202,9 @@ private slots:
         QTest::addColumn<QString>("relaxation");
         QTest::addColumn<QString>("column");
         QTest::addColumn<QString>("expectedDefault");
-        QTest::newRow("SignInDate allows NULL")
-            << "modify SignInDate varchar(10) null" << "SignInDate" << "''";
+        QTest::newRow("SignInDate allows NULL") << "modify SignInDate varchar(10) null default ''"
+                                                << "SignInDate"
+                                                << "''";
         QTest::newRow("mac_address allows NULL, another default")
             << "modify mac_address varchar(20) null default 'none'" << "mac_address" << "''";
         QTest::newRow("RememberMe allows NULL, a default")
@@ -150,6 +234,93 @@ private slots:
                             "from it_TBL115BAC")
                      .toString(),
                  QStringLiteral("9876543210|AA-BB|1|05/12/2026"));
+    }
+
+    // Each table shape, starting from a current table with three rows, goes through
+    // CreateAccountTable here and through the literal statements on a twin database: both
+    // must end with the same table, the same rows and the same refusal. Only a column
+    // that differs costs an ALTER TABLE.
+    void tableShapeEndsAsTheLiteralStatementsLeaveIt_data()
+    {
+        QTest::addColumn<QStringList>("reshape");
+        QTest::addColumn<int>("alters");
+        QTest::addColumn<bool>("refused");
+        const auto alter = [](const char *clause) {
+            return QStringList{QStringLiteral("alter table it_TBL115BAC ") + clause};
+        };
+        QTest::newRow("current table") << QStringList() << 0 << false;
+        QTest::newRow("RememberMe missing") << alter("drop RememberMe") << 1 << false;
+        QTest::newRow("the three later columns missing")
+            << alter("drop mac_address, drop RememberMe, drop SignInDate") << 3 << false;
+        QTest::newRow("SignInDate as varchar(8)")
+            << alter("modify SignInDate varchar(8) not null default ''") << 1 << false;
+        QTest::newRow("SignInDate allows NULL")
+            << alter("modify SignInDate varchar(10) null default ''") << 1 << false;
+        QTest::newRow("mac_address allows NULL and holds one")
+            << alter("modify mac_address varchar(20) null default 'none'") +
+                   QStringList{"update it_TBL115BAC set mac_address=NULL where id=3"}
+            << 1 << true;
+        QTest::newRow("RememberMe with a default")
+            << alter("modify RememberMe tinyint(4) not null default 0") << 1 << false;
+        QTest::newRow("SignInDate with another default")
+            << alter("modify SignInDate varchar(10) not null default '-'") << 1 << false;
+        QTest::newRow("RememberMe unsigned")
+            << alter("modify RememberMe tinyint(4) unsigned not null") << 1 << false;
+        QTest::newRow("mac_address in another character set")
+            << alter("modify mac_address varchar(20) character set latin1 not null default ''") << 1
+            << false;
+        QTest::newRow("SignInDate in another collation")
+            << alter("modify SignInDate varchar(10) collate utf8mb4_bin not null default ''") << 1
+            << false;
+        QTest::newRow("RememberMe with a comment")
+            << alter("modify RememberMe tinyint(4) not null comment 'remembered'") << 1 << false;
+        QTest::newRow("SignInDate spelt in lower case")
+            << alter("change SignInDate signindate varchar(10) not null default ''") << 1 << false;
+        QTest::newRow("mac_address invisible")
+            << alter("modify mac_address varchar(20) not null default '' invisible") << 1 << false;
+        QTest::newRow("RememberMe with its own check")
+            << alter("modify RememberMe tinyint(4) not null check (RememberMe in (0, 1))") << 1
+            << false;
+        QTest::newRow("SignInDate compressed")
+            << alter("modify SignInDate varchar(10) compressed not null default ''") << 1 << false;
+        // describe takes the column name as a pattern: it finds mac1address, and the change
+        // of a mac_address that is not there is refused.
+        QTest::newRow("only a column that matches mac_address's pattern")
+            << alter("change mac_address mac1address varchar(20) not null default ''") << 1 << true;
+    }
+    void tableShapeEndsAsTheLiteralStatementsLeaveIt()
+    {
+        QFETCH(QStringList, reshape);
+        QFETCH(int, alters);
+        QFETCH(bool, refused);
+        const TestDatabase twin;
+        for (const QSqlDatabase &each : {db->connection(), twin.connection()}) {
+            mdlPublicVar::hostContext().setCON(each);
+            CreateAccountTable();
+            QSqlQuery query(each);
+            QVERIFY(query.exec(
+                "insert into it_TBL115BAC(id, MobileNo, mac_address, RememberMe, SignInDate) "
+                "values (1, '', 'AA', 0, ''), (2, '9876543210', 'AA-BB', 1, '05/12/26'), "
+                "(3, '9123456780', 'CC', 0, '')"));
+            for (const QString &statement : reshape)
+                QVERIFY2(query.exec(statement), qPrintable(query.lastError().text()));
+        }
+        mdlPublicVar::hostContext().setCON(db->connection());
+        QCOMPARE(tableAsItIs(db->connection()), tableAsItIs(twin.connection()));
+
+        const QString literalRefusal = runLiteralMigration(twin.connection());
+        QCOMPARE(!literalRefusal.isEmpty(), refused);
+        const int altersBefore = alterStatementsRun(db->connection());
+        QString refusal;
+        try {
+            CreateAccountTable();
+        } catch (const VelmoError &error) {
+            refusal = error.message();
+        }
+        QCOMPARE(alterStatementsRun(db->connection()) - altersBefore, alters);
+        QVERIFY2(refused ? refusal.contains(literalRefusal) : refusal.isEmpty(),
+                 qPrintable(refusal));
+        QCOMPARE(tableAsItIs(db->connection()), tableAsItIs(twin.connection()));
     }
 
     void rowsWithoutMobileNumberAreRemovedOnEveryRun()

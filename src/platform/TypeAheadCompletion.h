@@ -23,7 +23,9 @@ struct TypeAheadMatch {
 // (so "*" completes to the first item). A typed text that is no valid pattern completes
 // to nothing. Whether to complete at all (not after a deleting key) is the box's choice.
 //
-// Build it again when the list changes; building costs about as much as a few keystrokes.
+// Build it again when the list changes: building is one pass over the items (about a
+// millisecond for 10,000), so a box whose list is filled item by item is best to build it
+// when the next keystroke needs it.
 class TypeAheadCompletion
 {
 public:

@@ -27,14 +27,19 @@ struct Holder {
         button->letButtonType(Cmd::ButtonType(type));
         button->letColorScheme(Cmd::ColorScheme(scheme));
         button->setGeometry(QRect(QPoint(0, 0), size));
+        button->setPointerCheck([this](const cmd &) { return pointerInside; });
         window.show();
         if (!QTest::qWaitForWindowExposed(&window))
             qFatal("the test window was not shown");
         button->clearFocus();
+        // A new button reports the pointer out once, then waits for a hover.
+        if (!QTest::qWaitFor([this] { return !button->hoverTracking(); }))
+            qFatal("the new button kept looking for the pointer");
     }
 
     void hover(QPoint at)
     {
+        pointerInside = true;
         QMouseEvent move(QEvent::MouseMove, QPointF(at), button->mapToGlobal(QPointF(at)),
                          Qt::NoButton, Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(button, &move);
@@ -45,9 +50,15 @@ struct Holder {
         button->setFocus(Qt::TabFocusReason);
         QTRY_VERIFY(button->hasFocus());
     }
+    void leave()
+    {
+        pointerInside = false;
+        QTRY_VERIFY(!button->isOver());
+    }
     QRgb at(QPoint point) const { return button->surface().pixel(point); }
 
     QWidget window;
+    bool pointerInside = false;
     cmd *button = nullptr;
 };
 
@@ -275,8 +286,7 @@ private slots:
         QCOMPARE(holder.at(point), rgb(normal));
         holder.hover(QPoint(10, 5));
         QCOMPARE(holder.at(point), rgb(hovered));
-        QEvent leave(QEvent::Leave);
-        QApplication::sendEvent(holder.button, &leave);
+        holder.leave();
         QCOMPARE(holder.at(point), rgb(normal));
         QCOMPARE(holder.button->buttonPalette().FaceColor, 0xE0C8A0u);
     }
@@ -452,11 +462,7 @@ private slots:
             {"force up", [&] { button.Redraw(Cmd::DrawState::Up, true); }},
             {"caption", [&] { button.letCaption(QStringLiteral("Go")); }},
             {"move", [&] { holder.hover(QPoint(10 + button.paintCount() % 7, 8)); }},
-            {"leave",
-             [&] {
-                 QEvent leave(QEvent::Leave);
-                 QApplication::sendEvent(&button, &leave);
-             }},
+            {"leave", [&] { holder.leave(); }},
             {"space down", [&] { QTest::keyPress(&button, Qt::Key_Space); }},
             {"space up", [&] { QTest::keyRelease(&button, Qt::Key_Space); }},
             {"same scheme", [&] { button.letColorScheme(Cmd::ColorScheme::FixedGrey); }},

@@ -34,6 +34,10 @@ struct CmdColorInputs {
     quint32 parentText = 0;
 };
 
+// The desktop's button face and button text, as host colours.
+constexpr quint32 CmdButtonFace = 0x80000000u + 15;
+constexpr quint32 CmdButtonText = 0x80000000u + 18;
+
 // A host colour value as RGB; system colours come from the desktop palette.
 quint32 TranslateColor(quint32 value);
 // Moves red, green and blue by `amount` (halved toward zero under soft bevel),

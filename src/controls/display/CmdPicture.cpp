@@ -72,13 +72,20 @@ QImage CmdPicture::pixels(QSize area, quint32 background) const
     return m_iconPixels;
 }
 
+QPixmap CmdPicture::pixmap() const
+{
+    if (m_kind == Kind::Icon)
+        return m_icon.pixmap(m_size);
+    return QPixmap::fromImage(m_bitmap);
+}
+
 QString CmdPicture::toSaved() const
 {
     switch (m_kind) {
     case Kind::Bitmap:
         return bitmapTag + pngText(m_bitmap);
     case Kind::Icon:
-        return iconTag + pngText(m_icon.pixmap(m_size).toImage());
+        return iconTag + pngText(pixmap().toImage());
     case Kind::None:
         break;
     }

@@ -33,10 +33,16 @@ public:
     // `background` (a host colour).
     QImage pixels(QSize area, quint32 background) const;
 
+    // The picture as drawn on its own, at its size, transparent where an icon is.
+    QPixmap pixmap() const;
+
     // The picture as text for a form's property store, and back; the empty text is no
     // picture, and so is a text that holds no picture.
     QString toSaved() const;
     static CmdPicture fromSaved(const QString &saved);
+    // The same two, for the property store's conversions.
+    explicit CmdPicture(const QString &saved) : CmdPicture(fromSaved(saved)) {}
+    explicit operator QString() const { return toSaved(); }
 
     bool operator==(const CmdPicture &other) const;
 

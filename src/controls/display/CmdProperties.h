@@ -19,6 +19,9 @@ struct CmdProperties {
     QString Caption;
     Cmd::ColorScheme ColorScheme = Cmd::ColorScheme::System;
     bool ShowFocusRect = true;
+    short MousePointer = 0;
+    CmdPicture MouseIcon;
+    bool HandPointer = false;
     bool SoftBevel = false;
     Cmd::PicturePosition PicturePosition = Cmd::PicturePosition::Left;
     Cmd::SpecialEffect SpecialEffect = Cmd::SpecialEffect::None;

@@ -1,9 +1,10 @@
 #include "cmd.h"
 
-#include <QKeyEvent>
-#include <QMouseEvent>
+#include <QApplication>
+#include <QCursor>
 #include <QPainter>
 
+#include "CmdAccessible.h"
 #include "CmdLooks.h"
 #include "CmdPictures.h"
 #include "CmdRegion.h"
@@ -23,9 +24,6 @@ QString ansiForm(const QString &caption)
     return shown;
 }
 
-constexpr quint32 buttonFace = HostColor::systemColourFlag + 15;
-constexpr quint32 buttonText = HostColor::systemColourFlag + 18;
-
 } // namespace
 
 cmd::cmd(QWidget *parent) : UserControl(parent)
@@ -33,9 +31,18 @@ cmd::cmd(QWidget *parent) : UserControl(parent)
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    m_properties.BackColor = m_properties.BackOver = TranslateColor(buttonFace);
-    m_properties.ForeColor = m_properties.ForeOver = TranslateColor(buttonText);
+    m_properties.BackColor = m_properties.BackOver = TranslateColor(CmdButtonFace);
+    m_properties.ForeColor = m_properties.ForeOver = TranslateColor(CmdButtonText);
     ComputePalette();
+    CmdAccessible::install();
+    m_pointerCheck = [](const cmd &button) {
+        return QApplication::widgetAt(QCursor::pos()) == &button;
+    };
+    // Created running: shortly after a button appears away from the pointer it reports
+    // the pointer out once, and waits for the next hover.
+    m_overTimer.setInterval(3);
+    connect(&m_overTimer, &QTimer::timeout, this, &cmd::checkHover);
+    m_overTimer.start();
 }
 
 CmdColorInputs cmd::colorInputs() const
@@ -186,11 +193,6 @@ void cmd::Refresh()
     redrawLast();
 }
 
-bool cmd::IsMouseOver(const QPointF &position) const
-{
-    return m_region.contains(position.toPoint());
-}
-
 void cmd::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
@@ -248,61 +250,4 @@ void cmd::focusOutEvent(QFocusEvent *)
 {
     m_hasFocus = false;
     redrawLast();
-}
-
-void cmd::mousePressEvent(QMouseEvent *event)
-{
-    if (event->button() != Qt::RightButton)
-        Redraw(Cmd::DrawState::Down, false);
-}
-
-void cmd::mouseMoveEvent(QMouseEvent *event)
-{
-    const Qt::MouseButtons buttons = event->buttons();
-    if (buttons != Qt::NoButton && buttons != Qt::LeftButton)
-        return;
-    if (!IsMouseOver(event->position())) {
-        Redraw(Cmd::DrawState::Up, false);
-        return;
-    }
-    if (buttons == Qt::NoButton && !m_isOver) {
-        m_isOver = true;
-        Redraw(Cmd::DrawState::Up, true);
-    } else if (buttons == Qt::LeftButton) {
-        // Dragged back over the pressed button: down again, and the next plain move
-        // starts the hover anew.
-        m_isOver = true;
-        Redraw(Cmd::DrawState::Down, false);
-        m_isOver = false;
-    }
-}
-
-void cmd::mouseReleaseEvent(QMouseEvent *event)
-{
-    if (event->button() != Qt::RightButton)
-        Redraw(Cmd::DrawState::Up, false);
-}
-
-void cmd::leaveEvent(QEvent *)
-{
-    if (!m_isOver)
-        return;
-    m_isOver = false;
-    Redraw(Cmd::DrawState::Up, true);
-}
-
-void cmd::keyPressEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_Space)
-        Redraw(Cmd::DrawState::Down, false);
-    else
-        UserControl::keyPressEvent(event);
-}
-
-void cmd::keyReleaseEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_Space)
-        Redraw(Cmd::DrawState::Up, false);
-    else
-        UserControl::keyReleaseEvent(event);
 }

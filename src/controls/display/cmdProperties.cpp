@@ -1,164 +1,301 @@
-// The property assignments of `cmd`: each stores a new value, brings the colours,
-// layout or shape up to date, draws again where the look depends on it, and
-// announces the change.
+// The property table of `cmd` and its assignments: each stores a new value, brings the
+// colours, layout or shape up to date, draws again where the look depends on it; the
+// table adds the early return, the form's notification and the change signal.
 #include "cmd.h"
 
 namespace
 {
 
-template <typename T> bool assign(T &field, const T &value)
-{
-    if (field == value)
-        return false;
-    field = value;
-    return true;
-}
+// What a saved hover colour holds when it follows the plain colour: never a colour.
+constexpr qint64 sameAsPlain = -1;
 
 } // namespace
 
-template <typename T>
-void cmd::assignProperty(T &field, const T &value, Follow follow, void (cmd::*changed)())
+const ControlProperties<cmd> &cmd::table()
 {
-    if (!assign(field, value))
-        return;
-    if (follow == Follow::Palette)
+    // Rows in the order a form loads them.
+    static const ControlProperties<cmd> rows{
+        propertyRow<&cmd::ButtonType, &cmd::applyButtonType>("ButtonType",
+                                                             Cmd::ButtonType::Standard)
+            .savedAs("BTYPE")
+            .initialised(),
+        propertyRow<&cmd::Caption, &cmd::applyCaption>("Caption", QString()).savedAs("TX"),
+        propertyRow<&cmd::Enabled, &cmd::applyEnabled>("Enabled", true)
+            .savedAs("ENAB")
+            .initialised(),
+        propertyRow<&cmd::Font, &cmd::applyFont>("Font", QFont()).announcedAs("FONT").notSaved(),
+        propertyRow<&cmd::savedFont, &cmd::loadSavedFont>("SavedFont", QString())
+            .savedAs("FONT")
+            .notAnnounced(),
+        propertyRow<&cmd::ColorScheme, &cmd::applyColorScheme>("ColorScheme",
+                                                               Cmd::ColorScheme::System)
+            .savedAs("COLTYPE")
+            .initialised(),
+        propertyRow<&cmd::ShowFocusRect, &cmd::store<&CmdProperties::ShowFocusRect, Follow::Redraw>>(
+            "ShowFocusRect", true)
+            .savedAs("FOCUSR")
+            .initialised(),
+        propertyRow<&cmd::BackColor, &cmd::store<&CmdProperties::BackColor, Follow::Palette>>(
+            "BackColor", qint64(TranslateColor(CmdButtonFace)))
+            .savedAs("BCOL"),
+        propertyRow<&cmd::BackOver, &cmd::store<&CmdProperties::BackOver, Follow::Palette>>(
+            "BackOver", qint64(0))
+            .announcedAs("BCOLO")
+            .notSaved(),
+        propertyRow<&cmd::savedBackOver, &cmd::loadBackOver>("SavedBackOver", sameAsPlain)
+            .savedAs("BCOLO")
+            .notAnnounced(),
+        propertyRow<&cmd::ForeColor, &cmd::store<&CmdProperties::ForeColor, Follow::Palette>>(
+            "ForeColor", qint64(TranslateColor(CmdButtonText)))
+            .savedAs("FCOL"),
+        propertyRow<&cmd::ForeOver, &cmd::store<&CmdProperties::ForeOver, Follow::Palette>>(
+            "ForeOver", qint64(0))
+            .announcedAs("FCOLO")
+            .notSaved(),
+        propertyRow<&cmd::savedForeOver, &cmd::loadForeOver>("SavedForeOver", sameAsPlain)
+            .savedAs("FCOLO")
+            .notAnnounced(),
+        propertyRow<&cmd::MaskColor, &cmd::store<&CmdProperties::MaskColor, Follow::Palette>>(
+            "MaskColor", qint64(0xC0C0C0))
+            .savedAs("MCOL")
+            .initialised(),
+        propertyRow<&cmd::MousePointer, &cmd::applyPointer>("MousePointer", short(0))
+            .savedAs("MPTR"),
+        propertyRow<&cmd::MouseIcon, &cmd::applyMouseIcon>("MouseIcon", QString())
+            .savedAs("MICON"),
+        propertyRow<&cmd::PictureNormal,
+                    &cmd::store<&CmdProperties::PictureNormal, Follow::Layout>>("PictureNormal",
+                                                                                QString())
+            .savedAs("PICN"),
+        propertyRow<&cmd::PictureOver, &cmd::applyPictureOver>("PictureOver", QString())
+            .savedAs("PICH")
+            .announcedAs("PICO"),
+        propertyRow<&cmd::UseMaskColor, &cmd::applyUseMaskColor>("UseMaskColor", true)
+            .savedAs("UMCOL")
+            .initialised(),
+        propertyRow<&cmd::SoftBevel, &cmd::store<&CmdProperties::SoftBevel, Follow::Palette>>(
+            "SoftBevel", false)
+            .savedAs("SOFT"),
+        propertyRow<&cmd::PicturePosition,
+                    &cmd::store<&CmdProperties::PicturePosition, Follow::Layout>>(
+            "PicturePosition", Cmd::PicturePosition::Left)
+            .savedAs("PICPOS"),
+        propertyRow<&cmd::UseGreyscale, &cmd::applyUseGreyscale>("UseGreyscale", false)
+            .savedAs("NGREY"),
+        propertyRow<&cmd::SpecialEffect, &cmd::store<&CmdProperties::SpecialEffect, Follow::Redraw>>(
+            "SpecialEffect", Cmd::SpecialEffect::None)
+            .savedAs("FX"),
+        propertyRow<&cmd::HandPointer, &cmd::applyHandPointer>("HandPointer", false)
+            .savedAs("HAND"),
+        propertyRow<&cmd::CheckBoxBehaviour,
+                    &cmd::store<&CmdProperties::CheckBoxBehaviour, Follow::Redraw>>(
+            "CheckBoxBehaviour", false)
+            .savedAs("CHECK"),
+        propertyRow<&cmd::Value, &cmd::applyValue>("Value", false).savedAs("VALUE"),
+    };
+    return rows;
+}
+
+void cmd::InitProperties()
+{
+    table().init(*this);
+    // The form's own font stays the button's, and its name for the button is the caption.
+    applyCaption(objectName());
+    ComputePalette();
+    m_properties.BackColor = m_properties.BackOver = m_palette.FaceColor;
+    m_properties.ForeColor = m_properties.ForeOver = m_palette.TextColor;
+    ComputePalette();
+    LayoutCaption();
+    redrawLast();
+}
+
+void cmd::ReadProperties(const PropertyBag &bag)
+{
+    // One drawing at the end rather than one a property.
+    const bool couldRedraw = m_canRedraw;
+    m_canRedraw = false;
+    table().read(*this, bag);
+    m_canRedraw = couldRedraw;
+    ComputePalette();
+    LayoutCaption();
+    SetAccessKey();
+    redrawLast();
+}
+
+void cmd::WriteProperties(PropertyBag &bag) const
+{
+    table().write(*this, bag);
+}
+
+void cmd::follow(Follow what)
+{
+    if (what == Follow::Palette)
         ComputePalette();
-    else if (follow == Follow::Layout)
+    else if (what == Follow::Layout)
         LayoutCaption();
     redrawLast();
-    emit(this->*changed)();
 }
 
-void cmd::letBackColor(quint32 value)
-{
-    assignProperty(m_properties.BackColor, value, Follow::Palette, &cmd::BackColorChanged);
-}
+#define CMD_LET(Name, Type)                                                                       \
+    void cmd::let##Name(Type value) { table().assign<&cmd::Name>(*this, value); }
+CMD_LET(BackColor, quint32)
+CMD_LET(BackOver, quint32)
+CMD_LET(ForeColor, quint32)
+CMD_LET(ForeOver, quint32)
+CMD_LET(MaskColor, quint32)
+CMD_LET(ButtonType, Cmd::ButtonType)
+CMD_LET(Caption, const QString &)
+CMD_LET(Enabled, bool)
+CMD_LET(Font, const QFont &)
+CMD_LET(ColorScheme, Cmd::ColorScheme)
+CMD_LET(ShowFocusRect, bool)
+CMD_LET(MousePointer, short)
+CMD_LET(MouseIcon, const CmdPicture &)
+CMD_LET(HandPointer, bool)
+CMD_LET(SoftBevel, bool)
+CMD_LET(PictureNormal, const CmdPicture &)
+CMD_LET(PictureOver, const CmdPicture &)
+CMD_LET(PicturePosition, Cmd::PicturePosition)
+CMD_LET(UseMaskColor, bool)
+CMD_LET(UseGreyscale, bool)
+CMD_LET(SpecialEffect, Cmd::SpecialEffect)
+CMD_LET(CheckBoxBehaviour, bool)
+CMD_LET(Value, bool)
+#undef CMD_LET
 
-void cmd::letBackOver(quint32 value)
+void cmd::applyButtonType(Cmd::ButtonType value)
 {
-    assignProperty(m_properties.BackOver, value, Follow::Palette, &cmd::BackOverChanged);
-}
-
-void cmd::letForeColor(quint32 value)
-{
-    assignProperty(m_properties.ForeColor, value, Follow::Palette, &cmd::ForeColorChanged);
-}
-
-void cmd::letForeOver(quint32 value)
-{
-    assignProperty(m_properties.ForeOver, value, Follow::Palette, &cmd::ForeOverChanged);
-}
-
-void cmd::letMaskColor(quint32 value)
-{
-    assignProperty(m_properties.MaskColor, value, Follow::Palette, &cmd::MaskColorChanged);
-}
-
-void cmd::letButtonType(Cmd::ButtonType value)
-{
-    if (!assign(m_properties.ButtonType, value))
-        return;
+    m_properties.ButtonType = value;
     if (value == Cmd::ButtonType::ParentBackground && m_canRedraw && isVisible())
         CaptureBackground();
     // The base of the gradient depends on the type.
     ComputePalette();
     resizeButton();
-    emit ButtonTypeChanged();
 }
 
-void cmd::letCaption(const QString &value)
+void cmd::applyCaption(const QString &value)
 {
-    assignProperty(m_properties.Caption, value, Follow::Layout, &cmd::CaptionChanged);
+    m_properties.Caption = value;
+    SetAccessKey();
+    follow(Follow::Layout);
 }
 
-void cmd::letEnabled(bool value)
+void cmd::applyColorScheme(Cmd::ColorScheme value)
 {
-    if (value == isEnabled())
-        return;
-    setEnabled(value);
-    emit EnabledChanged();
-}
-
-void cmd::letColorScheme(Cmd::ColorScheme value)
-{
-    if (!assign(m_properties.ColorScheme, value))
-        return;
+    m_properties.ColorScheme = value;
     ComputePalette();
     Redraw(Cmd::DrawState::Up, true);
-    emit ColorSchemeChanged();
 }
 
-void cmd::letShowFocusRect(bool value)
+void cmd::applyPointer(short value)
 {
-    assignProperty(m_properties.ShowFocusRect, value, Follow::Redraw, &cmd::ShowFocusRectChanged);
+    m_properties.MousePointer = value;
+    showPointer();
 }
 
-void cmd::letSoftBevel(bool value)
+void cmd::applyMouseIcon(const CmdPicture &value)
 {
-    // The derived edges soften at once, whatever the order in which a form assigns its
-    // properties.
-    assignProperty(m_properties.SoftBevel, value, Follow::Palette, &cmd::SoftBevelChanged);
+    m_properties.MouseIcon = value;
+    showPointer();
 }
 
-void cmd::letPicturePosition(Cmd::PicturePosition value)
+void cmd::applyPictureOver(const CmdPicture &value)
 {
-    assignProperty(m_properties.PicturePosition, value, Follow::Layout,
-                   &cmd::PicturePositionChanged);
-}
-
-void cmd::letPictureNormal(const CmdPicture &value)
-{
-    assignProperty(m_properties.PictureNormal, value, Follow::Layout, &cmd::PictureNormalChanged);
-}
-
-void cmd::letPictureOver(const CmdPicture &value)
-{
-    if (!assign(m_properties.PictureOver, value))
-        return;
+    m_properties.PictureOver = value;
+    // Only a hovered button shows it.
     if (m_isOver)
         redrawLast();
-    emit PictureOverChanged();
 }
 
-void cmd::letUseMaskColor(bool value)
+void cmd::applyPictureFlag(bool CmdProperties::*field, bool value)
 {
-    if (!assign(m_properties.UseMaskColor, value))
-        return;
+    m_properties.*field = value;
     if (!m_properties.PictureNormal.isNull())
         redrawLast();
-    emit UseMaskColorChanged();
 }
 
-void cmd::letUseGreyscale(bool value)
+void cmd::applyValue(bool value)
 {
-    if (!assign(m_properties.UseGreyscale, value))
-        return;
-    if (!m_properties.PictureNormal.isNull())
-        redrawLast();
-    emit UseGreyscaleChanged();
-}
-
-void cmd::letSpecialEffect(Cmd::SpecialEffect value)
-{
-    assignProperty(m_properties.SpecialEffect, value, Follow::Redraw, &cmd::SpecialEffectChanged);
-}
-
-void cmd::letCheckBoxBehaviour(bool value)
-{
-    assignProperty(m_properties.CheckBoxBehaviour, value, Follow::Redraw,
-                   &cmd::CheckBoxBehaviourChanged);
-}
-
-void cmd::letValue(bool value)
-{
-    if (!assign(m_properties.Value, value))
-        return;
+    m_properties.Value = value;
     if (m_properties.CheckBoxBehaviour)
         Redraw(Cmd::DrawState::Up, true);
-    emit ValueChanged();
+}
+
+QString cmd::savedFont() const
+{
+    // A font the form never set is the form's own, which the form keeps.
+    return testAttribute(Qt::WA_SetFont) ? font().toString() : QString();
+}
+
+void cmd::loadSavedFont(const QString &saved)
+{
+    QFont loaded;
+    if (!saved.isEmpty() && loaded.fromString(saved))
+        setFont(loaded);
+}
+
+qint64 cmd::savedBackOver() const
+{
+    return BackOver() == BackColor() ? sameAsPlain : qint64(BackOver());
+}
+
+void cmd::loadBackOver(qint64 saved)
+{
+    store<&CmdProperties::BackOver, Follow::Palette>(saved == sameAsPlain ? BackColor()
+                                                                          : quint32(saved));
+}
+
+qint64 cmd::savedForeOver() const
+{
+    return ForeOver() == ForeColor() ? sameAsPlain : qint64(ForeOver());
+}
+
+void cmd::loadForeOver(qint64 saved)
+{
+    store<&CmdProperties::ForeOver, Follow::Palette>(saved == sameAsPlain ? ForeColor()
+                                                                          : quint32(saved));
+}
+
+template <typename Change> void cmd::changeFont(Change change)
+{
+    QFont changed = font();
+    change(changed);
+    if (changed == font())
+        return;
+    setFont(changed);
+    emit FontChanged();
+}
+
+void cmd::letFontBold(bool value)
+{
+    changeFont([value](QFont &f) { f.setBold(value); });
+}
+
+void cmd::letFontItalic(bool value)
+{
+    changeFont([value](QFont &f) { f.setItalic(value); });
+}
+
+void cmd::letFontUnderline(bool value)
+{
+    changeFont([value](QFont &f) { f.setUnderline(value); });
+}
+
+void cmd::letFontSize(float value)
+{
+    changeFont([value](QFont &f) { f.setPointSizeF(value); });
+}
+
+void cmd::letFontName(const QString &value)
+{
+    changeFont([&value](QFont &f) { f.setFamily(value); });
 }
 
 void cmd::letDisplayAsDefault(bool value)
 {
-    assignProperty(m_displayAsDefault, value, Follow::Redraw, &cmd::DisplayAsDefaultChanged);
+    if (value == m_displayAsDefault)
+        return;
+    m_displayAsDefault = value;
+    redrawLast();
+    emit DisplayAsDefaultChanged();
 }

@@ -1,0 +1,226 @@
+#include "DropDownButton.h"
+
+#include "platform/Twips.h"
+
+namespace
+{
+
+// Entries are kept with two leading spaces; every reading trims them.
+const QString entryPrefix = QStringLiteral("  ");
+constexpr int arrowWidthTwips = 350;
+constexpr quint32 designFace = 0xF0F0F0;
+
+void designState(cmd &button)
+{
+    button.letButtonType(Cmd::ButtonType::Standard);
+    button.letColorScheme(Cmd::ColorScheme::System);
+    button.letBackColor(designFace);
+    button.letBackOver(designFace);
+    button.letForeColor(0);
+    button.letForeOver(0);
+    button.letMaskColor(0xC0C0C0);
+    button.letMousePointer(1);
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(8.25);
+    button.letFont(font);
+}
+
+// A small downward triangle in `colour` on the mask colour, which the button leaves out.
+CmdPicture arrowGlyph(quint32 colour)
+{
+    QImage glyph(7, 4, QImage::Format_RGB32);
+    glyph.fill(qRgb(0xC0, 0xC0, 0xC0));
+    const QRgb ink = DeviceContext::pixel(colour);
+    for (int row = 0; row < 4; ++row)
+        for (int x = row; x < 7 - row; ++x)
+            glyph.setPixel(x, row, ink);
+    return CmdPicture::bitmap(glyph);
+}
+
+} // namespace
+
+DropDownButton::DropDownButton(QWidget *parent)
+    : UserControl(parent),
+      m_default(new cmd(this)),
+      m_arrow(new cmd(this)),
+      m_combo(new QComboBox(this))
+{
+    m_combo->setObjectName(QStringLiteral("Combo1"));
+    QFont comboFont(QStringLiteral("Arial"));
+    comboFont.setPointSize(12);
+    m_combo->setFont(comboFont);
+    m_combo->lower();
+    m_default->setObjectName(QStringLiteral("Default"));
+    m_arrow->setObjectName(QStringLiteral("DownArrow"));
+    designState(*m_default);
+    designState(*m_arrow);
+    connect(m_arrow, &cmd::Click, m_combo, &QComboBox::showPopup);
+    connect(m_default, &cmd::Click, this, &DropDownButton::clickCurrent);
+    connect(m_combo, &QComboBox::activated, this, &DropDownButton::showEntry);
+    table().init(*this);
+}
+
+const ControlProperties<DropDownButton> &DropDownButton::table()
+{
+    using D = DropDownButton;
+    using C = cmd;
+    // Rows in the order a form loads them. The arrow's rows read the main button's keys a
+    // second time, with the same defaults, and write them again.
+    static const ControlProperties<D> rows{
+        propertyRow<&D::Caption, &D::applyCaption, &D::loadCaption>("Caption",
+                                                                    QStringLiteral("Default"))
+            .initialised(),
+        propertyRow<&D::BackColor, &D::toBoth<&C::letBackColor, quint32>>("BackColor",
+                                                                          qint64(designFace))
+            .initialised(),
+        propertyRow<&D::arrowBackColor, &D::toArrow<&C::letBackColor, quint32>>(
+            "", qint64(designFace))
+            .savedAs("BackColor")
+            .notAnnounced(),
+        propertyRow<&D::ForeColor, &D::toDefault<&C::letForeColor, quint32>>("ForeColor",
+                                                                             qint64(0))
+            .initialised(),
+        propertyRow<&D::Enabled, &D::toBoth<&C::letEnabled, bool>>("Enabled", true).initialised(),
+        propertyRow<&D::arrowEnabled, &D::toArrow<&C::letEnabled, bool>>("", true)
+            .savedAs("Enabled")
+            .notAnnounced(),
+        propertyRow<&D::ButtonType, &D::toBoth<&C::letButtonType, Cmd::ButtonType>>(
+            "ButtonType", Cmd::ButtonType::ThinBevel)
+            .initialised(),
+        propertyRow<&D::arrowButtonType, &D::toArrow<&C::letButtonType, Cmd::ButtonType>>(
+            "", Cmd::ButtonType::ThinBevel)
+            .savedAs("ButtonType")
+            .notAnnounced(),
+        propertyRow<&D::BackOver, &D::toBoth<&C::letBackOver, quint32>>("BackOver",
+                                                                        qint64(designFace))
+            .initialised(),
+        propertyRow<&D::arrowBackOver, &D::toArrow<&C::letBackOver, quint32>>("",
+                                                                              qint64(designFace))
+            .savedAs("BackOver")
+            .notAnnounced(),
+        propertyRow<&D::ForeOver, &D::toDefault<&C::letForeOver, quint32>>("ForeOver", qint64(0))
+            .initialised(),
+        propertyRow<&D::ColorScheme, &D::toBoth<&C::letColorScheme, Cmd::ColorScheme>>(
+            "ColorScheme", Cmd::ColorScheme::System)
+            .initialised(),
+        propertyRow<&D::arrowColorScheme, &D::toArrow<&C::letColorScheme, Cmd::ColorScheme>>(
+            "", Cmd::ColorScheme::System)
+            .savedAs("ColorScheme")
+            .notAnnounced(),
+        propertyRow<&D::ArrowColor, &D::applyArrowColor, &D::loadArrowColor>("ArrowColor",
+                                                                             qint64(0))
+            .initialised(),
+        propertyRow<&D::arrowForeOver, &D::toArrow<&C::letForeOver, quint32>>("", qint64(0))
+            .savedAs("ArrowColor")
+            .notAnnounced(),
+        propertyRow<&D::IsBlueButton, &D::setIsBlue>("IsBlueButton", false).savedAs("IsBlue"),
+        propertyRow<&D::Reset, &D::setReset>("Reset", false).savedAs("IsReset"),
+        propertyRow<&D::FontName, &D::toDefault<&C::letFontName, const QString &>>(
+            "FontName", QStringLiteral("Arial"))
+            .initialised(),
+        propertyRow<&D::FontSize, &D::toDefault<&C::letFontSize, float>>("FontSize", 8.0f)
+            .initialised(),
+    };
+    return rows;
+}
+
+void DropDownButton::ReadProperties(const PropertyBag &bag)
+{
+    table().read(*this, bag);
+}
+
+void DropDownButton::WriteProperties(PropertyBag &bag) const
+{
+    table().write(*this, bag);
+}
+
+#define DROPDOWN_LET(Name, Type)                                                                  \
+    void DropDownButton::let##Name(Type value)                                                    \
+    {                                                                                             \
+        table().assign<&DropDownButton::Name>(*this, value);                                      \
+    }
+DROPDOWN_LET(Caption, const QString &)
+DROPDOWN_LET(BackColor, quint32)
+DROPDOWN_LET(ForeColor, quint32)
+DROPDOWN_LET(Enabled, bool)
+DROPDOWN_LET(ButtonType, Cmd::ButtonType)
+DROPDOWN_LET(BackOver, quint32)
+DROPDOWN_LET(ForeOver, quint32)
+DROPDOWN_LET(ColorScheme, Cmd::ColorScheme)
+DROPDOWN_LET(ArrowColor, quint32)
+DROPDOWN_LET(IsBlueButton, bool)
+DROPDOWN_LET(Reset, bool)
+DROPDOWN_LET(FontName, const QString &)
+DROPDOWN_LET(FontSize, float)
+#undef DROPDOWN_LET
+
+void DropDownButton::applyCaption(const QString &value)
+{
+    m_default->letCaption(value);
+    if (m_reset)
+        m_combo->clear();
+    m_combo->insertItem(0, entryPrefix + value);
+    m_combo->setCurrentIndex(0);
+}
+
+void DropDownButton::loadCaption(const QString &value)
+{
+    m_default->letCaption(value);
+    if (m_combo->count() != 0)
+        return;
+    m_combo->addItem(entryPrefix + value);
+    m_combo->setCurrentIndex(0);
+}
+
+void DropDownButton::applyArrowColor(quint32 value)
+{
+    loadArrowColor(value);
+    m_arrow->letForeOver(value);
+}
+
+void DropDownButton::loadArrowColor(quint32 value)
+{
+    m_arrow->letForeColor(value);
+    m_arrow->letPictureNormal(arrowGlyph(value));
+}
+
+void DropDownButton::AddItem(const QString &item)
+{
+    m_combo->addItem(entryPrefix + item);
+}
+
+QStringList DropDownButton::entries() const
+{
+    QStringList shown;
+    for (int i = 0; i < m_combo->count(); ++i)
+        shown << m_combo->itemText(i).trimmed();
+    return shown;
+}
+
+void DropDownButton::showEntry(int index)
+{
+    short listIndex = short(index);
+    QString caption = m_combo->itemText(index).trimmed();
+    emit Click(listIndex, caption);
+    m_default->letCaption(m_combo->itemText(index).trimmed());
+}
+
+void DropDownButton::clickCurrent()
+{
+    short listIndex = short(m_combo->currentIndex());
+    QString caption = m_combo->currentText().trimmed();
+    emit Click(listIndex, caption);
+}
+
+void DropDownButton::resizeEvent(QResizeEvent *)
+{
+    // Laid out in twips, as the form measures.
+    const int scaleWidth = Twips::fromPixels(width(), *this);
+    const int arrowWidth = Twips::toPixels(arrowWidthTwips, *this);
+    const int defaultWidth = Twips::toPixels(scaleWidth - arrowWidthTwips, *this);
+    m_default->setGeometry(0, 0, defaultWidth, height());
+    m_arrow->setGeometry(defaultWidth, 0, arrowWidth, height());
+    m_combo->setGeometry(0, -Twips::toPixels(10, *this), defaultWidth + arrowWidth,
+                         m_combo->sizeHint().height());
+    m_combo->lower();
+}

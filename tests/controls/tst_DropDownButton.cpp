@@ -1,0 +1,136 @@
+#include <QAbstractItemView>
+#include <QtTest>
+
+#include "ControlForm.h"
+#include "controls/display/DropDownButton.h"
+#include "platform/Twips.h"
+
+namespace
+{
+
+struct DropDownForm : ControlForm<DropDownButton> {
+    DropDownForm() : ControlForm<DropDownButton>("DropDown1", QSize(120, 25))
+    {
+        QObject::connect(control, &DropDownButton::Click, &window,
+                         [this](short &index, QString &caption) {
+                             clicks << QStringLiteral("%1 %2").arg(index).arg(caption);
+                         });
+    }
+    cmd *child(const char *name) const { return control->findChild<cmd *>(name); }
+    QComboBox *combo() const { return control->findChild<QComboBox *>("Combo1"); }
+
+    QStringList clicks;
+};
+
+} // namespace
+
+class tst_DropDownButton : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void newControlShowsDefault()
+    {
+        DropDownForm form;
+        QCOMPARE(form.child("Default")->Caption(), QString("Default"));
+        QCOMPARE(form.control->entries(), QStringList{"Default"});
+        QCOMPARE(form.combo()->itemText(0), QString("  Default"));
+    }
+
+    void captionsFillTheList_data()
+    {
+        QTest::addColumn<bool>("reset");
+        QTest::addColumn<QStringList>("entries");
+        QTest::newRow("kept") << false << QStringList{"Second", "First", "Default"};
+        QTest::newRow("reset") << true << QStringList{"Second"};
+    }
+    void captionsFillTheList()
+    {
+        QFETCH(bool, reset);
+        QFETCH(QStringList, entries);
+        DropDownForm form;
+        form.control->letReset(reset);
+        form.control->letCaption("First");
+        form.control->letCaption("Second");
+        QCOMPARE(form.control->entries(), entries);
+        QCOMPARE(form.combo()->currentText(), QString("  Second"));
+        QCOMPARE(form.child("Default")->Caption(), QString("Second"));
+    }
+
+    // Picking an entry and pressing the main button both report the entry trimmed.
+    void clicksReportTheEntryTrimmed()
+    {
+        DropDownForm form;
+        form.control->AddItem("  Pay later ");
+        form.combo()->setCurrentIndex(1);
+        emit form.combo()->activated(1);
+        QCOMPARE(form.child("Default")->Caption(), QString("Pay later"));
+        QTest::mouseClick(form.child("Default"), Qt::LeftButton, {}, QPoint(20, 10));
+        QCOMPARE(form.clicks, (QStringList{"1 Pay later", "1 Pay later"}));
+    }
+
+    void arrowOpensTheList()
+    {
+        DropDownForm form;
+        cmd *arrow = form.child("DownArrow");
+        QVERIFY(!form.combo()->view()->isVisible());
+        QTest::mouseClick(arrow, Qt::LeftButton, {}, QPoint(arrow->width() / 2, 10));
+        QTRY_VERIFY(form.combo()->view()->isVisible());
+        QVERIFY(form.clicks.isEmpty());
+    }
+
+    void resizeInTwips()
+    {
+        DropDownForm form;
+        // 120 pixels are 1800 twips; the arrow takes 350 of them.
+        const int arrow = Twips::toPixels(350, *form.control);
+        QCOMPARE(form.child("DownArrow")->geometry(), QRect(120 - arrow, 0, arrow, 25));
+        QCOMPARE(form.child("Default")->width(), 120 - arrow);
+    }
+
+    void roundTrip()
+    {
+        DropDownForm form;
+        DropDownButton &button = *form.control;
+        button.letReset(true);
+        button.letCaption("Pay");
+        button.letBackColor(0x123456);
+        button.letButtonType(Cmd::ButtonType::Selection);
+        button.letArrowColor(0x0000FF);
+        button.letIsBlueButton(true);
+        // Announced under the saved keys.
+        QCOMPARE(form.changed, (QStringList{"IsReset", "Caption", "BackColor", "ButtonType",
+                                            "ArrowColor", "IsBlue"}));
+        form.save();
+        QCOMPARE(form.store.keys(), (QStringList{"Caption", "BackColor", "ButtonType",
+                                                 "ArrowColor", "IsBlue", "IsReset"}));
+
+        DropDownForm reopened;
+        reopened.store = form.store;
+        reopened.load();
+        cmd *arrow = reopened.child("DownArrow");
+        QCOMPARE(reopened.control->Caption(), QString("Pay"));
+        QCOMPARE(reopened.control->entries(), QStringList{"Default"});
+        QCOMPARE(arrow->BackColor(), quint32(0x123456));
+        QCOMPARE(arrow->ButtonType(), Cmd::ButtonType::Selection);
+        QCOMPARE(arrow->ForeColor(), quint32(0x0000FF));
+        QCOMPARE(arrow->ForeOver(), quint32(0x0000FF));
+        QCOMPARE(reopened.child("Default")->ForeColor(), quint32(0));
+        QVERIFY(reopened.control->IsBlueButton());
+        QVERIFY(reopened.control->Reset());
+    }
+
+    // A store in which the keys were missing loads every default, into both buttons.
+    void emptyStoreLoadsDefaults()
+    {
+        DropDownForm form;
+        form.control->letButtonType(Cmd::ButtonType::Oval);
+        form.load();
+        QCOMPARE(form.child("Default")->ButtonType(), Cmd::ButtonType::ThinBevel);
+        QCOMPARE(form.child("DownArrow")->ButtonType(), Cmd::ButtonType::ThinBevel);
+        QCOMPARE(form.control->FontName(), QString("Arial"));
+    }
+};
+
+QTEST_MAIN(tst_DropDownButton)
+#include "tst_DropDownButton.moc"

@@ -39,6 +39,15 @@ void configure(cmd &button, const CmdRenderOptions &options)
     button.letDisplayAsDefault(options.isDefault);
     button.letSpecialEffect(Cmd::SpecialEffect(options.effect));
     button.letCaption(options.caption);
+    if (options.mask)
+        button.letMaskColor(*options.mask);
+    button.letUseMaskColor(!options.noMask);
+    button.letUseGreyscale(options.greyscale);
+    button.letPicturePosition(Cmd::PicturePosition(options.position));
+    if (!options.picture.isEmpty())
+        button.letPictureNormal(CmdPicture::fromFile(options.picture));
+    if (!options.pictureOver.isEmpty())
+        button.letPictureOver(CmdPicture::fromFile(options.pictureOver));
 }
 
 void giveFocus(QWidget &window, cmd &button)
@@ -51,6 +60,8 @@ void giveFocus(QWidget &window, cmd &button)
 
 void pointAtCentre(cmd &button)
 {
+    // The offscreen platform has no cursor to follow: the pointer stays over the button.
+    button.setPointerCheck([](const cmd &) { return true; });
     const QPointF centre(button.width() / 2, button.height() / 2);
     QMouseEvent move(QEvent::MouseMove, centre, button.mapToGlobal(centre), Qt::NoButton,
                      Qt::NoButton, Qt::NoModifier);

@@ -8,8 +8,10 @@ const char cmdGalleryUsage[] =
     " [--no-focus-rect]\n"
     "                         [--back 0xBBGGRR] [--fore 0xBBGGRR] [--back-over 0xBBGGRR]"
     " [--fore-over 0xBBGGRR]\n"
-    "                         [--parent 0xBBGGRR] [--caption TEXT] [--effect 0..3]"
-    " --out FILE.png\n"
+    "                         [--parent 0xBBGGRR] [--caption TEXT] [--effect 0..3]\n"
+    "                         [--picture FILE] [--picture-over FILE] [--position 0..4]"
+    " [--mask 0xBBGGRR]\n"
+    "                         [--greyscale] [--no-mask] --out FILE.png\n"
     "       velmo-gallery cmd --batch FILE   (one render's arguments per line)\n"
     "       velmo-gallery cmd --sheet FILE.png\n";
 
@@ -66,6 +68,7 @@ bool setFlag(CmdRenderOptions &options, const QString &name)
         {"--focus", &CmdRenderOptions::focus}, {"--default", &CmdRenderOptions::isDefault},
         {"--soft", &CmdRenderOptions::soft},   {"--check-on", &CmdRenderOptions::checkOn},
         {"--over", &CmdRenderOptions::over},   {"--no-focus-rect", &CmdRenderOptions::noFocusRect},
+        {"--greyscale", &CmdRenderOptions::greyscale}, {"--no-mask", &CmdRenderOptions::noMask},
     };
     for (const auto &[flag, member] : flags) {
         if (name == QLatin1String(flag)) {
@@ -82,7 +85,7 @@ bool setValue(CmdRenderOptions &options, const QString &name, const QString &val
     const std::pair<const char *, std::optional<quint32> CmdRenderOptions::*> colours[] = {
         {"--back", &CmdRenderOptions::back},          {"--fore", &CmdRenderOptions::fore},
         {"--back-over", &CmdRenderOptions::backOver}, {"--fore-over", &CmdRenderOptions::foreOver},
-        {"--parent", &CmdRenderOptions::parent},
+        {"--parent", &CmdRenderOptions::parent},     {"--mask", &CmdRenderOptions::mask},
     };
     for (const auto &[option, member] : colours) {
         if (name == QLatin1String(option)) {
@@ -90,9 +93,16 @@ bool setValue(CmdRenderOptions &options, const QString &name, const QString &val
             return (options.*member).has_value();
         }
     }
-    if (name == QLatin1String("--caption")) {
-        options.caption = value;
-        return true;
+    const std::pair<const char *, QString CmdRenderOptions::*> texts[] = {
+        {"--caption", &CmdRenderOptions::caption},
+        {"--picture", &CmdRenderOptions::picture},
+        {"--picture-over", &CmdRenderOptions::pictureOver},
+    };
+    for (const auto &[option, member] : texts) {
+        if (name == QLatin1String(option)) {
+            options.*member = value;
+            return true;
+        }
     }
     if (name == QLatin1String("--out")) {
         options.out = value;
@@ -105,6 +115,8 @@ bool setValue(CmdRenderOptions &options, const QString &name, const QString &val
         options.scheme = *number;
     else if (name == QLatin1String("--effect") && (number = integerIn(value, 0, 3)))
         options.effect = *number;
+    else if (name == QLatin1String("--position") && (number = integerIn(value, 0, 4)))
+        options.position = *number;
     else if (name == QLatin1String("--size") && size(value))
         options.size = *size(value);
     else if (name == QLatin1String("--state") && state(value))

@@ -19,6 +19,8 @@ struct CmdRenderOptions {
     bool checkOn = false;
     bool over = false;
     bool noFocusRect = false;
+    bool greyscale = false;
+    bool noMask = false;
     std::optional<quint32> back;
     std::optional<quint32> fore;
     std::optional<quint32> backOver;
@@ -26,6 +28,10 @@ struct CmdRenderOptions {
     std::optional<quint32> parent;
     QString caption;
     int effect = 0;
+    QString picture;
+    QString pictureOver;
+    int position = 0;
+    std::optional<quint32> mask;
     QString out;
 };
 

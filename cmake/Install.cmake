@@ -26,3 +26,13 @@ configure_file(${CMAKE_CURRENT_LIST_DIR}/VelmoITNet22SU.pc.in
     ${CMAKE_CURRENT_BINARY_DIR}/VelmoITNet22SU.pc @ONLY)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/VelmoITNet22SU.pc
     DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
+
+# The Designer plugin, in Qt's plugin layout under the install prefix (for a /usr install,
+# the folder Debian's Designer reads); it finds the library in the prefix's library folder.
+if(TARGET velmo-designer-plugin)
+    set(velmoDesignerDir ${QT6_INSTALL_PLUGINS}/designer)
+    file(RELATIVE_PATH velmoPluginToLib /${velmoDesignerDir} /${CMAKE_INSTALL_LIBDIR})
+    set_target_properties(velmo-designer-plugin PROPERTIES
+        INSTALL_RPATH "$ORIGIN/${velmoPluginToLib}")
+    install(TARGETS velmo-designer-plugin LIBRARY DESTINATION ${velmoDesignerDir})
+endif()

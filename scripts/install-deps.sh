@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config openssl python3 curl
     qt6-base-dev qt6-base-dev-tools libqt6sql6-mysql qt6-httpserver-dev qt6-websockets-dev
-    qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev
+    qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev libqt6opengl6-dev
     mariadb-server mariadb-client fonts-dejavu-core xvfb
     libbenchmark-dev clang-14 libclang-rt-14-dev
 )

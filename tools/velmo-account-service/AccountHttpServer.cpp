@@ -133,6 +133,9 @@ void AccountHttpServer::handleAuth(const QString &endpoint, const QHttpServerReq
         socket->write("HTTP/1.1 200 OK\r\nContent-Type: application/json\r\nContent-Length: " +
                       QByteArray::number(m_fault.amount) + "\r\n\r\n");
         return;
+    case Fault::Kind::RefusalEmptyErrors:
+        send(request, socket, {200, "application/json", R"({"status":0,"errors":""})"});
+        return;
     case Fault::Kind::None:
     case Fault::Kind::Delay:
     case Fault::Kind::MalformedJson:

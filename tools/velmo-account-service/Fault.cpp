@@ -18,6 +18,7 @@ constexpr KindName kindNames[] = {
     {Fault::Kind::MalformedJson, "malformed-json", false},
     {Fault::Kind::Oversize, "oversize", true},
     {Fault::Kind::OversizeAnnounced, "oversize-announced", true},
+    {Fault::Kind::RefusalEmptyErrors, "refusal-empty-errors", false},
 };
 
 } // namespace

@@ -8,7 +8,8 @@
 // so that clients can be tested against it:
 //   none, delay:SECONDS, http500-html, empty-body, drop-connection, malformed-json,
 //   oversize:BYTES, oversize-announced:BYTES (headers promising that many bytes,
-//   then nothing more)
+//   then nothing more), refusal-empty-errors (a refusal whose "errors" member is an
+//   empty text)
 struct Fault {
     enum class Kind {
         None,
@@ -18,7 +19,8 @@ struct Fault {
         DropConnection,
         MalformedJson,
         Oversize,
-        OversizeAnnounced
+        OversizeAnnounced,
+        RefusalEmptyErrors
     };
 
     Kind kind = Kind::None;

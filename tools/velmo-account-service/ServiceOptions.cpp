@@ -46,7 +46,7 @@ std::optional<ServiceOptions> ServiceOptions::parse(const QStringList &arguments
         {"fault",
          "Misbehave on the authentication endpoints: none, delay:SECONDS, http500-html, "
          "empty-body, drop-connection, malformed-json, oversize:BYTES, "
-         "oversize-announced:BYTES.",
+         "oversize-announced:BYTES, refusal-empty-errors.",
          "fault", "none"},
     });
     parser.process(arguments);

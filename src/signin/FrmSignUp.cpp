@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QDesktopServices>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QNetworkAccessManager>
@@ -25,9 +26,11 @@
 #include "signin/BrandStrip.h"
 #include "signin/EyePicture.h"
 #include "signin/ForgotPasswordPanel.h"
+#include "signin/LabelClick.h"
 #include "signin/LoginPanel.h"
 #include "signin/NewPasswordPanel.h"
 #include "signin/OtpPanel.h"
+#include "signin/PanelWidgets.h"
 #include "signin/PasswordRulesBox.h"
 #include "signin/ResendCountdown.h"
 #include "signin/SignInChecks.h"
@@ -41,6 +44,15 @@ namespace
 {
 
 constexpr int rememberDays = 30;
+
+// The pages the two links open, each on the site the deployment configures for it.
+const QString signUpHelpPath = QStringLiteral("/portal/en/kb/articles/sign-up-help");
+const QString termsPath = QStringLiteral("/TandC_OrvSoftware.pdf");
+
+QUrl pageOf(const QString &siteUrl, const QString &path)
+{
+    return QUrl(siteUrl).resolved(QUrl(path));
+}
 
 void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
 {
@@ -83,28 +95,21 @@ void FrmSignUp::Menu(const QString &sAppPath, const QString &sAppName)
 {
     m_appPath = sAppPath;
     m_messages.setTitle(sAppName);
-    if (!runStartup())
-        return;
+    runStartup();
     exec();
 }
 
-bool FrmSignUp::runStartup()
+void FrmSignUp::runStartup()
 {
     m_values.MachineAddress = machineAddressText().left(17);
-    try {
-        CreateAccountTable();
-    } catch (const VelmoError &error) {
-        mdlPublicVar::hostContext().IsSignedIn = false;
-        m_messages.critical(
-            tr("The account table could not be prepared:\n%1").arg(error.message()));
-        return false;
-    }
+    // Not caught: a table that cannot be prepared ends SignUp with the database's error.
+    CreateAccountTable();
 
     m_isOnline = IsInternetConnected();
     if (!m_isOnline) {
         m_messages.information(tr("Internet is not connected..."));
         mdlPublicVar::hostContext().IsSignedIn = false;
-        return true;
+        return;
     }
 
     guarded([this] {
@@ -133,7 +138,6 @@ bool FrmSignUp::runStartup()
     m_login->Label15->setText(tr("Welcome to ") + m_messages.title());
     m_login->brand->setApplicationName(m_messages.title());
     m_signUp->brand->setApplicationName(m_messages.title());
-    return true;
 }
 
 void FrmSignUp::fillRememberedAccount()
@@ -167,6 +171,9 @@ void FrmSignUp::applyColours()
          {m_signUp->Label30, m_signUp->Label28, m_login->Label15, m_newPassword->Label24,
           m_otp->Label17, m_forgot->Label19, m_signUp->Label27})
         setColour(label, QPalette::WindowText, SignInTheme::heading);
+    for (QPushButton *button : {m_newPassword->Command8, m_signUp->CmdSubmit, m_login->CmdLogin,
+                                m_otp->Command4, m_forgot->Command5})
+        PanelWidgets::colourActionButton(button, SignInTheme::actionButton);
 }
 
 void FrmSignUp::applyPasswordRules()
@@ -181,6 +188,14 @@ void FrmSignUp::resizeEvent(QResizeEvent *event)
 {
     QDialog::resizeEvent(event);
     layoutPanels();
+}
+
+void FrmSignUp::keyPressEvent(QKeyEvent *event)
+{
+    // The window has no way out but its own close button: Esc does nothing.
+    if (event->matches(QKeySequence::Cancel))
+        return;
+    QDialog::keyPressEvent(event);
 }
 
 void FrmSignUp::layoutPanels()
@@ -235,9 +250,18 @@ void FrmSignUp::connectControls()
          {m_login->TxtMobile1, m_signUp->TxtMobileNo, m_signUp->txtPinCode, m_forgot->Text1})
         acceptDigitsOnly(input);
 
+    LabelClick::attach(m_signUp->Label27, [this] {
+        openLink(pageOf(DeploymentConfig::signUpHelpUrl(), signUpHelpPath));
+    });
+    LabelClick::attach(m_signUp->Label28,
+                       [this] { openLink(pageOf(DeploymentConfig::termsUrl(), termsPath)); });
+    LabelClick::attach(m_signUp->Label29, [this] {
+        m_signUp->ChekAgreeOrNot->setChecked(!m_signUp->ChekAgreeOrNot->isChecked());
+    });
+
     for (QObject *watched : std::initializer_list<QObject *>{
-             m_signUp, m_signUp->Label27, m_signUp->Label28, m_signUp->Label29, m_signUp->CmdEye,
-             m_newPassword, m_newPassword->cmdForPasseye})
+             m_signUp, m_signUp->Label27, m_signUp->Label28, m_signUp->CmdEye, m_newPassword,
+             m_newPassword->cmdForPasseye})
         watched->installEventFilter(this);
 }
 
@@ -264,20 +288,13 @@ bool FrmSignUp::eventFilter(QObject *watched, QEvent *event)
         m_signUp->Frame9->showBeside(m_signUp->CmdEye);
     } else if (type == QEvent::Enter && watched == m_newPassword->cmdForPasseye) {
         m_newPassword->Frame10->showBeside(m_newPassword->cmdForPasseye);
-    } else if (type == QEvent::MouseButtonRelease) {
-        if (watched == m_signUp->Label27)
-            openLink(DeploymentConfig::signUpHelpUrl());
-        else if (watched == m_signUp->Label28)
-            openLink(DeploymentConfig::termsUrl());
-        else if (watched == m_signUp->Label29)
-            m_signUp->ChekAgreeOrNot->setChecked(!m_signUp->ChekAgreeOrNot->isChecked());
     }
     return QDialog::eventFilter(watched, event);
 }
 
-void FrmSignUp::openLink(const QString &url)
+void FrmSignUp::openLink(const QUrl &url)
 {
-    QDesktopServices::openUrl(QUrl(url));
+    QDesktopServices::openUrl(url);
 }
 
 void FrmSignUp::TogglePasswordView(QAbstractButton *button, TextOrv *input)

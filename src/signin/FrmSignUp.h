@@ -18,6 +18,7 @@ class LoginPanel;
 class NewPasswordPanel;
 class OtpPanel;
 class QAbstractButton;
+class QUrl;
 class ResendCountdown;
 class SignUpPanel;
 class TextOrv;
@@ -54,10 +55,11 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    bool runStartup();
+    void runStartup();
     void fillRememberedAccount();
     void applyColours();
     void applyPasswordRules();
@@ -66,7 +68,7 @@ private:
     void connectControls();
     void acceptDigitsOnly(TextOrv *input);
     void TogglePasswordView(QAbstractButton *button, TextOrv *input);
-    void openLink(const QString &url);
+    void openLink(const QUrl &url);
 
     // Transitions between the screens.
     void showSignUpFromLogin();
@@ -89,7 +91,7 @@ private:
     // service calls read.
     void captureInputs();
     HttpTransport &transport();
-    // Shows the outcome's message, if any.
+    // Shows the outcome's message box: every failure has one, a refusal even without text.
     void reportOutcome(const CallOutcome &outcome);
     // Runs a service call on what the user typed, with the busy pointer meanwhile, and
     // reports its outcome.

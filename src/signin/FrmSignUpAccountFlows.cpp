@@ -1,6 +1,7 @@
 #include "signin/FrmSignUp.h"
 
 #include <QLabel>
+#include <QScopeGuard>
 
 #include "controls/input/TextOrv.h"
 #include "platform/TextRules.h"
@@ -93,7 +94,14 @@ void FrmSignUp::Command8_Click()
             m_messages.critical(tr("Password and confirm password does not match."));
             return;
         }
-        if (call(&AccountServiceCalls::ApiUpdateForgotPassword).succeeded)
-            showLogin();
+        // Once the service has taken the new password the window is back on the login
+        // panel, also when the local copy of the password then fails to store: that
+        // failure is reported over the login panel.
+        m_values.ReplyStatus = 0;
+        const auto loginOnceAccepted = qScopeGuard([this] {
+            if (m_values.ReplyStatus == 1)
+                showLogin();
+        });
+        call(&AccountServiceCalls::ApiUpdateForgotPassword);
     });
 }

@@ -81,14 +81,14 @@ HttpTransport &FrmSignUp::transport()
 
 void FrmSignUp::reportOutcome(const CallOutcome &outcome)
 {
-    if (outcome.superseded)
+    // A refusal shows its box even when the service gave no text, so that a click
+    // never ends without an answer.
+    if (outcome.superseded || (outcome.message.isEmpty() && !outcome.refused))
         return;
-    if (!outcome.message.isEmpty()) {
-        if (outcome.icon == CallOutcome::Icon::Critical)
-            m_messages.critical(outcome.message);
-        else
-            m_messages.exclamation(outcome.message);
-    }
+    if (outcome.icon == CallOutcome::Icon::Critical)
+        m_messages.critical(outcome.message);
+    else
+        m_messages.exclamation(outcome.message);
 }
 
 CallOutcome FrmSignUp::call(CallOutcome (AccountServiceCalls::*endpoint)())

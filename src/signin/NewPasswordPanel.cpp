@@ -45,7 +45,9 @@ NewPasswordPanel::NewPasswordPanel(QWidget *parent) : QFrame(parent)
     form->addWidget(txtForConPass);
     form->addSpacing(8);
     form->addWidget(Command8);
-    placeColumn(this, form, 200);
+    // The gaps between the controls are the panel's own surface: moving over them
+    // reaches the panel as moving over its margins does.
+    placeColumn(this, form, 200)->setMouseTracking(true);
 
     Frame10 = new PasswordRulesBox(QStringLiteral("Frame10"), QStringLiteral("Label32"),
                                    QStringLiteral("Label33"), this);

@@ -41,7 +41,6 @@ OtpPanel::OtpPanel(QWidget *parent) : QFrame(parent)
     form->addWidget(sent);
     form->addWidget(LblMobileNp);
     form->addSpacing(12);
-    form->addWidget(label(this, QStringLiteral("Label21"), tr("Enter OTP *")));
     form->addWidget(txtOTP);
     form->addSpacing(8);
     form->addWidget(Command4);

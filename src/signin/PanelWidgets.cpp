@@ -80,17 +80,19 @@ QPushButton *actionButton(QWidget *parent, const QString &name, const QString &c
     result->setAccessibleName(caption);
     result->setMinimumHeight(34);
     result->setCursor(Qt::PointingHandCursor);
-    result->setStyleSheet(
+    return result;
+}
+
+void colourActionButton(QPushButton *button, const QColor &background)
+{
+    button->setStyleSheet(
         QStringLiteral("QPushButton { background: %1; color: %2; border: none; border-radius: 4px;"
                        " font-weight: bold; padding: 6px 18px; }"
                        "QPushButton:hover { background: %3; }"
                        "QPushButton:focus { border: 2px solid %4; }"
                        "QPushButton:disabled { background: #d8d8d8; color: #808080; }")
-            .arg(colourName(SignInTheme::actionButton),
-                 colourName(SignInTheme::actionButtonText),
-                 colourName(SignInTheme::actionButton.darker(110)),
-                 colourName(SignInTheme::heading)));
-    return result;
+            .arg(colourName(background), colourName(SignInTheme::actionButtonText),
+                 colourName(background.darker(110)), colourName(SignInTheme::heading)));
 }
 
 QPushButton *linkButton(QWidget *parent, const QString &name, const QString &caption)
@@ -100,8 +102,6 @@ QPushButton *linkButton(QWidget *parent, const QString &name, const QString &cap
     result->setAccessibleName(caption);
     result->setFlat(true);
     result->setCursor(Qt::PointingHandCursor);
-    // A link leaves the screen; a half-filled input must not hold the user back.
-    result->setProperty("CausesValidation", false);
     result->setStyleSheet(QStringLiteral("QPushButton { color: %1; border: none; "
                                          "font-weight: bold; padding: 2px 4px; text-align: left; }"
                                          "QPushButton:focus { text-decoration: underline; }"
@@ -120,7 +120,8 @@ QToolButton *eyeButton(QWidget *parent, const QString &name, const QString &acce
     result->setIcon(EyePicture::builtIn(EyePicture::Masked));
     result->setIconSize(QSize(22, 22));
     result->setCursor(Qt::PointingHandCursor);
-    result->setFocusPolicy(Qt::TabFocus);
+    // A click takes the focus, so leaving a password box for the eye button validates it.
+    result->setFocusPolicy(Qt::StrongFocus);
     return result;
 }
 
@@ -132,7 +133,7 @@ QCheckBox *checkBox(QWidget *parent, const QString &name, const QString &caption
     return result;
 }
 
-void placeColumn(QWidget *panel, QLayout *form, int left)
+QWidget *placeColumn(QWidget *panel, QLayout *form, int left)
 {
     auto *content = new QWidget(panel);
     content->setObjectName(panel->objectName() + QStringLiteral("Content"));
@@ -142,6 +143,7 @@ void placeColumn(QWidget *panel, QLayout *form, int left)
     outer->setContentsMargins(left, 40, 0, 0);
     outer->addWidget(content, 0, Qt::AlignLeft | Qt::AlignTop);
     outer->addStretch();
+    return content;
 }
 
 void pairLabel(QLabel *caption, QWidget *input)

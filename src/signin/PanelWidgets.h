@@ -3,6 +3,7 @@
 #include <QString>
 
 class QCheckBox;
+class QColor;
 class QLayout;
 class QLabel;
 class QPushButton;
@@ -25,8 +26,10 @@ TextOrv *input(QWidget *parent, const QString &name, int textType, int maxLength
 // A password input: typed as is (text case 3), masked with "*", at most 30 characters.
 TextOrv *passwordInput(QWidget *parent, const QString &name, const QString &accessibleName);
 
-// The coloured button that starts a panel's main action.
+// The button that starts a panel's main action, in the plain look it has until the
+// window's start-up colours it.
 QPushButton *actionButton(QWidget *parent, const QString &name, const QString &caption);
+void colourActionButton(QPushButton *button, const QColor &background);
 // A button drawn as a link, for moving between panels.
 QPushButton *linkButton(QWidget *parent, const QString &name, const QString &caption);
 // The picture button beside a password input.
@@ -37,7 +40,8 @@ QCheckBox *checkBox(QWidget *parent, const QString &name, const QString &caption
 // Places a narrow screen's form in a fixed-width column at left inside panel. The
 // panel may be wider than the window (the layout pass sizes it from the sign-up panel),
 // so the column sits at a fixed place that is centred within the window's width.
-void placeColumn(QWidget *panel, QLayout *form, int left);
+// Answers the column's widget.
+QWidget *placeColumn(QWidget *panel, QLayout *form, int left);
 
 // A caption label bound to its input (buddy) so the access key and screen readers work.
 void pairLabel(QLabel *caption, QWidget *input);

@@ -8,7 +8,8 @@
 class FrmSignUp;
 
 // Runs a script on the sign-in window once it is open and modal, as a user at the
-// screen would, while the code under test sits in SignUp().
+// screen would, while the code under test sits in SignUp(). A script whose check
+// failed leaves the window closed.
 class WindowScript : public QObject
 {
     Q_OBJECT

@@ -1,4 +1,5 @@
 #include <QCheckBox>
+#include <QDesktopServices>
 #include <QLabel>
 #include <QNetworkAccessManager>
 #include <QPushButton>
@@ -18,10 +19,15 @@
 #include "platform/ConnectedState.h"
 #include "platform/Twips.h"
 #include "service/AccountServiceCalls.h"
+#include "service/DeploymentConfig.h"
 #include "service/HttpTransport.h"
 #include "signin/ForgotPasswordPanel.h"
 #include "signin/FrmSignUp.h"
 #include "signin/LoginPanel.h"
+#include "signin/NewPasswordPanel.h"
+#include "signin/OtpPanel.h"
+#include "signin/PasswordRulesBox.h"
+#include "signin/SignInTheme.h"
 #include "signin/SignUpPanel.h"
 #include "store/AccountRecords.h"
 #include "store/AccountTable.h"
@@ -36,7 +42,39 @@ const QString password = QStringLiteral("Secret#2026");
 
 using SignInSession::typeInto;
 
+using Gesture = std::function<void(FrmSignUp &)>;
+using Reading = std::function<QString(FrmSignUp &)>;
+
+// Stands in for the browser: records the web addresses the window opens.
+class LinkRecorder : public QObject
+{
+    Q_OBJECT
+
+public:
+    LinkRecorder() { QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "open"); }
+    ~LinkRecorder() override { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); }
+
+    QStringList opened;
+
+public slots:
+    void open(const QUrl &url) { opened << url.toString(); }
+};
+
+QString pageOnSite(const QString &siteUrl, const QString &path)
+{
+    return QStringLiteral("https://") + QUrl(siteUrl).host() + path;
+}
+
+// The colour of an action button's face, away from its caption and focus frame.
+QColor faceColour(QPushButton *button)
+{
+    return button->grab().toImage().pixelColor(8, button->height() / 2);
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(Gesture)
+Q_DECLARE_METATYPE(Reading)
 
 class tst_FrmSignUp : public SignInTestCase
 {
@@ -62,6 +100,8 @@ private:
     }
 
     int rowCount() const { return db->scalar("select count(*) from it_TBL115BAC").toInt(); }
+
+    LinkRecorder *m_links = nullptr;
 
 private slots:
     void init()
@@ -114,6 +154,10 @@ private slots:
         QTest::newRow("30 days old") << "05/11/2026" << true;
         QTest::newRow("today") << "05/12/2026" << true;
         QTest::newRow("31 days old") << "04/11/2026" << false;
+        // Rows written on machines with other short date formats.
+        QTest::newRow("30 days old, year first") << "2026-11-05" << true;
+        QTest::newRow("31 days old, points and a two-digit year") << "04.11.26" << false;
+        QTest::newRow("31 days old, month name") << "4 Nov 2026" << false;
         QTest::newRow("empty date") << "" << true;
         QTest::newRow("not a date") << "someday" << true;
     }
@@ -171,7 +215,7 @@ private slots:
                  QVariantList({1}));
         QCOMPARE(db->scalar("select SignInDate from it_TBL115BAC where MobileNo='" + number + "'")
                      .toString(),
-                 QStringLiteral("05/12/2026"));
+                 QStringLiteral("05/12/26"));
         QVERIFY(!db->scalar("select token from it_TBL115BAC where MobileNo='" + number + "'")
                      .toString()
                      .isEmpty());
@@ -186,6 +230,43 @@ private slots:
             window.close();
         });
         QVERIFY(again);
+    }
+
+    // The first remembered login of a row dates it; later ones keep that date, so the
+    // 30 days count from the first.
+    void rememberedLoginDatesOnlyTheFirstOne_data()
+    {
+        QTest::addColumn<int>("remember");
+        QTest::addColumn<QString>("signInDate");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("row not remembered before") << 0 << ""
+                                                   << "05/12/26";
+        QTest::newRow("row remembered ten days ago") << 1 << "25/11/26"
+                                                     << "25/11/26";
+        QTest::newRow("row remembered under another date format") << 1 << "2026-11-25"
+                                                                  << "2026-11-25";
+        QTest::newRow("row remembered without a date") << 1 << ""
+                                                       << "05/12/26";
+    }
+    void rememberedLoginDatesOnlyTheFirstOne()
+    {
+        QFETCH(int, remember);
+        QFETCH(QString, signInDate);
+        QFETCH(QString, expected);
+        ensureAccount();
+        insertRow(number, machine(), "Old#pass1", remember, signInDate);
+        const bool signedIn = signUp([&](FrmSignUp &window) {
+            typeInto(window.Frame5()->TxtMobile1, number);
+            typeInto(window.Frame5()->TxtPassword2, password);
+            window.Frame5()->chkRememberMe->setChecked(true);
+            QTest::mouseClick(window.Frame5()->CmdLogin, Qt::LeftButton);
+        });
+        QVERIFY(signedIn);
+        QCOMPARE(db->scalar("select RememberMe from it_TBL115BAC where MobileNo='" + number + "'"),
+                 QVariant(1));
+        QCOMPARE(db->scalar("select SignInDate from it_TBL115BAC where MobileNo='" + number + "'")
+                     .toString(),
+                 expected);
     }
 
     void refusedLoginShowsTheServiceMessageAndKeepsTheWindow()
@@ -346,6 +427,93 @@ private slots:
         });
     }
 
+    void windowDetails_data()
+    {
+        QTest::addColumn<Gesture>("gesture");
+        QTest::addColumn<Reading>("reading");
+        QTest::addColumn<QString>("expected");
+        const Reading window = [](FrmSignUp &w) {
+            return QString(w.isVisible() ? "open" : "closed");
+        };
+        const Reading links = [this](FrmSignUp &) { return m_links->opened.join(u' '); };
+        const Reading agreed = [](FrmSignUp &w) {
+            return QString(w.Frame1()->ChekAgreeOrNot->isChecked() ? "ticked" : "unticked");
+        };
+        const auto clickOn = [](const char *label, Qt::MouseButton button) {
+            return Gesture([=](FrmSignUp &w) {
+                QTest::mouseClick(w.Frame1()->findChild<QLabel *>(label), button);
+            });
+        };
+
+        QTest::newRow("Esc keeps the window open")
+            << Gesture([](FrmSignUp &w) { QTest::keyClick(&w, Qt::Key_Escape); }) << window
+            << "open";
+        QTest::newRow("left click on ' here'")
+            << clickOn("Label27", Qt::LeftButton) << links
+            << pageOnSite(DeploymentConfig::signUpHelpUrl(), "/portal/en/kb/articles/sign-up-help");
+        QTest::newRow("left click on 'Terms & Conditions '")
+            << clickOn("Label28", Qt::LeftButton) << links
+            << pageOnSite(DeploymentConfig::termsUrl(), "/TandC_OrvSoftware.pdf");
+        QTest::newRow("right click on ' here'")
+            << clickOn("Label27", Qt::RightButton) << links << "";
+        QTest::newRow("press on 'Terms & Conditions ', release beside it")
+            << Gesture([](FrmSignUp &w) {
+                   QLabel *terms = w.Frame1()->Label28;
+                   QTest::mousePress(terms, Qt::LeftButton);
+                   QTest::mouseRelease(terms, Qt::LeftButton, {}, QPoint(-4, -4));
+               })
+            << links << "";
+        QTest::newRow("right click on 'I agree to the '")
+            << clickOn("Label29", Qt::RightButton) << agreed << "ticked";
+        QTest::newRow("start-up colours the action buttons")
+            << Gesture([](FrmSignUp &) {})
+            << Reading([](FrmSignUp &w) { return faceColour(w.Frame1()->CmdSubmit).name(); })
+            << SignInTheme::actionButton.name();
+        QTest::newRow("the code panel shows its own labels only")
+            << Gesture([](FrmSignUp &) {}) << Reading([](FrmSignUp &w) {
+                   QStringList texts;
+                   for (const QLabel *shown : w.Frame6()->findChildren<QLabel *>())
+                       if (shown->isVisibleTo(w.Frame6()) && !shown->text().isEmpty())
+                           texts << shown->text();
+                   texts.sort();
+                   return texts.join(u'|');
+               })
+            << "An OTP (Valid for next 15 mins) has been sent to you on your Mobile Number|"
+               "Verify your Mobile Number";
+        QTest::newRow("moving over a gap of the new-password panel hides the rules")
+            << Gesture([](FrmSignUp &w) {
+                   NewPasswordPanel *panel = w.Frame8();
+                   w.Frame1()->hide();
+                   panel->show();
+                   // Lays the panel out now, so the pointer goes where its controls will be.
+                   QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+                   QTest::mouseMove(panel->cmdForPasseye);
+                   QVERIFY(panel->Frame10->isVisible());
+                   auto *column = panel->findChild<QWidget *>("Frame8Content");
+                   const QPoint gap(2, 2);
+                   QCOMPARE(w.childAt(column->mapTo(&w, gap)), column);
+                   QTest::mouseMove(column, gap);
+               })
+            << Reading([](FrmSignUp &w) {
+                   return QString(w.Frame8()->Frame10->isVisible() ? "shown" : "hidden");
+               })
+            << "hidden";
+    }
+    void windowDetails()
+    {
+        QFETCH(Gesture, gesture);
+        QFETCH(Reading, reading);
+        QFETCH(QString, expected);
+        LinkRecorder links;
+        m_links = &links;
+        signUp([&](FrmSignUp &window) {
+            gesture(window);
+            QCOMPARE(reading(window), expected);
+            window.close();
+        });
+        m_links = nullptr;
+    }
+
     void offlineStartShowsSignUpPanel()
     {
         if (qEnvironmentVariableIsEmpty("VELMO_EXPECT_OFFLINE"))
@@ -359,6 +527,7 @@ private slots:
             QVERIFY(!window.Frame5()->isVisible());
             QCOMPARE(window.Frame5()->Label15->text(), QStringLiteral("Welcome to Velmo IT"));
             QCOMPARE(window.Frame1()->findChild<QLabel *>("Label26")->text(), QString());
+            QVERIFY(faceColour(window.Frame1()->CmdSubmit) != SignInTheme::actionButton);
             window.close();
         });
         QVERIFY(!signedIn);

@@ -3,6 +3,8 @@
 #include <QSqlQuery>
 #include <QtTest>
 
+#include <VelmoITNet22SU/clsVelmoITNet22SU.h>
+
 #include "MessageBoxWatcher.h"
 #include "SignInSession.h"
 #include "SignInTestCase.h"
@@ -21,6 +23,17 @@ namespace
 
 const QString password = QStringLiteral("Secret#2026");
 const QString lostDatabase = QStringLiteral("The account database could not be used");
+
+// The message of the error call throws to its caller; empty when it throws none.
+QString errorOf(const std::function<void()> &call)
+{
+    try {
+        call();
+    } catch (const VelmoError &error) {
+        return error.message();
+    }
+    return {};
+}
 
 } // namespace
 
@@ -68,20 +81,18 @@ private slots:
         SignInTestCase::cleanup();
     }
 
-    void serverGoneBeforeStartUp()
+    // SignUp traps nothing: the table's failure at start-up is the host's to handle.
+    void tableFailureAtStartUpReachesTheHost()
     {
-        QSqlDatabase nowhere = db->closedConnection("nowhere");
-        nowhere.setConnectOptions("UNIX_SOCKET=/nonexistent/mysqld.sock");
-        host.setCON(nowhere);
+        // A view in the table's place cannot be given the missing columns.
+        db->exec("drop table it_TBL115BAC");
+        db->exec("create view it_TBL115BAC as select 1 as id");
+        clsVelmoITNet22SU api;
+        const QString tableError = errorOf([&] { api.Create_IT_Tbl115BAC(); });
+        QVERIFY(!tableError.isEmpty());
         MessageBoxWatcher boxes;
-        const bool signedIn = SignInSession::open([](FrmSignUp &window) { window.close(); });
-        QVERIFY(!signedIn);
-        QCOMPARE(boxes.single().icon, QMessageBox::Critical);
-        QVERIFY2(boxes.single().text.startsWith("The account table could not be prepared"),
-                 qPrintable(boxes.single().text));
-        host.setCON(QSqlDatabase());
-        nowhere = QSqlDatabase();
-        QSqlDatabase::removeDatabase("nowhere");
+        QCOMPARE(errorOf([&] { api.SignUp(); }), tableError);
+        QVERIFY(boxes.messages().isEmpty());
     }
 
     void lostWhileTheNewAccountIsStored()
@@ -120,7 +131,12 @@ private slots:
             typeInto(window.Frame8()->txtForConPass, fresh);
             dropHostConnection();
             window.Frame8()->Command8->click();
+            // The service already has the new password: the window is back on the login
+            // panel, and the lost local copy is reported there.
             QVERIFY(window.isVisible());
+            QVERIFY(window.Frame5()->isVisible());
+            QVERIFY(!window.Frame8()->isVisible());
+            QCOMPARE(window.windowTitle(), QStringLiteral("Sign In"));
             window.close();
         });
         QVERIFY(!signedIn);

@@ -1,3 +1,4 @@
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QPushButton>
@@ -275,13 +276,55 @@ private slots:
         QCOMPARE(window->focusWidget(), panel().TxtFirmName->Text1());
     }
 
-    void linksLeaveWithoutValidation()
+    // Every control that takes the focus raises the validation; a cancelled one also
+    // cancels the click that took the focus.
+    void clickingAwayRunsTheValidationFirst_data()
     {
-        typeInto(panel().TxtFirmName, "");
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("message");
+        const QString emptyFirm = QStringLiteral("Firm Name minimum length will be 1 character");
+        const QString badConfirmation = QStringLiteral("Invalid password format");
+        QTest::newRow("empty firm name, Sign In")
+            << "TxtFirmName" << QString() << "CmdSignIn" << emptyFirm;
+        QTest::newRow("empty firm name, eye")
+            << "TxtFirmName" << QString() << "CmdEye" << emptyFirm;
+        QTest::newRow("short confirmation, Sign In") << "TxtConfirmPassword"
+                                                     << "abc"
+                                                     << "CmdSignIn" << badConfirmation;
+        QTest::newRow("short confirmation, eye") << "TxtConfirmPassword"
+                                                 << "abc"
+                                                 << "CmdEye" << badConfirmation;
+        QTest::newRow("good firm name, Sign In") << "TxtFirmName"
+                                                 << "Rao"
+                                                 << "CmdSignIn" << QString();
+        QTest::newRow("good confirmation, eye")
+            << "TxtConfirmPassword" << validPassword << "CmdEye" << QString();
+    }
+    void clickingAwayRunsTheValidationFirst()
+    {
+        QFETCH(QString, input);
+        QFETCH(QString, typed);
+        QFETCH(QString, target);
+        QFETCH(QString, message);
+        auto *box = panel().findChild<TextOrv *>(input);
+        auto *button = panel().findChild<QAbstractButton *>(target);
+        typeInto(box, typed);
         MessageBoxWatcher boxes;
-        panel().CmdSignIn->setFocus(Qt::MouseFocusReason);
-        QTest::qWait(50);
-        QVERIFY(boxes.messages().isEmpty());
+        QTest::mouseClick(button, Qt::LeftButton);
+
+        // Settled before the click went on, so already answered.
+        QCOMPARE(boxes.messages().size(), message.isEmpty() ? 0 : 1);
+        const bool clickActed = !panel().isVisible() || panel().TxtPassword->PasswordChar() == "";
+        if (message.isEmpty()) {
+            QVERIFY(clickActed);
+            return;
+        }
+        QCOMPARE(boxes.single().text, message);
+        QCOMPARE(boxes.single().icon, QMessageBox::Warning);
+        QCOMPARE(window->focusWidget(), box->Text1());
+        QVERIFY(!clickActed);
     }
 
     void newPasswordChecksComeBeforeTheRequest_data()

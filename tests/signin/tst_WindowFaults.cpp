@@ -37,6 +37,14 @@ QString freshNumber()
 
 enum class Button { Login, SignUp, VerifySignUp, SendResetCode, UpdatePassword };
 
+const std::pair<const char *, Button> allButtons[] = {
+    {"LOGIN", Button::Login},
+    {"SIGN UP", Button::SignUp},
+    {"VERIFY OTP", Button::VerifySignUp},
+    {"SEND", Button::SendResetCode},
+    {"Update Password", Button::UpdatePassword},
+};
+
 // Every text box of a panel by name, to see that a failed click lost nothing typed.
 QMap<QString, QString> inputsOf(const QWidget &panel)
 {
@@ -58,6 +66,17 @@ public:
     tst_WindowFaults() : SignInTestCase(QStringLiteral("AA-BB-CC-DD-EE-05")) {}
 
 private:
+    // The buttons that need an account with the service get one, and a row of this
+    // machine, which opens the window on the login panel.
+    void prepareAccount(Button button, const QString &mobile)
+    {
+        if (button == Button::Login || button == Button::SendResetCode ||
+            button == Button::UpdatePassword) {
+            SignInSession::registerAccount(*service, db->connection(), mobile, password);
+            insertRow(mobile, machine(), password);
+        }
+    }
+
     // The whole account table as text, row by row, to compare before and after a click.
     QStringList tableRows() const
     {
@@ -129,13 +148,6 @@ private slots:
     {
         QTest::addColumn<Button>("button");
         QTest::addColumn<QString>("fault");
-        const std::pair<const char *, Button> buttons[] = {
-            {"LOGIN", Button::Login},
-            {"SIGN UP", Button::SignUp},
-            {"VERIFY OTP", Button::VerifySignUp},
-            {"SEND", Button::SendResetCode},
-            {"Update Password", Button::UpdatePassword},
-        };
         const std::pair<const char *, QString> faults[] = {
             {"HTTP 500 page", QStringLiteral("http500-html")},
             {"empty body", QStringLiteral("empty-body")},
@@ -144,7 +156,7 @@ private slots:
             {"10 MB body", QStringLiteral("oversize:%1").arg(10 * 1024 * 1024)},
             {"10 MB announced", QStringLiteral("oversize-announced:%1").arg(10 * 1024 * 1024)},
         };
-        for (const auto &[buttonName, button] : buttons)
+        for (const auto &[buttonName, button] : allButtons)
             for (const auto &[faultName, fault] : faults)
                 QTest::addRow("%s, %s", buttonName, faultName) << button << fault;
         QTest::newRow("LOGIN, untrusted certificate") << Button::Login << untrustedCertificate;
@@ -155,14 +167,7 @@ private slots:
         QFETCH(Button, button);
         QFETCH(QString, fault);
         const QString mobile = freshNumber();
-        const bool existingAccount = button == Button::Login ||
-                                     button == Button::SendResetCode ||
-                                     button == Button::UpdatePassword;
-        if (existingAccount) {
-            SignInSession::registerAccount(*service, db->connection(), mobile, password);
-            // A row of the machine opens the window on the login panel.
-            insertRow(mobile, machine(), password);
-        }
+        prepareAccount(button, mobile);
 
         std::optional<TestService> untrusted;
         MessageBoxWatcher boxes;
@@ -217,6 +222,36 @@ private slots:
         QCOMPARE(signedIn, button == Button::Login);
         if (button == Button::VerifySignUp)
             QCOMPARE(rowsOf(mobile), 1);
+    }
+
+    // A refusal without a text still answers the click with its box.
+    void refusalWithoutTextShowsItsBox_data()
+    {
+        QTest::addColumn<Button>("button");
+        for (const auto &[buttonName, button] : allButtons)
+            QTest::newRow(buttonName) << button;
+    }
+
+    void refusalWithoutTextShowsItsBox()
+    {
+        QFETCH(Button, button);
+        const QString mobile = freshNumber();
+        prepareAccount(button, mobile);
+        MessageBoxWatcher boxes;
+        const bool signedIn = SignInSession::open([&](FrmSignUp &window) {
+            const auto [panel, click] = reach(window, button, mobile);
+            QVERIFY(panel && panel->isVisible());
+            QVERIFY(boxes.messages().isEmpty());
+            QVERIFY(service->setFault("refusal-empty-errors"));
+            click->click();
+            QCOMPARE(boxes.messages().size(), 1);
+            QVERIFY(panel->isVisible());
+            window.close();
+        });
+        QVERIFY(!signedIn);
+        QCOMPARE(boxes.single().text, QString());
+        QCOMPARE(boxes.single().icon, QMessageBox::Warning);
+        QCOMPARE(boxes.single().title, QStringLiteral("Velmo IT Test"));
     }
 };
 

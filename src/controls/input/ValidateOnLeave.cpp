@@ -3,6 +3,25 @@
 #include <QApplication>
 #include <QFocusEvent>
 
+namespace
+{
+
+bool isUserInput(const QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+        return event->spontaneous();
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
 ValidateOnLeave::ValidateOnLeave(QWidget *input, Handler handler)
     : QObject(input), m_input(input), m_handler(std::move(handler))
 {
@@ -16,28 +35,42 @@ void ValidateOnLeave::attach(QWidget *input, Handler handler)
 
 bool ValidateOnLeave::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_input && event->type() == QEvent::FocusOut && !s_restoringFocus) {
-        const auto reason = static_cast<QFocusEvent *>(event)->reason();
-        // Deferred: a message box shown inside a focus change would interrupt the
-        // mouse press that caused it.
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-            QMetaObject::invokeMethod(this, &ValidateOnLeave::validate, Qt::QueuedConnection);
-    }
+    if (watched == m_input && event->type() == QEvent::FocusOut)
+        focusLeft(event);
+    else if (m_pending && isUserInput(event))
+        return validate();
     return false;
 }
 
-void ValidateOnLeave::validate()
+void ValidateOnLeave::focusLeft(const QEvent *event)
 {
-    QWidget *destination = QApplication::focusWidget();
-    if (!m_input || !m_input->isVisible() || destination == m_input)
+    const Qt::FocusReason reason = static_cast<const QFocusEvent *>(event)->reason();
+    if (m_pending || s_restoringFocus || reason == Qt::ActiveWindowFocusReason ||
+        reason == Qt::PopupFocusReason)
         return;
-    if (destination && destination->property("CausesValidation") == QVariant(false))
-        return;
+    // Not raised inside the focus change itself, where a message box would interrupt
+    // it, but right after it: by the event loop, or first thing when the press or key
+    // that moved the focus goes on to the other control.
+    m_pending = true;
+    qApp->installEventFilter(this);
+    QMetaObject::invokeMethod(
+        this, [this] { validate(); }, Qt::QueuedConnection);
+}
+
+bool ValidateOnLeave::validate()
+{
+    if (!m_pending)
+        return false;
+    m_pending = false;
+    qApp->removeEventFilter(this);
+    if (!m_input || !m_input->isVisible() || QApplication::focusWidget() == m_input)
+        return false;
     bool cancel = false;
     m_handler(cancel);
-    if (cancel && m_input && m_input->isVisible()) {
-        s_restoringFocus = true;
-        m_input->setFocus(Qt::OtherFocusReason);
-        s_restoringFocus = false;
-    }
+    if (!cancel || !m_input || !m_input->isVisible())
+        return false;
+    s_restoringFocus = true;
+    m_input->setFocus(Qt::OtherFocusReason);
+    s_restoringFocus = false;
+    return true;
 }

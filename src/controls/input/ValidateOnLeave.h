@@ -6,10 +6,12 @@
 
 #include <functional>
 
-// The validation event of an input: raised when the user moves the focus from the
-// input to another control, with a cancel flag that brings the focus back when set.
-// A control whose "CausesValidation" property is false (links that leave the screen)
-// takes the focus without raising it, and window activation never raises it.
+// The validation event of an input: raised whenever the input is about to lose the focus
+// to another control, with a cancel flag that keeps the focus in it when set. Window
+// activation (a message box, another program) never raises it.
+// The event is settled before the gesture that moved the focus goes on: a cancelled
+// validation swallows the mouse press or key that would have acted on the other control,
+// so a button whose press took the focus does not click.
 class ValidateOnLeave : public QObject
 {
     Q_OBJECT
@@ -26,10 +28,15 @@ protected:
 
 private:
     ValidateOnLeave(QWidget *input, Handler handler);
-    void validate();
+    void focusLeft(const QEvent *event);
+    // Raises the event if the input has left and not yet validated; true when cancelled.
+    bool validate();
 
     QPointer<QWidget> m_input;
     Handler m_handler;
+    // Set from the moment the focus leaves until the event has been raised; meanwhile
+    // the filter also watches the application's user input.
+    bool m_pending = false;
     // Set while a cancelled validation takes the focus back, so that the control it
     // leaves does not validate in turn and the two never bounce the focus.
     static inline bool s_restoringFocus = false;

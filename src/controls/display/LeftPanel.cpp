@@ -63,6 +63,7 @@ void LeftPanel::setUpList()
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setFocusPolicy(Qt::NoFocus);
     m_list->setIconSize(QSize(16, 16));
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_list->setColumnCount(columnCount);
     const QStringList widths = columnWidths.split(QLatin1Char('|'));
     for (int column = 0; column < widths.size(); ++column) {
@@ -110,7 +111,8 @@ int LeftPanel::AddItem(const QString &key, const QString &caption, bool decorate
     const QColor back = decorated ? HostColor::toColor(decoratedColor) : QColor(Qt::white);
     for (int column = 0; column < columnCount; ++column)
         m_list->item(row, column)->setBackground(back);
-    m_list->setCurrentCell(row, CaptionColumn);
+    // The icon cell, so the list never scrolls sideways to the caption.
+    m_list->setCurrentCell(row, IconColumn);
     return 0;
 }
 

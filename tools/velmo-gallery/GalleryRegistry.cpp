@@ -1,0 +1,102 @@
+#include "GalleryRegistry.h"
+
+#include <QLabel>
+
+#include "controls/display/DropDownButton.h"
+#include "controls/display/InformationBar.h"
+#include "controls/display/LeftPanel.h"
+#include "controls/display/OrvLabel.h"
+#include "controls/display/OrvProgress.h"
+#include "controls/display/cmd.h"
+#include "controls/display/orvSeparator.h"
+#include "controls/input/TextOrv.h"
+
+namespace
+{
+
+template <typename Control, typename Configure>
+std::function<QWidget *(QWidget *)> make(QSize size, Configure configure)
+{
+    return [size, configure](QWidget *parent) -> QWidget * {
+        auto *control = new Control(parent);
+        if constexpr (requires { control->InitProperties(); })
+            control->InitProperties();
+        // Controls that size themselves are given no size.
+        if (size.isValid())
+            control->resize(size);
+        configure(*control);
+        return control;
+    };
+}
+
+GalleryState textOrv(const char *name, bool focused, std::function<void(TextOrv &)> configure)
+{
+    return {"TextOrv", name, make<TextOrv>({180, 24}, configure), focused};
+}
+
+GalleryState button(const char *name, Cmd::ButtonType type, bool enabled = true)
+{
+    return {"cmd", name, make<cmd>({100, 28}, [name, type, enabled](cmd &button) {
+                button.letButtonType(type);
+                button.letCaption(QString::fromLatin1(name));
+                button.letEnabled(enabled);
+            })};
+}
+
+GalleryState progress(double value)
+{
+    return {"OrvProgress", QString::number(value) + " %",
+            make<OrvProgress>({200, 20}, [value](OrvProgress &bar) { bar.letValue(value); })};
+}
+
+} // namespace
+
+const QList<GalleryState> &galleryStates()
+{
+    static const QList<GalleryState> states{
+        textOrv("enabled", false, [](TextOrv &box) { box.letText("Enabled"); }),
+        textOrv("focused", true, [](TextOrv &box) { box.letText("Focused"); }),
+        textOrv("error", false,
+                [](TextOrv &box) {
+                    box.letText("98765");
+                    box.letErrorFlag("Enter a ten-digit mobile number");
+                }),
+        textOrv("disabled", false,
+                [](TextOrv &box) {
+                    box.letText("Disabled");
+                    box.letEnabled(false);
+                }),
+        button("Standard", Cmd::ButtonType::Standard),
+        button("Glow gradient", Cmd::ButtonType::GlowGradient),
+        button("Oval", Cmd::ButtonType::Oval),
+        button("Disabled", Cmd::ButtonType::Standard, false),
+        {"DropDownButton", "enabled",
+         make<DropDownButton>({140, 28}, [](DropDownButton &drop) { drop.letCaption("Year"); })},
+        {"OrvLabel", "enabled",
+         make<OrvLabel>(QSize(), [](OrvLabel &label) { label.letCaption("Assessment year"); })},
+        {"OrvLabel", "engraved",
+         make<OrvLabel>(QSize(),
+                        [](OrvLabel &label) {
+                            label.letCaption("Assessment year");
+                            label.letEnabled(false);
+                        })},
+        progress(0),
+        progress(37),
+        progress(100),
+        {"orvSeparator", "rule", make<orvSeparator>({200, 2}, [](orvSeparator &) {})},
+        {"InformationBar", "text",
+         make<InformationBar>({260, 28},
+                              [](InformationBar &bar) {
+                                  bar.Label1()->move(8, 0);
+                                  bar.letText("Your return has been filed.");
+                              })},
+        {"LeftPanel", "active row",
+         make<LeftPanel>({330, 120},
+                         [](LeftPanel &panel) {
+                             panel.AddItem("profile", "Profile");
+                             panel.AddItem("payments", "Payments");
+                             panel.AddItem("returns", "Returns", false, true);
+                         })},
+    };
+    return states;
+}

@@ -10,9 +10,9 @@
 #include <exception>
 #include <functional>
 
-#include "entry/mdlPublicVar.h"
 #include "platform/SqlCommand.h"
 #include "store/AccountTable.h"
+#include "store/HostContext.h"
 #include "support/CoreBenchmarkMain.h"
 #include "support/SeededAccountDatabase.h"
 

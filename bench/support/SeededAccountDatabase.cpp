@@ -5,8 +5,8 @@
 
 #include <stdexcept>
 
-#include "entry/mdlPublicVar.h"
 #include "store/AccountTable.h"
+#include "store/HostContext.h"
 #include "store/ShortDate.h"
 
 namespace

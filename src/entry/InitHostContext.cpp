@@ -6,9 +6,9 @@
 
 #include <VelmoITNet22SU/VelmoError.h>
 
-#include "entry/mdlPublicVar.h"
 #include "platform/ConnectionString.h"
 #include "platform/SqlCommand.h"
+#include "store/HostContext.h"
 
 namespace {
 

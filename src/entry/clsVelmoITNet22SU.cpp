@@ -6,11 +6,11 @@
 #include "entry/InitHostContext.h"
 #include "entry/SecureProtocols.h"
 #include "entry/SignInSwitch.h"
-#include "entry/mdlPublicVar.h"
 #include "service/DeploymentConfig.h"
 #include "service/HttpGetText.h"
 #include "signin/FrmSignUp.h"
 #include "store/AccountTable.h"
+#include "store/HostContext.h"
 
 clsVelmoITNet22SU::clsVelmoITNet22SU(QObject *parent) : QObject(parent) {}
 

@@ -2,7 +2,6 @@
 
 #include <QUrl>
 
-#include "entry/mdlPublicVar.h"
 #include "platform/TextRules.h"
 #include "service/DeploymentConfig.h"
 #include "service/HttpTransport.h"
@@ -10,6 +9,7 @@
 #include "service/JsonText.h"
 #include "service/ServiceError.h"
 #include "store/AccountRecords.h"
+#include "store/HostContext.h"
 #include "store/SignInValues.h"
 
 namespace

@@ -16,7 +16,6 @@
 
 #include "controls/input/TextOrv.h"
 #include "controls/input/ValidateOnLeave.h"
-#include "entry/mdlPublicVar.h"
 #include "platform/Clock.h"
 #include "platform/ConnectedState.h"
 #include "platform/MachineAddress.h"
@@ -38,6 +37,7 @@
 #include "signin/SignUpPanel.h"
 #include "store/AccountRecords.h"
 #include "store/AccountTable.h"
+#include "store/HostContext.h"
 #include "store/ShortDate.h"
 
 namespace

@@ -6,7 +6,6 @@
 #include <QRadioButton>
 
 #include "controls/input/TextOrv.h"
-#include "entry/mdlPublicVar.h"
 #include "service/AccountServiceCalls.h"
 #include "service/HttpTransport.h"
 #include "service/StoredToken.h"
@@ -17,6 +16,7 @@
 #include "signin/SignInChecks.h"
 #include "signin/SignUpPanel.h"
 #include "store/AccountRecords.h"
+#include "store/HostContext.h"
 #include "store/ShortDate.h"
 
 // The flows behind the window's buttons: what each click checks, stores and asks

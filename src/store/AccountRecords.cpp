@@ -3,11 +3,11 @@
 #include <QSqlRecord>
 #include <QVariant>
 
-#include "entry/mdlPublicVar.h"
 #include "platform/SqlCommand.h"
 #include "platform/TextRules.h"
 #include "service/JsonText.h"
 #include "service/TokenCheck.h"
+#include "store/HostContext.h"
 #include "store/ShortDate.h"
 #include "store/SignInValues.h"
 

@@ -4,9 +4,9 @@
 
 #include <algorithm>
 
-#include "entry/mdlPublicVar.h"
 #include "platform/SqlCommand.h"
 #include "store/ColumnState.h"
+#include "store/HostContext.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include "TemporaryRegistry.h"
 #include "TestDatabase.h"
 #include "TestService.h"
-#include "entry/mdlPublicVar.h"
 #include "platform/Registry.h"
+#include "store/HostContext.h"
 
 namespace
 {

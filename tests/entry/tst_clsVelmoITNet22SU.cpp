@@ -4,7 +4,7 @@
 #include <VelmoITNet22SU/clsVelmoITNet22SU.h>
 
 #include "TestDatabase.h"
-#include "entry/mdlPublicVar.h"
+#include "store/HostContext.h"
 
 class tst_clsVelmoITNet22SU : public QObject
 {

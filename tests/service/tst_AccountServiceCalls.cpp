@@ -12,13 +12,13 @@
 #include "SignUpValues.h"
 #include "TestDatabase.h"
 #include "TestService.h"
-#include "entry/mdlPublicVar.h"
 #include "service/AccountServiceCalls.h"
 #include "service/HttpTransport.h"
 #include "service/ServiceError.h"
 #include "service/StoredToken.h"
 #include "store/AccountRecords.h"
 #include "store/AccountTable.h"
+#include "store/HostContext.h"
 #include "store/SignInValues.h"
 
 namespace

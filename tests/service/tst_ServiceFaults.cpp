@@ -11,11 +11,11 @@
 #include "TestDatabase.h"
 #include "SignUpValues.h"
 #include "TestService.h"
-#include "entry/mdlPublicVar.h"
 #include "service/AccountServiceCalls.h"
 #include "service/HttpTransport.h"
 #include "store/AccountRecords.h"
 #include "store/AccountTable.h"
+#include "store/HostContext.h"
 #include "store/SignInValues.h"
 
 namespace

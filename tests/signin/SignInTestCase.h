@@ -8,7 +8,7 @@
 #include "TestDatabase.h"
 #include "TestService.h"
 
-#include "entry/mdlPublicVar.h"
+#include "store/HostContext.h"
 
 // What every test of the whole window shares: a private account service for the run,
 // a fresh database handed to the host for each case, and this machine's address.

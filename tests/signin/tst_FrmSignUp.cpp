@@ -14,7 +14,6 @@
 #include "SignInSession.h"
 #include "SignInTestCase.h"
 #include "controls/input/TextOrv.h"
-#include "entry/mdlPublicVar.h"
 #include "platform/Clock.h"
 #include "platform/ConnectedState.h"
 #include "platform/Twips.h"
@@ -31,6 +30,7 @@
 #include "signin/SignUpPanel.h"
 #include "store/AccountRecords.h"
 #include "store/AccountTable.h"
+#include "store/HostContext.h"
 #include "store/SignInValues.h"
 
 namespace

@@ -21,13 +21,13 @@
 #include "TestDatabase.h"
 #include "TestService.h"
 #include "controls/input/TextOrv.h"
-#include "entry/mdlPublicVar.h"
 #include "service/AccountServiceCalls.h"
 #include "service/HttpTransport.h"
 #include "signin/FrmSignUp.h"
 #include "signin/LoginPanel.h"
 #include "store/AccountRecords.h"
 #include "store/AccountTable.h"
+#include "store/HostContext.h"
 #include "store/SignInValues.h"
 
 Q_LOGGING_CATEGORY(outputCanary, "velmo.test.canary", QtWarningMsg)

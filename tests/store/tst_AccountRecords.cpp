@@ -2,11 +2,11 @@
 #include <QtTest>
 
 #include "TestDatabase.h"
-#include "entry/mdlPublicVar.h"
 #include "platform/Clock.h"
 #include "service/TokenCheck.h"
 #include "store/AccountRecords.h"
 #include "store/AccountTable.h"
+#include "store/HostContext.h"
 #include "store/ShortDate.h"
 #include "store/SignInValues.h"
 

@@ -6,8 +6,8 @@
 #include <VelmoITNet22SU/VelmoError.h>
 
 #include "TestDatabase.h"
-#include "entry/mdlPublicVar.h"
 #include "store/AccountTable.h"
+#include "store/HostContext.h"
 
 namespace
 {

@@ -15,10 +15,10 @@
 
 #include "HumanMessage.h"
 #include "TestDatabase.h"
-#include "entry/mdlPublicVar.h"
 #include "service/StoredToken.h"
 #include "store/AccountRecords.h"
 #include "store/AccountTable.h"
+#include "store/HostContext.h"
 #include "store/SignInValues.h"
 
 namespace

@@ -1,4 +1,4 @@
-#include "entry/mdlPublicVar.h"
+#include "store/HostContext.h"
 
 #include <QAtomicInt>
 

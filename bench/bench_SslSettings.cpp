@@ -5,7 +5,7 @@
 #include <QCoreApplication>
 #include <QTemporaryDir>
 
-#include "entry/ModRegValue.h"
+#include "platform/ModRegValue.h"
 #include "service/SslSettings.h"
 
 #include "support/CoreBenchmarkMain.h"

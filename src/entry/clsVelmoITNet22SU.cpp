@@ -4,8 +4,8 @@
 
 #include "entry/AutomationApplication.h"
 #include "entry/InitHostContext.h"
-#include "entry/SecureProtocols.h"
 #include "entry/SignInSwitch.h"
+#include "platform/SecureProtocols.h"
 #include "service/DeploymentConfig.h"
 #include "service/HttpGetText.h"
 #include "signin/FrmSignUp.h"

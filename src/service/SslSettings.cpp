@@ -2,7 +2,7 @@
 
 #include <QSslCertificate>
 
-#include "entry/SecureProtocols.h"
+#include "platform/SecureProtocols.h"
 
 namespace
 {

@@ -4,8 +4,8 @@
 
 #include "TemporaryRegistry.h"
 #include "TestService.h"
-#include "entry/ModRegValue.h"
 #include "entry/SignInSwitch.h"
+#include "platform/ModRegValue.h"
 
 namespace
 {

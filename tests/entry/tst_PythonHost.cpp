@@ -4,7 +4,7 @@
 #include "TemporaryRegistry.h"
 #include "TestDatabase.h"
 #include "TestService.h"
-#include "entry/ModRegValue.h"
+#include "platform/ModRegValue.h"
 
 // The example host in Python drives the library through its C automation interface
 // against the private database and account service.

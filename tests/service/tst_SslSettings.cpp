@@ -1,7 +1,7 @@
 #include <QtTest>
 
 #include "TemporaryRegistry.h"
-#include "entry/ModRegValue.h"
+#include "platform/ModRegValue.h"
 #include "service/SslSettings.h"
 
 class tst_SslSettings : public QObject

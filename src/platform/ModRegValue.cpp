@@ -1,4 +1,4 @@
-#include "entry/ModRegValue.h"
+#include "platform/ModRegValue.h"
 
 #include "platform/Registry.h"
 

@@ -1,8 +1,8 @@
-#include "entry/SecureProtocols.h"
+#include "platform/SecureProtocols.h"
 
 #include <VelmoITNet22SU/VelmoError.h>
 
-#include "entry/ModRegValue.h"
+#include "platform/ModRegValue.h"
 #include "platform/TextRules.h"
 
 namespace

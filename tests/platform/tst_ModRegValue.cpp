@@ -1,7 +1,7 @@
 #include <QtTest>
 
 #include "TemporaryRegistry.h"
-#include "entry/ModRegValue.h"
+#include "platform/ModRegValue.h"
 #include "platform/Registry.h"
 
 namespace

@@ -136,7 +136,7 @@ private slots:
     {
         QTest::addColumn<int>("digits");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("none") << 0 << "3";
+        QTest::newRow("none keeps the point") << 0 << "3.";
         QTest::newRow("one") << 1 << "2.7";
         QTest::newRow("three") << 3 << "2.675";
         QTest::newRow("four") << 4 << "2.6750";

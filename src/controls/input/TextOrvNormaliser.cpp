@@ -25,6 +25,13 @@ QString applyCase(const QString &text, int textCase)
     }
 }
 
+// The pattern "0." followed by one zero per decimal: without decimals the point stays.
+QString formatDecimals(double value, int decimals)
+{
+    const QString text = TextRules::formatFixed(value, decimals);
+    return decimals > 0 ? text : text + QLatin1Char('.');
+}
+
 Result normaliseNumber(Occasion occasion, const TextOrvRules &rules, const QString &text)
 {
     const std::optional<TextOrvLimit::Range> range = TextOrvLimit::parse(rules.textLimit);
@@ -38,7 +45,7 @@ Result normaliseNumber(Occasion occasion, const TextOrvRules &rules, const QStri
         if (value < range->lo)
             value = range->lo;
     }
-    result.text = rules.textType == 1 ? TextRules::formatFixed(value, rules.digitAfterDecimal)
+    result.text = rules.textType == 1 ? formatDecimals(value, rules.digitAfterDecimal)
                                       : TextRules::decimalText(std::floor(value));
     return result;
 }

@@ -67,16 +67,25 @@ short shiftState(const QKeyEvent &event)
 int characterCode(const QKeyEvent &event)
 {
     const int key = event.key();
-    if (event.modifiers() & Qt::ControlModifier)
+    const QString text = event.text();
+    const char32_t first = text.isEmpty() ? U'\0' : text.toUcs4().front();
+    const QChar::Category category = QChar::category(first);
+    // Some layouts type their formatting characters (zero-width joiners) with Ctrl+Shift.
+    if (category == QChar::Other_Format)
+        return text.front().unicode();
+    // Ctrl, alone or with Shift, types no text: a letter gives its control code. Ctrl with
+    // Alt is AltGr on many layouts and types the character of the key like any other key.
+    const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
+    if (modifiers == Qt::ControlModifier || modifiers == (Qt::ControlModifier | Qt::ShiftModifier))
         return key >= Qt::Key_A && key <= Qt::Key_Z ? key - Qt::Key_A + 1 : -1;
     if (key == Qt::Key_Backspace)
         return keyBackspace;
     if (key == Qt::Key_Return || key == Qt::Key_Enter)
         return keyEnter;
-    if (key == Qt::Key_Tab || key == Qt::Key_Backtab || event.text().isEmpty())
+    if (key == Qt::Key_Tab || key == Qt::Key_Backtab || text.isEmpty())
         return -1;
-    const QChar first = event.text().front();
-    return first.isPrint() ? first.unicode() : -1;
+    return QChar::isPrint(first) || category == QChar::Other_PrivateUse ? text.front().unicode()
+                                                                        : -1;
 }
 
 } // namespace HostKeys

@@ -19,7 +19,9 @@ short keyCode(const QKeyEvent &event);
 short shiftState(const QKeyEvent &event);
 
 // The character code the press types: control codes for Ctrl with a letter, 8 for
-// Backspace, 13 for Enter; -1 when the key types nothing (arrows, Tab, modifiers).
+// Backspace, 13 for Enter, the first UTF-16 unit of the text of any other key that types
+// text (AltGr reported as Ctrl+Alt included); -1 when the key types nothing (arrows, Tab,
+// modifiers, Ctrl with a key that is no letter).
 int characterCode(const QKeyEvent &event);
 
 } // namespace HostKeys

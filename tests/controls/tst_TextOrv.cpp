@@ -1,4 +1,8 @@
+#include <algorithm>
+
 #include <QClipboard>
+#include <QMenu>
+#include <QMimeData>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -6,6 +10,90 @@
 #include "TextOrvForm.h"
 #include "controls/input/TextOrvLimit.h"
 #include "platform/HostColor.h"
+#include "platform/PropertyBag.h"
+
+namespace
+{
+
+// The ways by which text reaches a box.
+enum class Route {
+    Keys,
+    AltGr, // reported as Ctrl+Alt, as some layouts do
+    InputMethod,
+    Drop,
+    CtrlV,
+    ShiftInsert,
+    MenuPaste,
+};
+
+// Sends text to the box by one route; the pasting routes take it from the clipboard.
+void deliver(QLineEdit *box, Route route, const QString &text)
+{
+    const QPoint middle = box->rect().center();
+    switch (route) {
+    case Route::Keys:
+        QTest::keyClicks(box, text);
+        return;
+    case Route::AltGr:
+        for (const QChar c : text)
+            QTest::sendKeyEvent(QTest::Click, box, Qt::Key(c.toUpper().unicode()), QString(c),
+                                Qt::ControlModifier | Qt::AltModifier);
+        return;
+    case Route::InputMethod: {
+        QInputMethodEvent commit;
+        commit.setCommitString(text);
+        QCoreApplication::sendEvent(box, &commit);
+        return;
+    }
+    case Route::Drop: {
+        QMimeData mime;
+        mime.setText(text);
+        QDragEnterEvent enter(middle, Qt::CopyAction, &mime, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(box, &enter);
+        QDropEvent drop(middle, Qt::CopyAction, &mime, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(box, &drop);
+        return;
+    }
+    default:
+        break;
+    }
+    QGuiApplication::clipboard()->setText(text);
+    if (route == Route::CtrlV) {
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    } else if (route == Route::ShiftInsert) {
+        QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier);
+    } else {
+        QContextMenuEvent request(QContextMenuEvent::Mouse, middle, box->mapToGlobal(middle));
+        QCoreApplication::sendEvent(box, &request);
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        const QList<QAction *> actions = menu->actions();
+        const auto paste = std::find_if(actions.begin(), actions.end(), [](QAction *action) {
+            return action->text().startsWith(QLineEdit::tr("&Paste"));
+        });
+        QVERIFY(paste != actions.end());
+        (*paste)->trigger();
+        menu->close();
+    }
+}
+
+// The focus arrives with the window's activation, as it does in the first box of a window
+// just shown: the box takes the focus while another window is active.
+void enterByActivation(TextOrvForm &form)
+{
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    form.txt->setFocus();
+    form.window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form.window));
+    QVERIFY(form.txt->Text1()->hasFocus());
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Route)
 
 class tst_TextOrv : public QObject
 {
@@ -16,47 +104,78 @@ private slots:
     {
         QTest::addColumn<int>("textType");
         QTest::addColumn<QString>("limit");
+        QTest::addColumn<int>("maxLength");
         QTest::addColumn<QString>("initial");
         QTest::addColumn<int>("caret");
+        QTest::addColumn<Route>("route");
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("expected");
         const QString anyRange = TextOrvLimit::defaultLimit;
-        QTest::newRow("range 0:100 refuses 105") << 1 << "0:100"
-                                                 << "10" << 2 << "5"
+        const Route keys = Route::Keys;
+        QTest::newRow("range 0:100 refuses 105") << 1 << "0:100" << 0 << "10" << 2 << keys << "5"
                                                  << "10";
-        QTest::newRow("range 0:100 takes 100") << 1 << "0:100"
-                                               << "10" << 2 << "0"
+        QTest::newRow("range 0:100 takes 100") << 1 << "0:100" << 0 << "10" << 2 << keys << "0"
                                                << "100";
-        QTest::newRow("one decimal point") << 1 << anyRange << "" << 0 << "-12.5.3"
+        QTest::newRow("one decimal point") << 1 << anyRange << 0 << "" << 0 << keys << "-12.5.3"
                                            << "-12.53";
-        QTest::newRow("minus at caret 0") << 1 << anyRange << "-5" << 0 << "-"
+        QTest::newRow("minus at caret 0") << 1 << anyRange << 0 << "-5" << 0 << keys << "-"
                                           << "--5";
-        QTest::newRow("minus after caret 0") << 1 << anyRange << "-5" << 2 << "-"
+        QTest::newRow("minus after caret 0") << 1 << anyRange << 0 << "-5" << 2 << keys << "-"
                                              << "-5";
-        QTest::newRow("integer refuses point and hash") << 2 << anyRange << "" << 0 << "12.5#"
-                                                        << "125";
-        QTest::newRow("digit string") << 4 << anyRange << "" << 0 << "98a7-6"
+        QTest::newRow("integer refuses point and hash")
+            << 2 << anyRange << 0 << "" << 0 << keys << "12.5#"
+            << "125";
+        QTest::newRow("digit string") << 4 << anyRange << 0 << "" << 0 << keys << "98a7-6"
                                       << "9876";
-        QTest::newRow("date characters") << 3 << anyRange << "" << 0 << "5.6/24-x"
+        QTest::newRow("date characters") << 3 << anyRange << 0 << "" << 0 << keys << "5.6/24-x"
                                          << "5.6/24-";
-        QTest::newRow("free text") << 0 << anyRange << "" << 0 << "Ab#1"
+        QTest::newRow("free text") << 0 << anyRange << 0 << "" << 0 << keys << "Ab#1"
                                    << "Ab#1";
+
+        QTest::newRow("AltGr brace refused by a digit string")
+            << 4 << anyRange << 0 << "" << 0 << Route::AltGr << "1{2"
+            << "12";
+        QTest::newRow("AltGr characters in free text")
+            << 0 << anyRange << 0 << "" << 0 << Route::AltGr << "{\u20ac"
+            << "{\u20ac";
+        QTest::newRow("input method commit filtered by a digit string")
+            << 4 << anyRange << 0 << "" << 0 << Route::InputMethod << "1\u00e92"
+            << "12";
+        QTest::newRow("input method commit in free text")
+            << 0 << anyRange << 0 << "a" << 1 << Route::InputMethod << "\u00e9\U0001F600"
+            << "a\u00e9\U0001F600";
+        QTest::newRow("dropped text refused")
+            << 0 << anyRange << 0 << "" << 0 << Route::Drop << "ab"
+            << "";
+
+        QTest::newRow("typing stops at MaxLength")
+            << 0 << anyRange << 3 << "" << 0 << keys << "abcd"
+            << "abc";
+        QTest::newRow("input method stops at MaxLength")
+            << 0 << anyRange << 3 << "" << 0 << Route::InputMethod << "abcd"
+            << "abc";
+        QTest::newRow("a text past MaxLength takes no more")
+            << 0 << anyRange << 3 << "abcd" << 4 << keys << "e"
+            << "abcd";
     }
     void typing()
     {
         QFETCH(int, textType);
         QFETCH(QString, limit);
+        QFETCH(int, maxLength);
         QFETCH(QString, initial);
         QFETCH(int, caret);
+        QFETCH(Route, route);
         QFETCH(QString, keys);
         QFETCH(QString, expected);
         TextOrvForm form;
         form.txt->letTextType(textType);
         form.txt->letTextLimit(limit);
+        form.txt->letMaxLength(maxLength);
         form.enter();
         form.txt->Text1()->setText(initial);
         form.txt->Text1()->setCursorPosition(caret);
-        QTest::keyClicks(form.txt->Text1(), keys);
+        deliver(form.txt->Text1(), route, keys);
         QCOMPARE(form.txt->Text(), expected);
     }
 
@@ -107,26 +226,52 @@ private slots:
     void formChangesTheKeyBeforeTheFilter_data()
     {
         QTest::addColumn<int>("textType");
+        QTest::addColumn<bool>("locked");
+        QTest::addColumn<Route>("route");
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("x zeroed") << 0 << "axb"
+        const Route keys = Route::Keys;
+        QTest::newRow("x zeroed") << 0 << false << keys << "axb"
                                   << "ab";
-        QTest::newRow("o turned into a digit the filter takes") << 4 << "1o2"
+        QTest::newRow("o turned into a digit the filter takes") << 4 << false << keys << "1o2"
                                                                 << "102";
-        QTest::newRow("Enter made by the form moves on") << 0 << "a!"
+        QTest::newRow("Enter made by the form moves on") << 0 << false << keys << "a!"
                                                          << "A";
+        QTest::newRow("input method: x zeroed") << 0 << false << Route::InputMethod << "axb"
+                                                << "ab";
+        QTest::newRow("AltGr: o turned into a digit") << 4 << false << Route::AltGr << "1o"
+                                                      << "10";
+        QTest::newRow("Ctrl+V refused by the form") << 0 << false << Route::CtrlV << "abc"
+                                                    << "";
+        QTest::newRow("Shift+Insert refused by the form")
+            << 0 << false << Route::ShiftInsert << "abc"
+            << "";
+        QTest::newRow("menu paste refused by the form") << 0 << false << Route::MenuPaste << "abc"
+                                                        << "";
+        QTest::newRow("locked: a digit made by the form is not typed") << 0 << true << keys << "1o2"
+                                                                       << "";
+        QTest::newRow("locked: Enter made by the form moves on") << 0 << true << keys << "a!"
+                                                                 << "";
     }
     void formChangesTheKeyBeforeTheFilter()
     {
         QFETCH(int, textType);
+        QFETCH(bool, locked);
+        QFETCH(Route, route);
         QFETCH(QString, keys);
         QFETCH(QString, expected);
         TextOrvForm form;
+        if (locked) {
+            // Loaded locked from the store: read-only, yet it takes the focus.
+            PropertyBag bag;
+            bag.WriteProperty("Locked", true);
+            form.txt->ReadProperties(bag);
+        }
         form.txt->letTextType(textType);
         connect(
             form.txt, &TextOrv::KeyPress, form.txt,
             [](short &keyAscii) {
-                if (keyAscii == 'x')
+                if (keyAscii == 'x' || keyAscii == 22)
                     keyAscii = 0;
                 else if (keyAscii == 'o')
                     keyAscii = '0';
@@ -135,7 +280,8 @@ private slots:
             },
             Qt::DirectConnection);
         form.enter();
-        QTest::keyClicks(form.txt->Text1(), keys);
+        QVERIFY(form.txt->Text1()->hasFocus());
+        deliver(form.txt->Text1(), route, keys);
         QCOMPARE(form.txt->Text(), expected);
         QCOMPARE(form.next->hasFocus(), keys.endsWith('!'));
     }
@@ -188,59 +334,66 @@ private slots:
     {
         QTest::addColumn<int>("textType");
         QTest::addColumn<QString>("limit");
+        QTest::addColumn<int>("maxLength");
         QTest::addColumn<QString>("initial");
         QTest::addColumn<QString>("expected");
         QTest::addColumn<QString>("message");
         const QString anyRange = TextOrvLimit::defaultLimit;
-        QTest::newRow("under 10:20") << 1 << "10:20"
-                                     << "5"
+        QTest::newRow("under 10:20") << 1 << "10:20" << 0 << "5"
                                      << "10.00"
                                      << "Your input limit is '10:20'";
-        QTest::newRow("over 0:100") << 1 << "0:100"
-                                    << "105"
+        QTest::newRow("over 0:100") << 1 << "0:100" << 0 << "105"
                                     << "100.00"
                                     << "Your input limit is '0:100'";
-        QTest::newRow("empty decimal") << 1 << anyRange << ""
+        QTest::newRow("empty decimal") << 1 << anyRange << 0 << ""
                                        << "0.00"
                                        << "";
-        QTest::newRow("integer floors") << 2 << anyRange << "-2.5"
+        QTest::newRow("integer floors") << 2 << anyRange << 0 << "-2.5"
                                         << "-3"
                                         << "";
-        QTest::newRow("007 kept") << 4 << anyRange << "007"
+        QTest::newRow("007 kept") << 4 << anyRange << 0 << "007"
                                   << "007"
                                   << "";
-        QTest::newRow("lone 0 emptied") << 4 << anyRange << "0"
+        QTest::newRow("lone 0 emptied") << 4 << anyRange << 0 << "0"
                                         << ""
                                         << "";
-        QTest::newRow("mobile kept") << 4 << anyRange << "9876543210"
+        QTest::newRow("mobile kept") << 4 << anyRange << 0 << "9876543210"
                                      << "9876543210"
                                      << "";
-        QTest::newRow("date 5.6.24") << 3 << anyRange << "5.6.24"
+        QTest::newRow("date 5.6.24") << 3 << anyRange << 0 << "5.6.24"
                                      << "05/06/2024"
                                      << "";
-        QTest::newRow("date 31-12-75") << 3 << anyRange << "31-12-75"
+        QTest::newRow("date 31-12-75") << 3 << anyRange << 0 << "31-12-75"
                                        << "31/12/1975"
                                        << "";
-        QTest::newRow("date 30/02/2024") << 3 << anyRange << "30/02/2024"
+        QTest::newRow("date 30/02/2024") << 3 << anyRange << 0 << "30/02/2024"
                                          << ""
                                          << "";
-        QTest::newRow("date 5/6") << 3 << anyRange << "5/6"
+        QTest::newRow("date 5/6") << 3 << anyRange << 0 << "5/6"
                                   << "05/06/2000"
                                   << "";
-        QTest::newRow("proper case") << 0 << anyRange << "new delhi (south).gate"
+        QTest::newRow("proper case") << 0 << anyRange << 0 << "new delhi (south).gate"
                                      << "New Delhi (South).Gate"
                                      << "";
+        QTest::newRow("decimal wider than MaxLength") << 1 << anyRange << 6 << "12345"
+                                                      << "12345.00"
+                                                      << "";
+        QTest::newRow("date wider than MaxLength") << 3 << anyRange << 8 << "5/6/24"
+                                                   << "05/06/2024"
+                                                   << "";
     }
     void leavingNormalises()
     {
         QFETCH(int, textType);
         QFETCH(QString, limit);
+        QFETCH(int, maxLength);
         QFETCH(QString, initial);
         QFETCH(QString, expected);
         QFETCH(QString, message);
         TextOrvForm form;
         form.txt->letTextType(textType);
         form.txt->letTextLimit(limit);
+        form.txt->letMaxLength(maxLength);
         form.enter();
         form.txt->Text1()->setText(initial);
         MessageBoxWatcher watcher;
@@ -262,46 +415,84 @@ private slots:
     void zeroValueEmptiedOnEntry_data()
     {
         QTest::addColumn<int>("textType");
+        QTest::addColumn<bool>("byActivation");
         QTest::addColumn<QString>("shownAfterLeaving");
-        QTest::newRow("decimal") << 1 << "0.00";
-        QTest::newRow("integer") << 2 << "0";
+        QTest::newRow("decimal") << 1 << false << "0.00";
+        QTest::newRow("integer") << 2 << false << "0";
+        QTest::newRow("decimal, entered by activation") << 1 << true << "0.00";
+        QTest::newRow("integer, entered by activation") << 2 << true << "0";
     }
     void zeroValueEmptiedOnEntry()
     {
         QFETCH(int, textType);
+        QFETCH(bool, byActivation);
         QFETCH(QString, shownAfterLeaving);
         TextOrvForm form;
         form.txt->letTextType(textType);
         form.enter();
         form.leave();
         QCOMPARE(form.txt->Text(), shownAfterLeaving);
-        form.enter();
+        if (byActivation)
+            enterByActivation(form);
+        else
+            form.enter();
         QCOMPARE(form.txt->Text(), QString());
+    }
+
+    void windowSwitchNeitherLeavesNorEnters()
+    {
+        TextOrvForm form;
+        form.txt->letTextType(1);
+        form.enter();
+        QTest::keyClicks(form.txt->Text1(), "0");
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        QCOMPARE(form.txt->Text(), QString("0"));
+        form.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form.window));
+        QVERIFY(form.txt->Text1()->hasFocus());
+        QCOMPARE(form.txt->Text(), QString("0"));
+        form.leave();
+        QCOMPARE(form.txt->Text(), QString("0.00"));
     }
 
     void pasteNormalisesAndPutsCaretAtEnd_data()
     {
         QTest::addColumn<int>("textType");
+        QTest::addColumn<Route>("route");
+        QTest::addColumn<int>("maxLength");
         QTest::addColumn<QString>("clipboard");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("integer 12abc") << 2 << "12abc"
+        QTest::newRow("integer 12abc") << 2 << Route::CtrlV << 0 << "12abc"
                                        << "12";
-        QTest::newRow("digit string 0042x") << 4 << "0042x"
+        QTest::newRow("digit string 0042x") << 4 << Route::CtrlV << 0 << "0042x"
                                             << "0042";
-        QTest::newRow("free text untouched") << 0 << "ab cd"
+        QTest::newRow("free text untouched") << 0 << Route::CtrlV << 0 << "ab cd"
                                              << "ab cd";
+        QTest::newRow("Shift+Insert, integer 12abc") << 2 << Route::ShiftInsert << 0 << "12abc"
+                                                     << "12";
+        QTest::newRow("menu, digit string 0042x") << 4 << Route::MenuPaste << 0 << "0042x"
+                                                  << "0042";
+        QTest::newRow("Ctrl+V stops at MaxLength") << 0 << Route::CtrlV << 4 << "abcdef"
+                                                   << "abcd";
+        QTest::newRow("menu paste stops at MaxLength") << 0 << Route::MenuPaste << 4 << "abcdef"
+                                                       << "abcd";
     }
     void pasteNormalisesAndPutsCaretAtEnd()
     {
         QFETCH(int, textType);
+        QFETCH(Route, route);
+        QFETCH(int, maxLength);
         QFETCH(QString, clipboard);
         QFETCH(QString, expected);
         TextOrvForm form;
         form.txt->letTextType(textType);
+        form.txt->letMaxLength(maxLength);
         form.enter();
         form.txt->Text1()->clear();
-        QGuiApplication::clipboard()->setText(clipboard);
-        QTest::keyClick(form.txt->Text1(), Qt::Key_V, Qt::ControlModifier);
+        deliver(form.txt->Text1(), route, clipboard);
         QCOMPARE(form.txt->Text(), expected);
         QCOMPARE(form.txt->Text1()->cursorPosition(), int(expected.size()));
     }
@@ -325,12 +516,22 @@ private slots:
         QCOMPARE(txt->Text1()->displayText(), mask.repeated(3));
     }
 
+    void standardStyleFocusLook_data()
+    {
+        QTest::addColumn<bool>("byActivation");
+        QTest::newRow("entered by Tab") << false;
+        QTest::newRow("entered by activation") << true;
+    }
     void standardStyleFocusLook()
     {
+        QFETCH(bool, byActivation);
         TextOrvForm form;
         form.txt->letStyle(0);
         form.txt->letText("abc");
-        form.enter();
+        if (byActivation)
+            enterByActivation(form);
+        else
+            form.enter();
         QCOMPARE(form.txt->Shape().shapeColour(), quint32(HostColor::rgb(190, 216, 244)));
         QCOMPARE(form.txt->Shape().shapeWidth(), 4);
         QVERIFY(form.txt->Text1()->font().bold());
@@ -466,24 +667,29 @@ private slots:
 
     void assigningTextTypeNormalisesAndAligns_data()
     {
+        QTest::addColumn<int>("maxLength");
         QTest::addColumn<QString>("initial");
         QTest::addColumn<int>("textType");
         QTest::addColumn<QString>("expected");
         QTest::addColumn<int>("alignment");
-        QTest::newRow("empty digit string becomes 0") << "" << 4 << "0" << 0;
-        QTest::newRow("decimal") << "7" << 1 << "7.00" << 1;
-        QTest::newRow("integer floors") << "-2.5" << 2 << "-3" << 1;
-        QTest::newRow("date") << "5-6-24" << 3 << "05/06/2024" << 1;
-        QTest::newRow("free text left alone") << "abc" << 0 << "abc" << 0;
+        QTest::newRow("empty digit string becomes 0") << 0 << "" << 4 << "0" << 0;
+        QTest::newRow("decimal") << 0 << "7" << 1 << "7.00" << 1;
+        QTest::newRow("integer floors") << 0 << "-2.5" << 2 << "-3" << 1;
+        QTest::newRow("date") << 0 << "5-6-24" << 3 << "05/06/2024" << 1;
+        QTest::newRow("free text left alone") << 0 << "abc" << 0 << "abc" << 0;
+        QTest::newRow("date wider than MaxLength") << 8 << "5-6-24" << 3 << "05/06/2024" << 1;
+        QTest::newRow("assigned text wider than MaxLength") << 3 << "abcdef" << 0 << "abcdef" << 0;
     }
     void assigningTextTypeNormalisesAndAligns()
     {
+        QFETCH(int, maxLength);
         QFETCH(QString, initial);
         QFETCH(int, textType);
         QFETCH(QString, expected);
         QFETCH(int, alignment);
         TextOrv txt;
         txt.letAlignment(2);
+        txt.letMaxLength(maxLength);
         txt.letText(initial);
         txt.letTextType(textType);
         QCOMPARE(txt.Text(), expected);

@@ -169,15 +169,18 @@ private slots:
         QCOMPARE(saved(txt).toJson(), sample);
     }
 
+    // The text is neither normalised for its type nor cut to the MaxLength read after it.
     void typeAndLimitLoadAsStored()
     {
         PropertyBag bag;
         bag.WriteProperty("Text", "150");
+        bag.WriteProperty("MaxLength", 2);
         bag.WriteProperty("ttype", 1);
         bag.WriteProperty("tlimit", "0:100.50");
         TextOrv txt;
         txt.ReadProperties(bag);
         QCOMPARE(txt.Text(), QString("150"));
+        QCOMPARE(txt.MaxLength(), 2);
         QCOMPARE(txt.TextType(), 1);
         QCOMPARE(txt.TextLimit(), QString("0:100.50"));
     }

@@ -1,10 +1,10 @@
 #include "TextOrv.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QPainter>
 
-#include "TextOrvKeyFilter.h"
 #include "TextOrvLayout.h"
 #include "TextOrvLimit.h"
 #include "TextOrvPersistence.h"
@@ -19,7 +19,6 @@ namespace
 
 constexpr quint32 white = HostColor::rgb(255, 255, 255);
 constexpr quint32 greyedBackground = HostColor::rgb(245, 245, 245);
-constexpr short keyCodeV = 'V';
 
 Qt::Alignment toQtAlignment(int alignment)
 {
@@ -33,10 +32,11 @@ Qt::Alignment toQtAlignment(int alignment)
     }
 }
 
-// Window activation moves the focus in and out of the box without the user leaving it.
-bool isLeavingOrEntering(const QFocusEvent &event)
+// Window activation and popups move the focus in and out of the box without the user
+// leaving it.
+bool isWindowSwitch(const QFocusEvent &event)
 {
-    return event.reason() != Qt::ActiveWindowFocusReason && event.reason() != Qt::PopupFocusReason;
+    return event.reason() == Qt::ActiveWindowFocusReason || event.reason() == Qt::PopupFocusReason;
 }
 
 short mouseButton(Qt::MouseButton button)
@@ -284,61 +284,45 @@ bool TextOrv::eventFilter(QObject *watched, QEvent *event)
     case QEvent::KeyRelease:
         handleKeyRelease(static_cast<QKeyEvent &>(*event));
         return false;
+    case QEvent::InputMethod:
+        return handleInputMethod(static_cast<QInputMethodEvent &>(*event));
     case QEvent::MouseButtonPress:
         handleMousePress(static_cast<QMouseEvent &>(*event));
         return false;
+    case QEvent::MouseButtonRelease:
+        // The middle button pastes the selection where the system has one.
+        if (static_cast<QMouseEvent &>(*event).button() == Qt::MiddleButton &&
+            QGuiApplication::clipboard()->supportsSelection()) {
+            m_text1->deselect();
+            pasteAsCtrlV(QClipboard::Selection);
+            return true;
+        }
+        return false;
+    case QEvent::ContextMenu:
+        showContextMenu(static_cast<QContextMenuEvent &>(*event));
+        return true;
+    // Dropped text would skip the filter: the box takes no drops.
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+        event->ignore();
+        return true;
     case QEvent::FocusIn:
-        if (isLeavingOrEntering(static_cast<QFocusEvent &>(*event)))
+        // Activation enters a box that was not entered yet, such as the first box of a
+        // window just shown, but not one that its window's deactivation did not leave.
+        if (!m_entered || !isWindowSwitch(static_cast<QFocusEvent &>(*event))) {
+            m_entered = true;
             enterText1();
+        }
         return false;
     case QEvent::FocusOut:
-        if (isLeavingOrEntering(static_cast<QFocusEvent &>(*event)))
+        if (m_entered && !isWindowSwitch(static_cast<QFocusEvent &>(*event))) {
+            m_entered = false;
             leaveText1();
+        }
         return false;
     default:
         return false;
-    }
-}
-
-bool TextOrv::handleKeyPress(QKeyEvent &event)
-{
-    // Tab belongs to focus navigation, as it does in the host; the box never sees it.
-    if (event.key() == Qt::Key_Tab || event.key() == Qt::Key_Backtab)
-        return false;
-    short keyCode = HostKeys::keyCode(event);
-    short shift = HostKeys::shiftState(event);
-    emit KeyDown(keyCode, shift);
-    const int typed = HostKeys::characterCode(event);
-    if (typed < 0)
-        return false;
-    short keyAscii = short(typed);
-    emit KeyPress(keyAscii);
-    int code = quint16(keyAscii);
-    if (code == HostKeys::keyEnter) {
-        moveFocusAsTab();
-        return true;
-    }
-    code = TextOrvKeyFilter::filter(
-        code, {m_rules.textType, m_text1->text(),
-               int(m_text1->selectionStart() >= 0 ? m_text1->selectionStart()
-                                                  : m_text1->cursorPosition()),
-               m_rules.textLimit});
-    if (code == typed)
-        return false;
-    applyCharacter(code);
-    return true;
-}
-
-void TextOrv::handleKeyRelease(QKeyEvent &event)
-{
-    if (event.key() == Qt::Key_Tab || event.key() == Qt::Key_Backtab || event.isAutoRepeat())
-        return;
-    short keyCode = HostKeys::keyCode(event);
-    short shift = HostKeys::shiftState(event);
-    emit KeyUp(keyCode, shift);
-    if (keyCode == keyCodeV && shift == HostKeys::ctrlMask) {
-        normaliseText(TextOrvNormaliser::Occasion::Paste);
-        m_text1->setCursorPosition(int(m_text1->text().size()));
     }
 }
 
@@ -352,40 +336,6 @@ void TextOrv::handleMousePress(QMouseEvent &event)
     float x = float(Twips::fromPixels(position.x(), *this));
     float y = float(Twips::fromPixels(position.y(), *this));
     emit MouseDown(button, shift, x, y);
-}
-
-// A code that the form or the filter changed is carried out here, since the key
-// event itself would type the original character.
-void TextOrv::applyCharacter(int code)
-{
-    switch (code) {
-    case 0:
-        return;
-    case HostKeys::keyBackspace:
-        m_text1->backspace();
-        return;
-    case 3:
-        m_text1->copy();
-        return;
-    case 22:
-        m_text1->paste();
-        return;
-    case 24:
-        m_text1->cut();
-        return;
-    default:
-        if (code >= ' ')
-            m_text1->insert(QString(QChar(char16_t(code))));
-    }
-}
-
-void TextOrv::moveFocusAsTab()
-{
-    QWidget *focused = QApplication::focusWidget();
-    if (!focused)
-        return;
-    QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
-    QCoreApplication::sendEvent(focused, &tab);
 }
 
 void TextOrv::enterText1()
@@ -481,11 +431,11 @@ void TextOrv::setInnerAlignment(int alignment)
     m_text1->setAlignment(toQtAlignment(alignment));
 }
 
+// The box's own maximum length would also cut the text that the control writes itself,
+// so MaxLength is kept here and applied where typing inserts text.
 void TextOrv::setInnerMaxLength(int maxLength)
 {
-    // The box's own "no limit" is its largest length.
     m_maxLength = maxLength;
-    m_text1->setMaxLength(maxLength > 0 ? maxLength : 32767);
 }
 
 void TextOrv::setInnerPasswordChar(const QString &mask)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QClipboard>
 #include <QLineEdit>
 #include <QString>
 
@@ -94,10 +95,19 @@ protected:
 private:
     friend class TextOrvPersistence;
 
+    // Every way text enters the box (keys, input methods, pastes) runs through the form's
+    // KeyPress and the filter of the text type.
     bool handleKeyPress(QKeyEvent &event);
+    bool handleInputMethod(QInputMethodEvent &event);
+    void typeText(const QString &text);
+    int filterTyped(int typed);
+    void applyCharacter(int code, const QString &character);
+    void insertTyped(const QString &text);
+    void pasteAsCtrlV(QClipboard::Mode mode);
+    void normalisePaste();
+    void showContextMenu(const QContextMenuEvent &event);
     void handleKeyRelease(QKeyEvent &event);
     void handleMousePress(QMouseEvent &event);
-    void applyCharacter(int code);
     void moveFocusAsTab();
     void enterText1();
     void leaveText1();
@@ -127,4 +137,6 @@ private:
     quint32 m_borderColor;
     quint32 m_borderColorFocus;
     quint32 m_fillColor = 0;
+    // Whether the focus has entered Text1 and not yet left it; window activation does neither.
+    bool m_entered = false;
 };

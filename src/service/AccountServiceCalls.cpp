@@ -8,6 +8,7 @@
 #include "service/JsonRequestBody.h"
 #include "service/JsonText.h"
 #include "service/ServiceError.h"
+#include "service/StoredToken.h"
 #include "store/AccountRecords.h"
 #include "store/HostContext.h"
 #include "store/SignInValues.h"
@@ -111,7 +112,7 @@ CallOutcome AccountServiceCalls::ApiLogin()
             mdlPublicVar::hostContext().IsSignedIn = false;
         return *ended;
     }
-    m_records.SaveLoginAccount(m_window.ReplyText);
+    SaveLoginReply(m_records, m_window, m_window.ReplyText);
     mdlPublicVar::hostContext().IsSignedIn = true;
     return succeeded(CallOutcome::Next::CloseSignedIn);
 }

@@ -4,9 +4,6 @@
 #include <QVariant>
 
 #include "platform/SqlCommand.h"
-#include "platform/TextRules.h"
-#include "service/JsonText.h"
-#include "service/TokenCheck.h"
 #include "store/HostContext.h"
 #include "store/ShortDate.h"
 #include "store/SignInValues.h"
@@ -109,12 +106,8 @@ void AccountRecords::ForgetOtherAccounts()
         {m_window.TxtMobile1, m_window.MachineAddress});
 }
 
-void AccountRecords::SaveLoginAccount(const QString &replyText)
+void AccountRecords::SaveLoginAccount(const QString &token, const QString &tokenCheck)
 {
-    m_window.CurrentToken =
-        GetToken(replyText, replyText.isEmpty() ? QString() : QStringLiteral("token"));
-    m_window.CurrentToken1 = MakeTokenCheck(
-        m_window.CurrentToken, TextRules::trimBlanks(m_window.TxtMobile1), m_window.MachineAddress);
     if (FindAccount(m_window.TxtMobile1).isEmpty()) {
         const HostContext &host = mdlPublicVar::hostContext();
         // RememberMe has no default: it is named with 0 so that the insert also
@@ -124,13 +117,12 @@ void AccountRecords::SaveLoginAccount(const QString &replyText)
                            "mac_address,RememberMe) values(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,0)"),
             {NextAccountId(), host.IT_Clientcode, host.IT_Assyear, m_window.TxtName,
              m_window.TxtFirmName, m_window.TxtMobile1, m_window.txtPinCode, m_window.TxtPassword2,
-             m_window.TxtEmail, m_window.TxtPassword2, firmOption(), m_window.ChekAgreeOrNot,
-             m_window.CurrentToken, m_window.CurrentToken1, m_window.MachineAddress});
+             m_window.TxtEmail, m_window.TxtPassword2, firmOption(), m_window.ChekAgreeOrNot, token,
+             tokenCheck, m_window.MachineAddress});
     }
     run(QStringLiteral("update it_TBL115BAC set token =?, token1 =? where Mobileno =? and "
                        "mac_address =?"),
-        {m_window.CurrentToken, m_window.CurrentToken1, m_window.TxtMobile1,
-         m_window.MachineAddress});
+        {token, tokenCheck, m_window.TxtMobile1, m_window.MachineAddress});
 }
 
 void AccountRecords::SaveSignupAccount()
@@ -158,12 +150,8 @@ void AccountRecords::UpdateAccountPassword()
         {m_window.txtForPass, m_window.txtForConPass, m_window.Text1});
 }
 
-QString AccountRecords::GetToken(const QString &replyText, const QString &key) const
+QString AccountRecords::ReadStoredToken() const
 {
-    QString reply = TextRules::trimBlanks(replyText);
-    const QString trimmedKey = TextRules::trimBlanks(key);
-    if (!reply.isEmpty() && !trimmedKey.isEmpty())
-        return ExtractJsonValue(reply, trimmedKey).value_or(QString());
     const QList<AccountRow> found = FindAccount(m_window.TxtMobile1);
     return found.isEmpty() ? QString() : found.first().token;
 }

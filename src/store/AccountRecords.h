@@ -16,8 +16,7 @@ struct SignInValues;
 class AccountRecords
 {
 public:
-    // window is read for box texts and fields, and receives CurrentToken and
-    // CurrentToken1; db is the host's connection.
+    // window is read for box texts and fields; db is the host's connection.
     AccountRecords(SignInValues &window, const QSqlDatabase &db);
 
     QList<AccountRow> FindAccount(const QString &mobile) const;
@@ -26,10 +25,12 @@ public:
     void SaveRememberChoice();
     void StampSignInDate(bool ticked);
     void ForgetOtherAccounts();
-    void SaveLoginAccount(const QString &replyText);
+    // Keeps the token of a successful login and its check text in the row of
+    // TxtMobile1 on this machine, inserting the row when it is missing.
+    void SaveLoginAccount(const QString &token, const QString &tokenCheck);
     void SaveSignupAccount();
     void UpdateAccountPassword();
-    QString GetToken(const QString &replyText, const QString &key) const;
+    QString ReadStoredToken() const;
     QString ReadStoredToken1() const;
     qint64 CountMachineAccounts() const;
     QList<AccountRow> ReadRememberedAccount() const;

@@ -139,7 +139,7 @@ private slots:
         QCOMPARE(login.next, CallOutcome::Next::CloseSignedIn);
         QVERIFY(mdlPublicVar::hostContext().IsSignedIn);
         QCOMPARE(window.CurrentToken.count(u'.'), 2);
-        QCOMPARE(client->records.GetToken(QString(), QString()), window.CurrentToken);
+        QCOMPARE(client->records.ReadStoredToken(), window.CurrentToken);
         QVERIFY(IsStoredTokenValid(client->records, window));
     }
 

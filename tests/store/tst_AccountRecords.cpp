@@ -3,6 +3,7 @@
 
 #include "TestDatabase.h"
 #include "platform/Clock.h"
+#include "service/StoredToken.h"
 #include "service/TokenCheck.h"
 #include "store/AccountRecords.h"
 #include "store/AccountTable.h"
@@ -216,7 +217,7 @@ private slots:
         window.Opt2 = true;
         records->SaveSignupAccount();
         loginAs("9123456789", "Secret#1", false);
-        records->SaveLoginAccount(QStringLiteral(R"({"status":1,"token":"a.b.c"})"));
+        records->SaveLoginAccount(QStringLiteral("a.b.c"), QStringLiteral("check"));
         QCOMPARE(only("9876543210", thisMachine).RememberMe, 0);
         QCOMPARE(only("9876543210", thisMachine).OptFirm, 2);
         QCOMPARE(only("9123456789", thisMachine).RememberMe, 0);
@@ -239,10 +240,10 @@ private slots:
     {
         loginAs("9876543210", "Secret#1", false);
         records->AddLoginAccount();
-        records->SaveLoginAccount(QStringLiteral(R"({"status":1,"token":"h.p.s"})"));
+        SaveLoginReply(*records, window, QStringLiteral(R"({"status":1,"token":"h.p.s"})"));
         QCOMPARE(window.CurrentToken, QStringLiteral("h.p.s"));
         QCOMPARE(window.CurrentToken1, MakeTokenCheck("h.p.s", "9876543210", thisMachine));
-        QCOMPARE(records->GetToken(QString(), QString()), QStringLiteral("h.p.s"));
+        QCOMPARE(records->ReadStoredToken(), QStringLiteral("h.p.s"));
         QCOMPARE(records->ReadStoredToken1(), window.CurrentToken1);
         QCOMPARE(db->scalar("select count(*) from it_TBL115BAC").toInt(), 1);
     }

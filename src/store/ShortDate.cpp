@@ -1,22 +1,30 @@
 #include "store/ShortDate.h"
 
+#include <QLocale>
+
 #include "platform/Clock.h"
+#include "platform/TextRules.h"
 
 namespace
 {
 
-const QString shortDateFormat = QStringLiteral("dd/MM/yyyy");
+// The width of the SignInDate column.
+constexpr qsizetype columnWidth = 10;
 
 } // namespace
 
 QString ShortDate::format(const QDate &date)
 {
-    return date.toString(shortDateFormat);
+    const QString text = QLocale::system().toString(date, QLocale::ShortFormat);
+    if (text.size() <= columnWidth && parse(text) == date)
+        return text;
+    return date.toString(Qt::ISODate);
 }
 
 QDate ShortDate::parse(const QString &text)
 {
-    return QDate::fromString(text.trimmed(), shortDateFormat);
+    const QString systemFormat = QLocale::system().dateFormat(QLocale::ShortFormat);
+    return TextRules::readDate(text, TextRules::dateOrderOf(systemFormat), Clock::today().year());
 }
 
 QString ShortDate::today()

@@ -83,19 +83,23 @@ private slots:
         db.reset();
     }
 
+    // The tests run with the short date format dd/MM/yy (see tests/CMakeLists.txt).
     void shortDateRoundTrips_data()
     {
         QTest::addColumn<QDate>("date");
-        QTest::newRow("single digits") << QDate(2026, 1, 2);
-        QTest::newRow("end of year") << QDate(2025, 12, 31);
-        QTest::newRow("leap day") << QDate(2028, 2, 29);
+        QTest::addColumn<QString>("written");
+        QTest::newRow("single digits") << QDate(2026, 1, 2) << "02/01/26";
+        QTest::newRow("end of year") << QDate(2025, 12, 31) << "31/12/25";
+        QTest::newRow("leap day") << QDate(2028, 2, 29) << "29/02/28";
+        // 75 would read as 1975.
+        QTest::newRow("outside the two-digit years") << QDate(2075, 3, 15) << "2075-03-15";
     }
     void shortDateRoundTrips()
     {
         QFETCH(QDate, date);
-        const QString text = ShortDate::format(date);
-        QVERIFY(text.size() <= 10);
-        QCOMPARE(ShortDate::parse(text), date);
+        QFETCH(QString, written);
+        QCOMPARE(ShortDate::format(date), written);
+        QCOMPARE(ShortDate::parse(written), date);
     }
 
     void firstRowGetsIdOne()
@@ -113,7 +117,7 @@ private slots:
         recordLogin();
         const AccountRow row = only("9876543210", thisMachine);
         QCOMPARE(row.RememberMe, 1);
-        QCOMPARE(row.SignInDate, QStringLiteral("10/04/2026"));
+        QCOMPARE(row.SignInDate, QStringLiteral("10/04/26"));
         QCOMPARE(row.sPassword, QStringLiteral("Secret#1"));
         QCOMPARE(row.cPassword, QStringLiteral("Secret#1"));
         QCOMPARE(row.OptFirm, 1);
@@ -129,7 +133,7 @@ private slots:
         loginAs("9123456789", "Other#22", true);
         recordLogin();
         QCOMPARE(only("9123456789", thisMachine).RememberMe, 1);
-        QCOMPARE(only("9123456789", thisMachine).SignInDate, QStringLiteral("10/04/2026"));
+        QCOMPARE(only("9123456789", thisMachine).SignInDate, QStringLiteral("10/04/26"));
         QCOMPARE(only("9876543210", thisMachine).RememberMe, 0);
         QCOMPARE(only("9876543210", thisMachine).SignInDate, QString());
         const QList<AccountRow> remembered = records->ReadRememberedAccount();
@@ -156,7 +160,7 @@ private slots:
         loginAs("9876543210", "Changed#2", true);
         recordLogin();
         const AccountRow row = only("9876543210", thisMachine);
-        QCOMPARE(row.SignInDate, QStringLiteral("10/04/2026"));
+        QCOMPARE(row.SignInDate, QStringLiteral("10/04/26"));
         QCOMPARE(row.sPassword, QStringLiteral("Changed#2"));
         QCOMPARE(row.cPassword, QStringLiteral("Secret#1"));
     }
@@ -236,16 +240,41 @@ private slots:
         QCOMPARE(only("9876543210", thisMachine).RememberMe, 1);
     }
 
+    // The check text ties the token to the typed number without its surrounding blanks
+    // only, and the stored token is found usable again for that same number.
+    void loginStoresTheTokenAndItsCheck_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("checkedMobile");
+        // MobileNo keeps ten characters.
+        QTest::newRow("as typed") << "9876543210"
+                                  << "9876543210";
+        QTest::newRow("blanks around") << " 98765432 "
+                                       << "98765432";
+        QTest::newRow("tab after") << "987654321\t"
+                                   << "987654321\t";
+        QTest::newRow("line feed before") << "\n987654321"
+                                          << "\n987654321";
+    }
     void loginStoresTheTokenAndItsCheck()
     {
-        loginAs("9876543210", "Secret#1", false);
+        QFETCH(QString, typed);
+        QFETCH(QString, checkedMobile);
+        // Expires in 2100.
+        const QString token = QString::fromLatin1(
+            "eyJhbGciOiJIUzI1NiJ9." +
+            QByteArray(R"({"exp":4102444800})")
+                .toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals) +
+            ".c2ln");
+        loginAs(typed, "Secret#1", false);
         records->AddLoginAccount();
-        SaveLoginReply(*records, window, QStringLiteral(R"({"status":1,"token":"h.p.s"})"));
-        QCOMPARE(window.CurrentToken, QStringLiteral("h.p.s"));
-        QCOMPARE(window.CurrentToken1, MakeTokenCheck("h.p.s", "9876543210", thisMachine));
-        QCOMPARE(records->ReadStoredToken(), QStringLiteral("h.p.s"));
+        SaveLoginReply(*records, window, QStringLiteral(R"({"status":1,"token":"%1"})").arg(token));
+        QCOMPARE(window.CurrentToken, token);
+        QCOMPARE(window.CurrentToken1, MakeTokenCheck(token, checkedMobile, thisMachine));
+        QCOMPARE(records->ReadStoredToken(), token);
         QCOMPARE(records->ReadStoredToken1(), window.CurrentToken1);
         QCOMPARE(db->scalar("select count(*) from it_TBL115BAC").toInt(), 1);
+        QVERIFY(IsStoredTokenValid(*records, window));
     }
 
     void deleteRememberedAccountKeepsOtherRows()

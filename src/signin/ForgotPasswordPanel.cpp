@@ -7,6 +7,7 @@
 
 #include "controls/input/TextOrv.h"
 #include "signin/PanelWidgets.h"
+#include "signin/SignInTheme.h"
 
 using namespace PanelWidgets;
 
@@ -38,7 +39,7 @@ ForgotPasswordPanel::ForgotPasswordPanel(QWidget *parent) : QFrame(parent)
     form->addWidget(Text1);
     form->addSpacing(8);
     form->addLayout(buttons);
-    placeColumn(this, form, 170);
+    placeColumn(this, form, SignInTheme::forgotFormLeft);
 
     setTabOrder(Text1, Command5);
     setTabOrder(Command5, Command6);

@@ -1,11 +1,8 @@
 #include "signin/FrmSignUp.h"
 
 #include <QCheckBox>
-#include <QDesktopServices>
-#include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QNetworkAccessManager>
 #include <QPushButton>
 #include <QTimer>
@@ -20,18 +17,17 @@
 #include "platform/ConnectedState.h"
 #include "platform/MachineAddress.h"
 #include "platform/Twips.h"
-#include "service/DeploymentConfig.h"
 #include "service/ServiceError.h"
 #include "signin/BrandStrip.h"
 #include "signin/EyePicture.h"
 #include "signin/ForgotPasswordPanel.h"
-#include "signin/LabelClick.h"
 #include "signin/LoginPanel.h"
 #include "signin/NewPasswordPanel.h"
 #include "signin/OtpPanel.h"
 #include "signin/PanelWidgets.h"
 #include "signin/PasswordRulesBox.h"
 #include "signin/ResendCountdown.h"
+#include "signin/ScreenTransitions.h"
 #include "signin/SignInChecks.h"
 #include "signin/SignInTheme.h"
 #include "signin/SignUpPanel.h"
@@ -44,15 +40,6 @@ namespace
 {
 
 constexpr int rememberDays = 30;
-
-// The pages the two links open, each on the site the deployment configures for it.
-const QString signUpHelpPath = QStringLiteral("/portal/en/kb/articles/sign-up-help");
-const QString termsPath = QStringLiteral("/TandC_OrvSoftware.pdf");
-
-QUrl pageOf(const QString &siteUrl, const QString &path)
-{
-    return QUrl(siteUrl).resolved(QUrl(path));
-}
 
 void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
 {
@@ -115,21 +102,10 @@ void FrmSignUp::runStartup()
     guarded([this] {
         AccountRecords records(m_values, mdlPublicVar::hostContext().CON());
         if (records.CountMachineAccounts() == 0) {
-            m_signUp->show();
-            m_login->hide();
-            m_otp->hide();
-            m_forgot->hide();
-            m_newPassword->hide();
-            setWindowTitle(tr("Sign Up"));
+            showScreen(Transition::OpenOnSignUp);
         } else {
             fillRememberedAccount();
-            m_signUp->hide();
-            m_login->show();
-            setWindowTitle(tr("Sign In"));
-            setWidthTwips(SignInTheme::loginWidth);
-            m_otp->hide();
-            m_forgot->hide();
-            m_newPassword->hide();
+            showScreen(Transition::OpenOnLogin);
         }
     });
     m_values.ResetUserId = 0;
@@ -221,10 +197,14 @@ void FrmSignUp::setWidthTwips(int twips)
 void FrmSignUp::connectControls()
 {
     connect(m_login->CmdLogin, &QPushButton::clicked, this, &FrmSignUp::CmdLogin_Click);
-    connect(m_signUp->CmdSignIn, &QPushButton::clicked, this, &FrmSignUp::showLogin);
-    connect(m_login->Command2, &QPushButton::clicked, this, &FrmSignUp::showSignUpFromLogin);
-    connect(m_login->CmdForgatPassord, &QPushButton::clicked, this, &FrmSignUp::showForgotPassword);
-    connect(m_forgot->Command6, &QPushButton::clicked, this, &FrmSignUp::showLogin);
+    connect(m_signUp->CmdSignIn, &QPushButton::clicked, this,
+            [this] { showScreen(Transition::SignInFromSignUp); });
+    connect(m_login->Command2, &QPushButton::clicked, this,
+            [this] { showScreen(Transition::SignUpFromLogin); });
+    connect(m_login->CmdForgatPassord, &QPushButton::clicked, this,
+            [this] { showScreen(Transition::ForgotFromLogin); });
+    connect(m_forgot->Command6, &QPushButton::clicked, this,
+            [this] { showScreen(Transition::CancelForgot); });
     connect(m_signUp->CmdSubmit, &QPushButton::clicked, this, &FrmSignUp::CmdSubmit_Click);
     connect(m_otp->Command4, &QPushButton::clicked, this, &FrmSignUp::Command4_Click);
     connect(m_forgot->Command5, &QPushButton::clicked, this, &FrmSignUp::Command5_Click);
@@ -249,20 +229,6 @@ void FrmSignUp::connectControls()
     for (TextOrv *input :
          {m_login->TxtMobile1, m_signUp->TxtMobileNo, m_signUp->txtPinCode, m_forgot->Text1})
         acceptDigitsOnly(input);
-
-    LabelClick::attach(m_signUp->Label27, [this] {
-        openLink(pageOf(DeploymentConfig::signUpHelpUrl(), signUpHelpPath));
-    });
-    LabelClick::attach(m_signUp->Label28,
-                       [this] { openLink(pageOf(DeploymentConfig::termsUrl(), termsPath)); });
-    LabelClick::attach(m_signUp->Label29, [this] {
-        m_signUp->ChekAgreeOrNot->setChecked(!m_signUp->ChekAgreeOrNot->isChecked());
-    });
-
-    for (QObject *watched : std::initializer_list<QObject *>{
-             m_signUp, m_signUp->Label27, m_signUp->Label28, m_signUp->CmdEye, m_newPassword,
-             m_newPassword->cmdForPasseye})
-        watched->installEventFilter(this);
 }
 
 void FrmSignUp::acceptDigitsOnly(TextOrv *input)
@@ -272,29 +238,6 @@ void FrmSignUp::acceptDigitsOnly(TextOrv *input)
         if (!digit && keyAscii != 8)
             keyAscii = 0;
     });
-}
-
-bool FrmSignUp::eventFilter(QObject *watched, QEvent *event)
-{
-    const QEvent::Type type = event->type();
-    if (type == QEvent::Enter && (watched == m_signUp->Label27 || watched == m_signUp->Label28)) {
-        setCursor(Qt::PointingHandCursor);
-    } else if (type == QEvent::MouseMove && watched == m_signUp) {
-        m_signUp->Frame9->hide();
-        unsetCursor();
-    } else if (type == QEvent::MouseMove && watched == m_newPassword) {
-        m_newPassword->Frame10->hide();
-    } else if (type == QEvent::Enter && watched == m_signUp->CmdEye) {
-        m_signUp->Frame9->showBeside(m_signUp->CmdEye);
-    } else if (type == QEvent::Enter && watched == m_newPassword->cmdForPasseye) {
-        m_newPassword->Frame10->showBeside(m_newPassword->cmdForPasseye);
-    }
-    return QDialog::eventFilter(watched, event);
-}
-
-void FrmSignUp::openLink(const QUrl &url)
-{
-    QDesktopServices::openUrl(url);
 }
 
 void FrmSignUp::TogglePasswordView(QAbstractButton *button, TextOrv *input)
@@ -308,72 +251,65 @@ void FrmSignUp::TogglePasswordView(QAbstractButton *button, TextOrv *input)
         button->setIcon(QIcon(picture));
 }
 
-void FrmSignUp::showLogin()
+QWidget *FrmSignUp::panel(Screen screen) const
 {
-    setWidthTwips(SignInTheme::loginWidth);
-    setWindowTitle(tr("Sign In"));
-    m_otp->hide();
-    m_forgot->hide();
-    m_newPassword->hide();
-    m_login->show();
-    m_signUp->hide();
-}
-
-void FrmSignUp::showSignUpFromLogin()
-{
-    setWindowTitle(tr("Sign Up"));
-    m_signUp->show();
-    m_login->hide();
-    m_otp->hide();
-    m_forgot->hide();
-}
-
-void FrmSignUp::showForgotPassword()
-{
-    setWindowTitle(tr("Forgot Password"));
-    setWidthTwips(SignInTheme::forgotWidth);
-    m_login->hide();
-    m_otp->hide();
-    m_forgot->show();
-    m_forgot->Text1->setFocus();
-    m_signUp->hide();
-}
-
-void FrmSignUp::showOtpPanel(bool forReset)
-{
-    m_otp->resize(Twips::toPixels(SignInTheme::otpWidth, *this), m_otp->height());
-    setWidthTwips(SignInTheme::otpWidth);
-    m_otp->show();
-    // For a sign-up the panel lies over the sign-up screen, which stays visible.
-    if (forReset) {
-        m_login->hide();
-        m_signUp->hide();
-        m_forgot->hide();
+    switch (screen) {
+    case Screen::SignUp:
+        return m_signUp;
+    case Screen::Login:
+        return m_login;
+    case Screen::OneTimePassword:
+        return m_otp;
+    case Screen::ForgotPassword:
+        return m_forgot;
+    case Screen::NewPassword:
+        return m_newPassword;
     }
-    m_otp->raise();
-    m_countdown->startAfterSend();
+    return nullptr;
 }
 
-void FrmSignUp::showNewPassword()
+TextOrv *FrmSignUp::firstInput(Screen screen) const
 {
-    m_newPassword->show();
-    m_newPassword->txtForPass->setFocus();
-    m_signUp->hide();
-    m_login->hide();
-    m_otp->hide();
-    m_forgot->hide();
+    switch (screen) {
+    case Screen::SignUp:
+        return m_signUp->TxtName;
+    case Screen::Login:
+        return m_login->TxtMobile1;
+    case Screen::OneTimePassword:
+        return m_otp->txtOTP;
+    case Screen::ForgotPassword:
+        return m_forgot->Text1;
+    case Screen::NewPassword:
+        return m_newPassword->txtForPass;
+    }
+    return nullptr;
 }
 
-void FrmSignUp::showLoginAfterSignUp()
+void FrmSignUp::showScreen(Transition transition)
 {
-    m_signUp->hide();
-    m_otp->hide();
-    m_forgot->hide();
-    m_login->show();
-    setWidthTwips(SignInTheme::loginWidth);
-    setWindowTitle(tr("Sign In"));
-    m_login->TxtMobile1->setFocus();
-    m_countdown->stop();
+    const ScreenChange &change = screenChange(transition);
+    if (change.caption)
+        setWindowTitle(tr(change.caption));
+    if (change.widthTwips != 0)
+        setWidthTwips(change.widthTwips);
+    constexpr Screen all[] = {Screen::SignUp, Screen::Login, Screen::OneTimePassword,
+                              Screen::ForgotPassword, Screen::NewPassword};
+    for (Screen screen : all)
+        if (change.hide.testFlag(screen))
+            panel(screen)->hide();
+    // Raised as they show, so the code panel lies above the sign-up panel it covers.
+    for (Screen screen : all) {
+        if (change.show.testFlag(screen)) {
+            panel(screen)->show();
+            panel(screen)->raise();
+        }
+    }
+    if (change.focus)
+        firstInput(*change.focus)->setFocus();
+    // A control of a panel that went out of sight gives up the focus, so that no key
+    // reaches a hidden box.
+    if (QWidget *focused = focusWidget(); focused && !focused->isVisible())
+        focused->clearFocus();
 }
 
 void FrmSignUp::guarded(const std::function<void()> &handler)

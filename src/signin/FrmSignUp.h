@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 
+#include "signin/ScreenTransitions.h"
 #include "signin/SignInMessages.h"
 #include "store/SignInValues.h"
 
@@ -18,7 +19,6 @@ class LoginPanel;
 class NewPasswordPanel;
 class OtpPanel;
 class QAbstractButton;
-class QUrl;
 class ResendCountdown;
 class SignUpPanel;
 class TextOrv;
@@ -47,13 +47,13 @@ public:
     NewPasswordPanel *Frame8() const { return m_newPassword; }
 
     ResendCountdown *countdown() const { return m_countdown; }
+    QWidget *panel(Screen screen) const;
 
     QString machineAddress() const { return m_values.MachineAddress; }
     bool isOnline() const { return m_isOnline; }
     qint32 ResetUserId() const { return m_values.ResetUserId; }
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -68,15 +68,12 @@ private:
     void connectControls();
     void acceptDigitsOnly(TextOrv *input);
     void TogglePasswordView(QAbstractButton *button, TextOrv *input);
-    void openLink(const QUrl &url);
 
-    // Transitions between the screens.
-    void showSignUpFromLogin();
-    void showLogin();
-    void showForgotPassword();
-    void showOtpPanel(bool forReset);
-    void showNewPassword();
-    void showLoginAfterSignUp();
+    // Moves between the screens as the transition's row says.
+    void showScreen(Transition transition);
+    TextOrv *firstInput(Screen screen) const;
+    // A code was sent: the code panel shows and the resend count-down starts.
+    void showCodePanel(Transition transition);
 
     // The flows behind the buttons.
     void CmdLogin_Click();

@@ -5,11 +5,14 @@
 
 #include "controls/input/TextOrv.h"
 #include "platform/TextRules.h"
+#include "platform/Twips.h"
 #include "service/AccountServiceCalls.h"
 #include "signin/ForgotPasswordPanel.h"
 #include "signin/NewPasswordPanel.h"
 #include "signin/OtpPanel.h"
+#include "signin/ResendCountdown.h"
 #include "signin/SignInChecks.h"
+#include "signin/SignInTheme.h"
 #include "signin/SignUpPanel.h"
 
 // The flows that create an account or reset its password: sending a one-time password,
@@ -35,8 +38,16 @@ void FrmSignUp::CmdSubmit_Click()
             return;
         // A reset given up earlier in this window must not turn this code into a reset.
         m_values.ResetUserId = 0;
-        showOtpPanel(false);
+        showCodePanel(Transition::CodeSentForSignUp);
     });
+}
+
+void FrmSignUp::showCodePanel(Transition transition)
+{
+    // The code panel is as wide as the window it widens to.
+    m_otp->resize(Twips::toPixels(SignInTheme::otpWidth, *this), m_otp->height());
+    showScreen(transition);
+    m_countdown->startAfterSend();
 }
 
 void FrmSignUp::Command4_Click()
@@ -63,7 +74,7 @@ void FrmSignUp::Command4_Click()
         if (!verified.succeeded)
             return;
         if (m_values.ResetUserId >= 1)
-            showNewPassword();
+            showScreen(Transition::ResetCodeAccepted);
         else
             createAccount();
     });
@@ -71,8 +82,10 @@ void FrmSignUp::Command4_Click()
 
 void FrmSignUp::createAccount()
 {
-    if (call(&AccountServiceCalls::ApiSignup).succeeded)
-        showLoginAfterSignUp();
+    if (!call(&AccountServiceCalls::ApiSignup).succeeded)
+        return;
+    showScreen(Transition::AccountCreated);
+    m_countdown->stop();
 }
 
 void FrmSignUp::Command5_Click()
@@ -80,7 +93,7 @@ void FrmSignUp::Command5_Click()
     guarded([this] {
         m_otp->LblMobileNp->setText(sentToCaption(m_forgot->Text1->Text()));
         if (call(&AccountServiceCalls::ApiSendOtpForgotPassword).succeeded)
-            showOtpPanel(true);
+            showCodePanel(Transition::CodeSentForReset);
     });
 }
 
@@ -100,7 +113,7 @@ void FrmSignUp::Command8_Click()
         m_values.ReplyStatus = 0;
         const auto loginOnceAccepted = qScopeGuard([this] {
             if (m_values.ReplyStatus == 1)
-                showLogin();
+                showScreen(Transition::PasswordChanged);
         });
         call(&AccountServiceCalls::ApiUpdateForgotPassword);
     });

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "controls/input/TextOrv.h"
+#include "platform/Twips.h"
 #include "signin/BrandStrip.h"
 #include "signin/PanelWidgets.h"
 #include "signin/SignInTheme.h"
@@ -21,7 +22,7 @@ LoginPanel::LoginPanel(QWidget *parent) : QFrame(parent)
     setAutoFillBackground(true);
 
     brand = new BrandStrip(QStringLiteral("Picture1"), this);
-    brand->setFixedWidth(280);
+    brand->setFixedWidth(Twips::toPixels(SignInTheme::brandWidth, *this));
 
     Label15 = label(this, QStringLiteral("Label15"), tr("Welcome to Velmo IT"), LabelRole::Heading);
     QLabel *intro = label(this, QStringLiteral("Label16"), tr("Login with your Mobile Number"),
@@ -60,7 +61,7 @@ LoginPanel::LoginPanel(QWidget *parent) : QFrame(parent)
     signUpRow->addStretch();
     form->addItem(new QSpacerItem(0, 16), 11, 0);
     form->addLayout(signUpRow, 12, 0);
-    form->setColumnMinimumWidth(0, 360);
+    form->setColumnMinimumWidth(0, Twips::toPixels(SignInTheme::loginFormWidth, *this));
 
     auto *column = new QVBoxLayout;
     column->addStretch(1);

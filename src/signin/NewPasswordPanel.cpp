@@ -9,6 +9,7 @@
 #include "controls/input/TextOrv.h"
 #include "signin/PanelWidgets.h"
 #include "signin/PasswordRulesBox.h"
+#include "signin/SignInTheme.h"
 
 using namespace PanelWidgets;
 
@@ -47,10 +48,10 @@ NewPasswordPanel::NewPasswordPanel(QWidget *parent) : QFrame(parent)
     form->addWidget(Command8);
     // The gaps between the controls are the panel's own surface: moving over them
     // reaches the panel as moving over its margins does.
-    placeColumn(this, form, 200)->setMouseTracking(true);
+    placeColumn(this, form, SignInTheme::codeFormLeft)->setMouseTracking(true);
 
     Frame10 = new PasswordRulesBox(QStringLiteral("Frame10"), QStringLiteral("Label32"),
-                                   QStringLiteral("Label33"), this);
+                                   QStringLiteral("Label33"), cmdForPasseye, this);
 
     setTabOrder(txtForPass, txtForConPass);
     setTabOrder(txtForConPass, Command8);

@@ -9,6 +9,7 @@
 
 #include "controls/input/TextOrv.h"
 #include "signin/PanelWidgets.h"
+#include "signin/SignInTheme.h"
 
 using namespace PanelWidgets;
 
@@ -45,7 +46,7 @@ OtpPanel::OtpPanel(QWidget *parent) : QFrame(parent)
     form->addSpacing(8);
     form->addWidget(Command4);
     form->addWidget(Command3, 0, Qt::AlignRight);
-    placeColumn(this, form, 200);
+    placeColumn(this, form, SignInTheme::codeFormLeft);
 
     setTabOrder(txtOTP, Command4);
     setTabOrder(Command4, Command3);

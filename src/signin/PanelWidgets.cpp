@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "controls/input/TextOrv.h"
+#include "platform/Twips.h"
 #include "signin/EyePicture.h"
 #include "signin/SignInTheme.h"
 
@@ -61,7 +62,7 @@ TextOrv *input(QWidget *parent, const QString &name, int textType, int maxLength
     result->letText(QString());
     result->setAccessibleName(accessibleName);
     result->Text1()->setAccessibleName(accessibleName);
-    result->setMinimumHeight(28);
+    result->setMinimumHeight(Twips::toPixels(SignInTheme::inputHeight, *result));
     return result;
 }
 
@@ -78,7 +79,7 @@ QPushButton *actionButton(QWidget *parent, const QString &name, const QString &c
     auto *result = new QPushButton(caption, parent);
     result->setObjectName(name);
     result->setAccessibleName(caption);
-    result->setMinimumHeight(34);
+    result->setMinimumHeight(Twips::toPixels(SignInTheme::actionButtonHeight, *result));
     result->setCursor(Qt::PointingHandCursor);
     return result;
 }
@@ -133,14 +134,15 @@ QCheckBox *checkBox(QWidget *parent, const QString &name, const QString &caption
     return result;
 }
 
-QWidget *placeColumn(QWidget *panel, QLayout *form, int left)
+QWidget *placeColumn(QWidget *panel, QLayout *form, int leftTwips)
 {
+    const auto px = [panel](int twips) { return Twips::toPixels(twips, *panel); };
     auto *content = new QWidget(panel);
     content->setObjectName(panel->objectName() + QStringLiteral("Content"));
     content->setLayout(form);
-    content->setFixedWidth(420);
+    content->setFixedWidth(px(SignInTheme::narrowFormWidth));
     auto *outer = new QVBoxLayout(panel);
-    outer->setContentsMargins(left, 40, 0, 0);
+    outer->setContentsMargins(px(leftTwips), px(SignInTheme::narrowFormTop), 0, 0);
     outer->addWidget(content, 0, Qt::AlignLeft | Qt::AlignTop);
     outer->addStretch();
     return content;

@@ -37,11 +37,11 @@ QToolButton *eyeButton(QWidget *parent, const QString &name, const QString &acce
 
 QCheckBox *checkBox(QWidget *parent, const QString &name, const QString &caption);
 
-// Places a narrow screen's form in a fixed-width column at left inside panel. The
+// Places a narrow screen's form in a fixed-width column leftTwips from the panel's left. The
 // panel may be wider than the window (the layout pass sizes it from the sign-up panel),
 // so the column sits at a fixed place that is centred within the window's width.
 // Answers the column's widget.
-QWidget *placeColumn(QWidget *panel, QLayout *form, int left);
+QWidget *placeColumn(QWidget *panel, QLayout *form, int leftTwips);
 
 // A caption label bound to its input (buddy) so the access key and screen readers work.
 void pairLabel(QLabel *caption, QWidget *input);

@@ -1,13 +1,14 @@
 #include "signin/PasswordRulesBox.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QVBoxLayout>
 
 #include "signin/SignInTheme.h"
 
 PasswordRulesBox::PasswordRulesBox(const QString &name, const QString &headerName,
-                                   const QString &rulesName, QWidget *parent)
-    : QFrame(parent)
+                                   const QString &rulesName, QWidget *eyeButton, QWidget *panel)
+    : QFrame(panel), m_eyeButton(eyeButton)
 {
     setObjectName(name);
     setFrameShape(QFrame::Box);
@@ -32,6 +33,8 @@ PasswordRulesBox::PasswordRulesBox(const QString &name, const QString &headerNam
     column->addWidget(header);
     column->addWidget(rules);
     hide();
+    eyeButton->installEventFilter(this);
+    panel->installEventFilter(this);
 }
 
 QString PasswordRulesBox::headerText()
@@ -58,4 +61,13 @@ void PasswordRulesBox::showBeside(const QWidget *anchor)
     move(left, top);
     raise();
     show();
+}
+
+bool PasswordRulesBox::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Enter && watched == m_eyeButton)
+        showBeside(m_eyeButton);
+    else if (event->type() == QEvent::MouseMove && watched == parentWidget())
+        hide();
+    return QFrame::eventFilter(watched, event);
 }

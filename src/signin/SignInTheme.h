@@ -20,6 +20,16 @@ constexpr int windowHeight = 9900;
 // The branded strip at the left of the login and sign-up panels.
 constexpr int brandWidth = 4200;
 
+// The forms inside the panels.
+constexpr int loginFormWidth = 5400;
+constexpr int signUpColumnWidth = 4500; // each of the sign-up form's two columns
+constexpr int narrowFormWidth = 6300;   // the code, forgot- and new-password forms
+constexpr int narrowFormTop = 600;
+constexpr int forgotFormLeft = 2550;
+constexpr int codeFormLeft = 3000; // also the new-password form
+constexpr int inputHeight = 420;
+constexpr int actionButtonHeight = 510;
+
 inline const QColor heading{49, 113, 155};
 inline const QColor actionButton{252, 125, 114};
 inline const QColor actionButtonText{255, 255, 255};

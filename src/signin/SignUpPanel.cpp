@@ -1,23 +1,39 @@
 #include "signin/SignUpPanel.h"
 
 #include <QCheckBox>
+#include <QDesktopServices>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include "controls/input/TextOrv.h"
+#include "platform/Twips.h"
+#include "service/DeploymentConfig.h"
 #include "signin/BrandStrip.h"
+#include "signin/LabelClick.h"
 #include "signin/PanelWidgets.h"
 #include "signin/PasswordRulesBox.h"
+#include "signin/SignInTheme.h"
 
 using namespace PanelWidgets;
 
 namespace
 {
+
+// The pages the two links open, each on the site the deployment configures for it.
+const QString signUpHelpPath = QStringLiteral("/portal/en/kb/articles/sign-up-help");
+const QString termsPath = QStringLiteral("/TandC_OrvSoftware.pdf");
+
+void openPage(const QString &siteUrl, const QString &path)
+{
+    QDesktopServices::openUrl(QUrl(siteUrl).resolved(QUrl(path)));
+}
 
 // A caption above its input, as one cell of the form grid.
 QVBoxLayout *field(QLabel *caption, QWidget *input, QWidget *extra = nullptr)
@@ -47,7 +63,7 @@ SignUpPanel::SignUpPanel(QWidget *parent) : QFrame(parent)
     setMouseTracking(true);
 
     brand = new BrandStrip(QStringLiteral("Picture2"), this);
-    brand->setFixedWidth(280);
+    brand->setFixedWidth(Twips::toPixels(SignInTheme::brandWidth, *this));
     Label30 = label(this, QStringLiteral("Label30"),
                     tr("Sign-up Now - Hassle Free, Zero Cost, More Secure.!"), LabelRole::Heading);
 
@@ -131,8 +147,9 @@ SignUpPanel::SignUpPanel(QWidget *parent) : QFrame(parent)
     links->addWidget(needHelp);
     links->addWidget(Label27);
     form->addLayout(links, 8, 0, 1, 2);
-    form->setColumnMinimumWidth(0, 300);
-    form->setColumnMinimumWidth(1, 300);
+    const int columnWidth = Twips::toPixels(SignInTheme::signUpColumnWidth, *this);
+    form->setColumnMinimumWidth(0, columnWidth);
+    form->setColumnMinimumWidth(1, columnWidth);
 
     auto *column = new QVBoxLayout;
     column->setContentsMargins(28, 20, 28, 20);
@@ -145,7 +162,8 @@ SignUpPanel::SignUpPanel(QWidget *parent) : QFrame(parent)
     outer->addLayout(column, 1);
 
     Frame9 = new PasswordRulesBox(QStringLiteral("Frame9"), QStringLiteral("Label31"),
-                                  QStringLiteral("Label26"), this);
+                                  QStringLiteral("Label26"), CmdEye, this);
+    connectLinks();
 
     setTabOrder(TxtName, TxtFirmName);
     setTabOrder(TxtFirmName, TxtMobileNo);
@@ -158,4 +176,30 @@ SignUpPanel::SignUpPanel(QWidget *parent) : QFrame(parent)
     setTabOrder(Opt2, ChekAgreeOrNot);
     setTabOrder(ChekAgreeOrNot, CmdSubmit);
     setTabOrder(CmdSubmit, CmdSignIn);
+}
+
+void SignUpPanel::connectLinks()
+{
+    LabelClick::attach(Label27,
+                       [] { openPage(DeploymentConfig::signUpHelpUrl(), signUpHelpPath); });
+    LabelClick::attach(Label28, [] { openPage(DeploymentConfig::termsUrl(), termsPath); });
+    LabelClick::attach(Label29,
+                       [this] { ChekAgreeOrNot->setChecked(!ChekAgreeOrNot->isChecked()); });
+    Label27->installEventFilter(this);
+    Label28->installEventFilter(this);
+}
+
+bool SignUpPanel::eventFilter(QObject *watched, QEvent *event)
+{
+    // The hand is the window's pointer: it stays until the pointer is over the panel's
+    // own surface again.
+    if (event->type() == QEvent::Enter && (watched == Label27 || watched == Label28))
+        window()->setCursor(Qt::PointingHandCursor);
+    return QFrame::eventFilter(watched, event);
+}
+
+void SignUpPanel::mouseMoveEvent(QMouseEvent *event)
+{
+    window()->unsetCursor();
+    QFrame::mouseMoveEvent(event);
 }

@@ -11,7 +11,8 @@ class QRadioButton;
 class QToolButton;
 class TextOrv;
 
-// The sign-up screen, Frame1: the details of a new account.
+// The sign-up screen, Frame1: the details of a new account. Over its links the window
+// shows the hand pointer; over its own surface the pointer is the default again.
 class SignUpPanel : public QFrame
 {
     Q_OBJECT
@@ -38,4 +39,12 @@ public:
     QPushButton *CmdSignIn;
     QLabel *Label27;
     PasswordRulesBox *Frame9;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    // The two links open their pages; a click on "I agree to the " flips the box.
+    void connectLinks();
 };

@@ -16,7 +16,6 @@
 #include "controls/input/TextOrv.h"
 #include "platform/Clock.h"
 #include "platform/ConnectedState.h"
-#include "platform/Twips.h"
 #include "service/AccountServiceCalls.h"
 #include "service/DeploymentConfig.h"
 #include "service/HttpTransport.h"
@@ -357,31 +356,6 @@ private slots:
         host.setCON(QSqlDatabase());
         hostConnection = QSqlDatabase();
         QSqlDatabase::removeDatabase("host-lost");
-    }
-
-    void transitionsMoveBetweenPanels()
-    {
-        insertRow(number, machine(), password, 0, "");
-        signUp([&](FrmSignUp &window) {
-            const auto pixels = [&window](int twips) { return Twips::toPixels(twips, window); };
-            QCOMPARE(window.width(), pixels(15000));
-            window.Frame5()->Command2->click();
-            QCOMPARE(window.windowTitle(), QStringLiteral("Sign Up"));
-            QVERIFY(window.Frame1()->isVisible() && !window.Frame5()->isVisible());
-            window.Frame1()->CmdSignIn->click();
-            QCOMPARE(window.windowTitle(), QStringLiteral("Sign In"));
-            QVERIFY(!window.Frame1()->isVisible() && window.Frame5()->isVisible());
-            window.Frame5()->CmdForgatPassord->click();
-            QCOMPARE(window.windowTitle(), QStringLiteral("Forgot Password"));
-            QVERIFY(window.Frame7()->isVisible() && !window.Frame5()->isVisible());
-            QCOMPARE(window.width(), pixels(11500));
-            QCOMPARE(window.focusWidget(), window.Frame7()->Text1->Text1());
-            window.Frame7()->Command6->click();
-            QCOMPARE(window.windowTitle(), QStringLiteral("Sign In"));
-            QVERIFY(window.Frame5()->isVisible() && !window.Frame7()->isVisible());
-            QCOMPARE(window.width(), pixels(15000));
-            window.close();
-        });
     }
 
     void numberBoxesTakeDigitsOnly()

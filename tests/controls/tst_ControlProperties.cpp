@@ -21,6 +21,7 @@ class Gauge : public UserControl
     Q_PROPERTY(QString Note READ Note WRITE letNote NOTIFY NoteChanged)
     Q_PROPERTY(QString Picture READ Picture WRITE letPicture NOTIFY PictureChanged)
     Q_PROPERTY(QString Warning READ Warning WRITE letWarning NOTIFY WarningChanged)
+    Q_PROPERTY(int Lamp READ Lamp WRITE letLamp NOTIFY LampChanged)
 
 public:
     using UserControl::UserControl;
@@ -41,6 +42,8 @@ public:
     void letPicture(const QString &value) { table().assign<&Gauge::Picture>(*this, value); }
     QString Warning() const { return m_warning; }
     void letWarning(const QString &value) { table().assign<&Gauge::Warning>(*this, value); }
+    int Lamp() const { return m_lamp; }
+    void letLamp(int value) { table().assign<&Gauge::Lamp>(*this, value); }
 
     void InitProperties() { table().init(*this); }
     void ReadProperties(const PropertyBag &bag) { table().read(*this, bag); }
@@ -57,6 +60,7 @@ signals:
     void NoteChanged();
     void PictureChanged();
     void WarningChanged();
+    void LampChanged();
 
 private:
     static const ControlProperties<Gauge> &table();
@@ -70,6 +74,7 @@ private:
     void applyNote(const QString &value) { keep(m_note, value, "Note"); }
     void applyPicture(const QString &value) { keep(m_picture, value, "Picture"); }
     void applyWarning(const QString &value) { keep(m_warning, value, "Warning"); }
+    void applyLamp(int value) { keep(m_lamp, value, "Lamp"); }
     template <typename Value> void keep(Value &field, const Value &value, const char *how)
     {
         field = value;
@@ -84,6 +89,7 @@ private:
     QString m_note;
     QString m_picture = "design.png";
     QString m_warning;
+    int m_lamp = 3;
 };
 
 const ControlProperties<Gauge> &Gauge::table()
@@ -106,6 +112,7 @@ const ControlProperties<Gauge> &Gauge::table()
             .savedAs("PICH")
             .announcedAs("PICO"),
         propertyRow<&Gauge::Warning, &Gauge::applyWarning>("Warning", QString()).notSaved(),
+        propertyRow<&Gauge::Lamp, &Gauge::applyLamp>("Lamp", 0).alwaysApplied(),
     };
     return table;
 }
@@ -116,7 +123,8 @@ class tst_ControlProperties : public QObject
 
 private slots:
     // One row per property: `value` differs from both the design value and the default;
-    // `saved` is how the store holds it, in the type it is saved as.
+    // `saved` is how the store holds it, in the type it is saved as; `applications` is how
+    // often the setter runs when the value is assigned twice.
     void eachProperty_data()
     {
         QTest::addColumn<QByteArray>("name");
@@ -126,11 +134,12 @@ private slots:
         QTest::addColumn<QVariant>("saved");
         QTest::addColumn<bool>("readBack");
         QTest::addColumn<bool>("writtenAtDefault");
+        QTest::addColumn<int>("applications");
         const auto row = [](const char *name, const char *key, const char *changeKey,
                             const QVariant &value, const QVariant &saved, bool readBack = true,
-                            bool writtenAtDefault = false) {
+                            bool writtenAtDefault = false, int applications = 1) {
             QTest::newRow(name) << QByteArray(name) << QString(key) << QString(changeKey) << value
-                                << saved << readBack << writtenAtDefault;
+                                << saved << readBack << writtenAtDefault << applications;
         };
         row("Caption", "Caption", "Caption", QString("Dial A"), QString("Dial A"));
         row("Limit", "LIM", "LIM", 250, 250, true, true);
@@ -142,6 +151,7 @@ private slots:
         row("Note", "Note", "Note", QString("kept"), QString("kept"), false);
         row("Picture", "PICH", "PICO", QString("eye.png"), QString("eye.png"));
         row("Warning", "", "Warning", QString("check"), QVariant());
+        row("Lamp", "Lamp", "Lamp", 5, 5, true, false, 2);
     }
     void eachProperty()
     {
@@ -152,6 +162,7 @@ private slots:
         QFETCH(QVariant, saved);
         QFETCH(bool, readBack);
         QFETCH(bool, writtenAtDefault);
+        QFETCH(int, applications);
         const QStringList announced = changeKey.isEmpty() ? QStringList() : QStringList{changeKey};
 
         ControlForm<Gauge> form("Gauge", QSize(100, 30));
@@ -163,6 +174,7 @@ private slots:
         QCOMPARE(form.control->property(name.constData()), value);
         QCOMPARE(form.changed, announced);
         QCOMPARE(changeSignal.size(), 1);
+        QCOMPARE(form.control->log.count(QString(name)), applications);
 
         form.save();
         if (key.isEmpty()) {
@@ -212,13 +224,13 @@ private slots:
         configured.letCaption("Dial A");
         PropertyBag bag;
         configured.WriteProperties(bag);
-        QCOMPARE(bag.keys(),
-                 (QStringList{"Caption", "LIM", "Needle", "FCOL", "Scale", "Note", "PICH"}));
+        QCOMPARE(bag.keys(), (QStringList{"Caption", "LIM", "Needle", "FCOL", "Scale", "Note",
+                                          "PICH", "Lamp"}));
 
         Gauge loaded;
         loaded.ReadProperties(bag);
         QCOMPARE(loaded.log, (QStringList{"Caption", "load Limit", "NeedleKind", "FaceColor",
-                                          "Scale", "Picture"}));
+                                          "Scale", "Picture", "Lamp"}));
     }
 };
 

@@ -526,7 +526,7 @@ private slots:
     {
         QFETCH(bool, byActivation);
         TextOrvForm form;
-        form.txt->letStyle(0);
+        form.txt->letStyle(OrvInput::Style::Standard);
         form.txt->letText("abc");
         if (byActivation)
             enterByActivation(form);
@@ -546,7 +546,7 @@ private slots:
     void flatStyleFrameFollowsFocus()
     {
         TextOrvForm form;
-        form.txt->letStyle(1);
+        form.txt->letStyle(OrvInput::Style::Flat);
         form.txt->letBorderColorFocus(HostColor::rgb(0, 200, 0));
         form.txt->letText("abc");
         form.enter();
@@ -577,7 +577,7 @@ private slots:
     void errorFlagShowsOnAFlatFrame()
     {
         TextOrvForm form;
-        form.txt->letStyle(1);
+        form.txt->letStyle(OrvInput::Style::Flat);
         form.txt->letErrorFlag("Wrong");
         QCOMPARE(edgeColours(*form.txt), QList<QColor>(4, QColor(255, 0, 0)));
         form.txt->letErrorFlag(QString());
@@ -604,65 +604,53 @@ private slots:
         QCOMPARE(txt.Values(), expected);
     }
 
+    // Each property assigned twice through its Qt property: announced once under its key.
     void everyPropertyNamesItsChangedKey_data()
     {
-        QTest::addColumn<QString>("property");
+        QTest::addColumn<QByteArray>("property");
+        QTest::addColumn<QVariant>("value");
         QTest::addColumn<QString>("key");
-        for (const auto &[property, key] :
-             std::initializer_list<std::pair<const char *, const char *>>{
-                 {"Text", "Text"},
-                 {"PasswordChar", "PasswordChar"},
-                 {"Enabled", "Enabled"},
-                 {"MaxLength", "MaxLength"},
-                 {"Locked", "Locked"},
-                 {"Border", "Border"},
-                 {"Alignment", "Alignment"},
-                 {"Appearance", "Appearance"},
-                 {"TextLimit", "TLimit"},
-                 {"TextType", "TTYPE"},
-                 {"DigitAfterDecimal", ""},
-                 {"TextCase", ""},
-                 {"BorderColor", "BorderColor"},
-                 {"BorderColorFocus", "BorderColorOver"},
-                 {"Style", "Style"},
-                 {"ErrorFlag", "ErrorFlag"},
-                 {"FillColor", "FillColor"},
-                 {"FontName", "FontName"},
-                 {"FontSize", "FontSize"}})
-            QTest::newRow(property) << QString(property) << QString(key);
+        const auto row = [](const char *property, const QVariant &value, const char *key) {
+            QTest::newRow(property) << QByteArray(property) << value << QString(key);
+        };
+        row("Text", QString("a"), "Text");
+        row("PasswordChar", QString("*"), "PasswordChar");
+        row("Enabled", false, "Enabled");
+        row("MaxLength", 10, "MaxLength");
+        row("Locked", true, "Locked");
+        row("Border", true, "Border");
+        row("Alignment", QVariant::fromValue(OrvInput::Alignment::Center), "Alignment");
+        row("Appearance", QVariant::fromValue(OrvInput::Appearance::ThreeD), "Appearance");
+        row("TextLimit", QString("0:5"), "TLimit");
+        row("TextType", QVariant::fromValue(OrvInput::TextType::Digits), "TTYPE");
+        row("DigitAfterDecimal", QVariant::fromValue(short(3)), "");
+        row("TextCase", QVariant::fromValue(OrvInput::TextCase::Upper), "");
+        row("BorderColor", quint32(1), "BorderColor");
+        row("BorderColorFocus", quint32(1), "BorderColorOver");
+        row("Style", QVariant::fromValue(OrvInput::Style::Flat), "Style");
+        row("ErrorFlag", QString("e"), "ErrorFlag");
+        row("FillColor", quint32(1), "FillColor");
+        row("FontName", QString("DejaVu Sans"), "FontName");
+        row("FontSize", 12.0f, "FontSize");
     }
     void everyPropertyNamesItsChangedKey()
     {
-        QFETCH(QString, property);
+        QFETCH(QByteArray, property);
+        QFETCH(QVariant, value);
         QFETCH(QString, key);
         TextOrv txt;
-        const QHash<QString, std::function<void()>> assign = {
-            {"Text", [&] { txt.letText("a"); }},
-            {"PasswordChar", [&] { txt.letPasswordChar("*"); }},
-            {"Enabled", [&] { txt.letEnabled(false); }},
-            {"MaxLength", [&] { txt.letMaxLength(10); }},
-            {"Locked", [&] { txt.letLocked(true); }},
-            {"Border", [&] { txt.letBorder(true); }},
-            {"Alignment", [&] { txt.letAlignment(2); }},
-            {"Appearance", [&] { txt.letAppearance(1); }},
-            {"TextLimit", [&] { txt.letTextLimit("0:5"); }},
-            {"TextType", [&] { txt.letTextType(4); }},
-            {"DigitAfterDecimal", [&] { txt.letDigitAfterDecimal(3); }},
-            {"TextCase", [&] { txt.letTextCase(0); }},
-            {"BorderColor", [&] { txt.letBorderColor(1); }},
-            {"BorderColorFocus", [&] { txt.letBorderColorFocus(1); }},
-            {"Style", [&] { txt.letStyle(1); }},
-            {"ErrorFlag", [&] { txt.letErrorFlag("e"); }},
-            {"FillColor", [&] { txt.letFillColor(1); }},
-            {"FontName", [&] { txt.letFontName("DejaVu Sans"); }},
-            {"FontSize", [&] { txt.letFontSize(12); }},
-        };
+        const QMetaProperty meta =
+            txt.metaObject()->property(txt.metaObject()->indexOfProperty(property));
+        QSignalSpy changeSignal(&txt, meta.notifySignal());
         QSignalSpy changed(&txt, &TextOrv::propertyChanged);
-        assign[property]();
+        for (int assignment = 0; assignment < 2; ++assignment)
+            QVERIFY(txt.setProperty(property, value));
+        QCOMPARE(txt.property(property), value);
         QStringList keys;
         for (const QList<QVariant> &arguments : changed)
             keys << arguments.at(0).toString();
         QCOMPARE(keys, key.isEmpty() ? QStringList() : QStringList{key});
+        QCOMPARE(changeSignal.size(), 1);
     }
 
     void assigningTextTypeNormalisesAndAligns_data()
@@ -688,12 +676,12 @@ private slots:
         QFETCH(QString, expected);
         QFETCH(int, alignment);
         TextOrv txt;
-        txt.letAlignment(2);
+        txt.letAlignment(OrvInput::Alignment::Center);
         txt.letMaxLength(maxLength);
         txt.letText(initial);
         txt.letTextType(textType);
         QCOMPARE(txt.Text(), expected);
-        QCOMPARE(txt.Alignment(), alignment);
+        QCOMPARE(txt.Alignment(), OrvInput::Alignment(alignment));
     }
 
     void assigningTextLimit_data()
@@ -730,11 +718,11 @@ private slots:
     void borderColorMakesTheInnerBoxFlat()
     {
         TextOrv txt;
-        txt.letStyle(0);
+        txt.letStyle(OrvInput::Style::Standard);
         QVERIFY(txt.Border());
         txt.letBorderColor(HostColor::rgb(1, 2, 3));
         QVERIFY(!txt.Border());
-        QCOMPARE(txt.Appearance(), 0);
+        QCOMPARE(txt.Appearance(), OrvInput::Appearance::Flat);
         QVERIFY(txt.Shape().linesDrawn());
         QCOMPARE(txt.Shape().lineColour(), HostColor::rgb(1, 2, 3));
     }
@@ -742,11 +730,11 @@ private slots:
     void borderAndAppearanceIgnoredWhenFlat()
     {
         TextOrv txt;
-        txt.letStyle(1);
+        txt.letStyle(OrvInput::Style::Flat);
         txt.letBorder(true);
-        txt.letAppearance(1);
+        txt.letAppearance(OrvInput::Appearance::ThreeD);
         QVERIFY(!txt.Border());
-        QCOMPARE(txt.Appearance(), 0);
+        QCOMPARE(txt.Appearance(), OrvInput::Appearance::Flat);
     }
 
     void lockedControlTakesNoFocus()

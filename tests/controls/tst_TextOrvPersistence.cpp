@@ -23,12 +23,12 @@ void configure(TextOrv &txt)
     txt.letText("O'Brien");
     txt.letPasswordChar("*");
     txt.letMaxLength(30);
-    txt.letAlignment(2);
+    txt.letAlignment(OrvInput::Alignment::Center);
     txt.letTextType(7);
     txt.letTextLimit("1:50");
     txt.letBorderColor(111);
     txt.letBorderColorFocus(222);
-    txt.letStyle(1);
+    txt.letStyle(OrvInput::Style::Flat);
     txt.letDigitAfterDecimal(3);
     txt.letTextCase(0);
     txt.letFillColor(333);
@@ -74,7 +74,7 @@ private slots:
         TextOrv loaded;
         loaded.ReadProperties(throughJson(saved(placed)));
         QVERIFY(loaded.Border());
-        QCOMPARE(loaded.Appearance(), 1);
+        QCOMPARE(loaded.Appearance(), OrvInput::Appearance::ThreeD);
         QCOMPARE(saved(loaded).keys(), (QStringList{"TTYPE", "TLimit", "FontSize"}));
     }
 
@@ -88,15 +88,15 @@ private slots:
         QCOMPARE(txt.MaxLength(), 0);
         QVERIFY(!txt.Locked());
         QVERIFY(txt.Border());
-        QCOMPARE(txt.Alignment(), 0);
-        QCOMPARE(txt.Appearance(), 1);
-        QCOMPARE(txt.TextType(), 0);
+        QCOMPARE(txt.Alignment(), OrvInput::Alignment::Left);
+        QCOMPARE(txt.Appearance(), OrvInput::Appearance::ThreeD);
+        QCOMPARE(txt.TextType(), OrvInput::TextType::FreeText);
         QCOMPARE(txt.TextLimit(), TextOrvLimit::defaultLimit);
         QCOMPARE(txt.BorderColor(), quint32(12164479));
         QCOMPARE(txt.BorderColorFocus(), quint32(15782064));
-        QCOMPARE(txt.Style(), 0);
+        QCOMPARE(txt.Style(), OrvInput::Style::Standard);
         QCOMPARE(txt.DigitAfterDecimal(), short(2));
-        QCOMPARE(txt.TextCase(), 2);
+        QCOMPARE(txt.TextCase(), OrvInput::TextCase::Proper);
         QCOMPARE(txt.FillColor(), quint32(0));
         QCOMPARE(txt.FontName(), QString("Arial"));
         QCOMPARE(txt.FontSize(), 8.0f);
@@ -124,15 +124,15 @@ private slots:
         QCOMPARE(loaded.MaxLength(), 30);
         QVERIFY(loaded.Locked());
         QVERIFY(!loaded.Border());
-        QCOMPARE(loaded.Alignment(), 2);
-        QCOMPARE(loaded.Appearance(), 0);
-        QCOMPARE(loaded.TextType(), 7);
+        QCOMPARE(loaded.Alignment(), OrvInput::Alignment::Center);
+        QCOMPARE(loaded.Appearance(), OrvInput::Appearance::Flat);
+        QCOMPARE(loaded.TextType(), OrvInput::TextType(7));
         QCOMPARE(loaded.TextLimit(), QString("1:50"));
         QCOMPARE(loaded.BorderColor(), quint32(111));
         QCOMPARE(loaded.BorderColorFocus(), quint32(222));
-        QCOMPARE(loaded.Style(), 1);
+        QCOMPARE(loaded.Style(), OrvInput::Style::Flat);
         QCOMPARE(loaded.DigitAfterDecimal(), short(3));
-        QCOMPARE(loaded.TextCase(), 0);
+        QCOMPARE(loaded.TextCase(), OrvInput::TextCase::Upper);
         QCOMPARE(loaded.FillColor(), quint32(333));
         QCOMPARE(loaded.FontName(), QString("DejaVu Sans"));
         QCOMPARE(loaded.FontSize(), 10.5f);
@@ -181,7 +181,7 @@ private slots:
         txt.ReadProperties(bag);
         QCOMPARE(txt.Text(), QString("150"));
         QCOMPARE(txt.MaxLength(), 2);
-        QCOMPARE(txt.TextType(), 1);
+        QCOMPARE(txt.TextType(), OrvInput::TextType::Decimal);
         QCOMPARE(txt.TextLimit(), QString("0:100.50"));
     }
 

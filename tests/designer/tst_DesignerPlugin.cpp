@@ -31,7 +31,13 @@ QList<FormControl> formControls()
 {
     return {
         // A text box as placed keeps design values of its own that differ from its defaults.
-        {"TextOrv", {}, {"Border", "Appearance", "TTYPE", "TLimit", "FontSize"}},
+        {"TextOrv",
+         {{"TextType", "<enum>OrvInput::Digits</enum>",
+           QVariant::fromValue(OrvInput::TextType::Digits)},
+          {"MaxLength", "<number>10</number>", 10},
+          {"PasswordChar", "<string>*</string>", QString("*")}},
+         {"Text", "PasswordChar", "MaxLength", "Border", "Appearance", "TTYPE", "TLimit",
+          "FontSize"}},
         {"cmd",
          {{"Caption", "<string>Go</string>", QString("Go")},
           {"ButtonType", "<enum>Cmd::Oval</enum>", QVariant::fromValue(Cmd::ButtonType::Oval)},

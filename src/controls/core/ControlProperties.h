@@ -7,8 +7,8 @@
 #include <QtGlobal>
 
 #include "ControlProperty.h"
-#include "platform/PropertyBag.h"
 #include "UserControl.h"
+#include "platform/PropertyBag.h"
 
 // Sends the change signal of the Q_PROPERTY `name` of `object`, if it has one.
 void emitPropertyChangeSignal(QObject &object, const QByteArray &name);
@@ -60,13 +60,15 @@ public:
     }
 
     // Assigns the property that Get reads and announces it, unless it already has the
-    // value: then nothing is done and the answer is false.
+    // value: then nothing is done (but for an always applied row) and the answer is false.
     template <auto Get> bool assign(Control &control, const PropertyValue<Get> &value) const
     {
-        if ((control.*Get)() == value)
-            return false;
+        const bool changed = !((control.*Get)() == value);
         const Row &row = rowOf(&ControlPropertyDetail::getterTag<Get>);
-        row.assignValue(control, &value);
+        if (changed || row.appliedUnchanged)
+            row.assignValue(control, &value);
+        if (!changed)
+            return false;
         if (!row.changeKey.isEmpty())
             static_cast<UserControl &>(control).PropertyChanged(row.changeKey);
         emitPropertyChangeSignal(control, row.name);

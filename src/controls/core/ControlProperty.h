@@ -70,6 +70,7 @@ template <typename Control> struct ControlProperty {
     bool readBack = true;
     bool writtenAtDefault = false;
     bool initWithDefault = false;
+    bool appliedUnchanged = false;
 
     const char *getter = nullptr;
     QVariant (*savedValue)(const Control &) = nullptr;
@@ -97,6 +98,9 @@ template <typename Control> struct ControlProperty {
     ControlProperty alwaysWritten() const { return with(&ControlProperty::writtenAtDefault, true); }
     // A control newly placed on a form loads its default; the others keep their design.
     ControlProperty initialised() const { return with(&ControlProperty::initWithDefault, true); }
+    // Assigning the value it already has still runs the setter, unannounced: for a setter
+    // that also puts other state in order (a look, an alignment).
+    ControlProperty alwaysApplied() const { return with(&ControlProperty::appliedUnchanged, true); }
 
 private:
     template <typename Field>

@@ -7,7 +7,6 @@
 
 #include "TextOrvLayout.h"
 #include "TextOrvLimit.h"
-#include "TextOrvPersistence.h"
 #include "platform/HostColor.h"
 #include "platform/HostKeys.h"
 #include "platform/ModalMessage.h"
@@ -18,14 +17,13 @@ namespace
 {
 
 constexpr quint32 white = HostColor::rgb(255, 255, 255);
-constexpr quint32 greyedBackground = HostColor::rgb(245, 245, 245);
 
-Qt::Alignment toQtAlignment(int alignment)
+Qt::Alignment toQtAlignment(OrvInput::Alignment alignment)
 {
     switch (alignment) {
-    case 1:
+    case OrvInput::Alignment::Right:
         return Qt::AlignRight | Qt::AlignVCenter;
-    case 2:
+    case OrvInput::Alignment::Center:
         return Qt::AlignHCenter | Qt::AlignVCenter;
     default:
         return Qt::AlignLeft | Qt::AlignVCenter;
@@ -56,9 +54,7 @@ short mouseButton(Qt::MouseButton button)
 } // namespace
 
 TextOrv::TextOrv(QWidget *parent)
-    : UserControl(parent), m_text1(new QLineEdit(this)), m_innerBackground(HostColor::window),
-      m_borderColor(TextOrvPersistence::defaultBorderColor),
-      m_borderColorFocus(TextOrvPersistence::defaultBorderColorFocus)
+    : UserControl(parent), m_text1(new QLineEdit(this)), m_innerBackground(HostColor::window)
 {
     m_rules.textLimit = TextOrvLimit::defaultLimit;
     m_text1->setObjectName(QStringLiteral("Text1"));
@@ -70,7 +66,7 @@ TextOrv::TextOrv(QWidget *parent)
     setFocusProxy(m_text1);
     setAttribute(Qt::WA_OpaquePaintEvent);
     connect(m_text1, &QLineEdit::textChanged, this, &TextOrv::Change);
-    setInnerLook(0, 0);
+    setInnerLook(OrvInput::Appearance::Flat, false);
     layoutChildren();
 }
 
@@ -79,37 +75,9 @@ QString TextOrv::Text() const
     return m_text1->text();
 }
 
-void TextOrv::letText(const QString &value)
-{
-    m_text1->setText(value);
-    PropertyChanged(QStringLiteral("Text"));
-}
-
-void TextOrv::letPasswordChar(const QString &value)
-{
-    setInnerPasswordChar(value);
-    PropertyChanged(QStringLiteral("PasswordChar"));
-}
-
 bool TextOrv::Enabled() const
 {
     return m_text1->isEnabledTo(this);
-}
-
-void TextOrv::letEnabled(bool value)
-{
-    m_text1->setEnabled(value);
-    setEnabled(value);
-    setInnerBackground(value ? white : greyedBackground);
-    if (m_style == 1)
-        paintFlat(m_innerBackground);
-    PropertyChanged(QStringLiteral("Enabled"));
-}
-
-void TextOrv::letMaxLength(int value)
-{
-    setInnerMaxLength(value);
-    PropertyChanged(QStringLiteral("MaxLength"));
 }
 
 bool TextOrv::Locked() const
@@ -117,128 +85,14 @@ bool TextOrv::Locked() const
     return m_text1->isReadOnly();
 }
 
-void TextOrv::letLocked(bool value)
-{
-    m_text1->setReadOnly(value);
-    setEnabled(!value);
-    setInnerBackground(value ? greyedBackground : white);
-    if (m_style == 1)
-        paintFlat(m_innerBackground);
-    PropertyChanged(QStringLiteral("Locked"));
-}
-
-void TextOrv::letBorder(bool value)
-{
-    if (m_style == 0)
-        setInnerLook(m_innerAppearance, value ? 1 : 0);
-    PropertyChanged(QStringLiteral("Border"));
-}
-
-void TextOrv::letAlignment(int value)
-{
-    setInnerAlignment(value);
-    PropertyChanged(QStringLiteral("Alignment"));
-}
-
-void TextOrv::letAppearance(int value)
-{
-    if (m_style == 0)
-        setInnerLook(value, m_innerBorder);
-    PropertyChanged(QStringLiteral("Appearance"));
-}
-
-void TextOrv::letTextLimit(const QString &value)
-{
-    m_rules.textLimit = TextOrvLimit::normalise(value);
-    if (value.contains(QLatin1Char(':')) && (m_rules.textType == 1 || m_rules.textType == 2))
-        normaliseText(TextOrvNormaliser::Occasion::LimitAssigned);
-    PropertyChanged(QStringLiteral("TLimit"));
-}
-
-void TextOrv::letTextType(int value)
-{
-    m_rules.textType = value;
-    normaliseText(TextOrvNormaliser::Occasion::TextTypeAssigned);
-    if (value >= 0 && value <= 4)
-        setInnerAlignment(value == 0 || value == 4 ? 0 : 1);
-    PropertyChanged(QStringLiteral("TTYPE"));
-}
-
-void TextOrv::letBorderColor(quint32 value)
-{
-    m_borderColor = value;
-    paintFlat(white);
-    PropertyChanged(QStringLiteral("BorderColor"));
-}
-
-void TextOrv::letBorderColorFocus(quint32 value)
-{
-    m_borderColorFocus = value;
-    PropertyChanged(QStringLiteral("BorderColorOver"));
-}
-
-void TextOrv::letStyle(int value)
-{
-    m_style = value;
-    if (value != 0) {
-        setInnerLook(0, 0);
-        layoutChildren();
-        paintFlat(white);
-    } else {
-        m_frame.clearLines();
-        layoutChildren();
-        setInnerLook(1, 1);
-        update();
-    }
-    PropertyChanged(QStringLiteral("Style"));
-}
-
-void TextOrv::letErrorFlag(const QString &value)
-{
-    m_errorFlag = value;
-    PropertyChanged(QStringLiteral("ErrorFlag"));
-    const bool inError = !value.isEmpty();
-    m_frame.setShape(inError ? TextOrvFrame::errorShapeColour : TextOrvFrame::idleShapeColour,
-                     TextOrvFrame::shapeLineWidth);
-    m_text1->setToolTip(value);
-    // The flat lines cover the frame element, so in the flat style they carry the red.
-    if (m_style != 0)
-        recolourFlat(inError ? TextOrvFrame::errorShapeColour : m_borderColor);
-    update();
-}
-
-void TextOrv::letFillColor(quint32 value)
-{
-    m_fillColor = value;
-    PropertyChanged(QStringLiteral("FillColor"));
-}
-
 QString TextOrv::FontName() const
 {
     return m_text1->font().family();
 }
 
-void TextOrv::letFontName(const QString &value)
-{
-    QFont font = m_text1->font();
-    font.setFamily(value);
-    m_text1->setFont(font);
-    PropertyChanged(QStringLiteral("FontName"));
-}
-
 float TextOrv::FontSize() const
 {
     return float(m_text1->font().pointSizeF());
-}
-
-void TextOrv::letFontSize(float value)
-{
-    if (value > 0) {
-        QFont font = m_text1->font();
-        font.setPointSizeF(value);
-        m_text1->setFont(font);
-    }
-    PropertyChanged(QStringLiteral("FontSize"));
 }
 
 qint32 TextOrv::hwnd() const
@@ -252,21 +106,6 @@ QString TextOrv::Values() const
     escaped.replace(QLatin1Char('\''), QStringLiteral("''"));
     escaped.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
     return escaped;
-}
-
-void TextOrv::InitProperties()
-{
-    TextOrvPersistence::init(*this);
-}
-
-void TextOrv::ReadProperties(const PropertyBag &bag)
-{
-    TextOrvPersistence::read(*this, bag);
-}
-
-void TextOrv::WriteProperties(PropertyBag &bag) const
-{
-    TextOrvPersistence::write(*this, bag);
 }
 
 QSize TextOrv::sizeHint() const
@@ -344,7 +183,7 @@ void TextOrv::enterText1()
     if ((m_rules.textType == 1 || m_rules.textType == 2) &&
         TextRules::numericValue(m_text1->text()) == 0)
         m_text1->clear();
-    if (m_style != 0) {
+    if (m_style != OrvInput::Style::Standard) {
         recolourFlat(m_borderColorFocus);
         m_text1->selectAll();
     } else if (!Locked()) {
@@ -359,7 +198,7 @@ void TextOrv::leaveText1()
     m_frame.setShape(TextOrvFrame::idleShapeColour, TextOrvFrame::shapeLineWidth);
     update();
     normaliseText(TextOrvNormaliser::Occasion::LeavingBox);
-    if (m_style != 0) {
+    if (m_style != OrvInput::Style::Standard) {
         recolourFlat(m_borderColor);
     } else if (!Locked()) {
         setInnerBackground(white);
@@ -401,7 +240,7 @@ void TextOrv::layoutChildren()
 
 void TextOrv::paintFlat(quint32 surface)
 {
-    setInnerLook(0, 0);
+    setInnerLook(OrvInput::Appearance::Flat, false);
     m_frame.paintFlat(surface, m_borderColor);
     update();
 }
@@ -412,7 +251,7 @@ void TextOrv::recolourFlat(quint32 colour)
     update();
 }
 
-void TextOrv::setInnerLook(int appearance, int border)
+void TextOrv::setInnerLook(OrvInput::Appearance appearance, bool border)
 {
     m_innerAppearance = appearance;
     m_innerBorder = border;
@@ -425,7 +264,7 @@ void TextOrv::setInnerBackground(quint32 colour)
     applyInnerStyleSheet();
 }
 
-void TextOrv::setInnerAlignment(int alignment)
+void TextOrv::setInnerAlignment(OrvInput::Alignment alignment)
 {
     m_alignment = alignment;
     m_text1->setAlignment(toQtAlignment(alignment));
@@ -457,10 +296,10 @@ void TextOrv::setInnerBold(bool bold)
 void TextOrv::applyInnerStyleSheet()
 {
     QString border = QStringLiteral("border: none;");
-    if (m_innerBorder != 0 && m_innerAppearance != 0)
+    if (m_innerBorder && m_innerAppearance != OrvInput::Appearance::Flat)
         border = QStringLiteral("border-width: 2px; border-style: solid;"
                                 "border-color: #a0a0a0 #f0f0f0 #f0f0f0 #a0a0a0;");
-    else if (m_innerBorder != 0)
+    else if (m_innerBorder)
         border = QStringLiteral("border: 1px solid #000000;");
     QString sheet = QStringLiteral("QLineEdit { %1 background-color: %2; padding: 0px;")
                         .arg(border, HostColor::toColor(m_innerBackground).name());

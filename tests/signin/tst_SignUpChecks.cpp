@@ -239,8 +239,9 @@ private slots:
         MessageBoxWatcher boxes;
         typeInto(box, typed);
         QTest::keyClick(box->Text1(), Qt::Key_Tab);
-        QTRY_COMPARE_WITH_TIMEOUT(boxes.messages().size(), message.isEmpty() ? 0 : 1, 2000);
-        QTest::qWait(50);
+        // The check runs from a posted event once the focus has moved on.
+        QCoreApplication::sendPostedEvents();
+        QTRY_COMPARE(boxes.messages().size(), message.isEmpty() ? 0 : 1);
         if (!message.isEmpty()) {
             QCOMPARE(boxes.single().text, message);
             QCOMPARE(boxes.single().icon, QMessageBox::Warning);
@@ -256,7 +257,9 @@ private slots:
         QTest::mousePress(panel().CmdSubmit, Qt::LeftButton);
         QTRY_COMPARE(boxes.messages().size(), 1);
         QTest::mouseRelease(panel().CmdSubmit, Qt::LeftButton);
-        QTest::qWait(100);
+        // Whatever the release set going has run before the count is read.
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(boxes.messages().size(), 1);
         QCOMPARE(boxes.single().text,
                  QStringLiteral("Firm Name minimum length will be 1 character"));
         QCOMPARE(window->focusWidget(), panel().TxtFirmName->Text1());
@@ -269,7 +272,8 @@ private slots:
         MessageBoxWatcher boxes;
         panel().TxtConfirmPassword->setFocus(Qt::MouseFocusReason);
         QTRY_COMPARE(boxes.messages().size(), 1);
-        QTest::qWait(100);
+        // A bounce would have queued the other input's check by now.
+        QCoreApplication::sendPostedEvents();
         QCOMPARE(boxes.messages().size(), 1);
         QCOMPARE(boxes.single().text,
                  QStringLiteral("Firm Name minimum length will be 1 character"));

@@ -17,7 +17,11 @@ namespace
 const QString thisMachine = QStringLiteral("AA-BB-CC-DD-EE-FF");
 const QString otherMachine = QStringLiteral("11-22-33-44-55-66");
 
+using Step = std::function<void(AccountRecords &)>;
+
 } // namespace
+
+Q_DECLARE_METATYPE(Step)
 
 class tst_AccountRecords : public QObject
 {
@@ -35,21 +39,17 @@ private:
         window.chkRememberMe = remember ? 1 : 0;
     }
 
-    // The login handler's table steps, in their order, before the service call.
-    void recordLogin()
+    // A row as an earlier session left it, with the password Old#1pass.
+    void seedRow(int id, const QString &mobile, const QString &machine, int remember,
+                 const QString &signInDate)
     {
-        if (records->FindAccount(window.TxtMobile1).isEmpty())
-            records->AddLoginAccount();
-        const QList<AccountRow> found = records->FindAccount(window.TxtMobile1);
-        QVERIFY(!found.isEmpty());
-        records->SaveRememberChoice();
-        if (window.chkRememberMe == 1) {
-            if (!ShortDate::parse(found.first().SignInDate).isValid())
-                records->StampSignInDate(true);
-        } else {
-            records->StampSignInDate(false);
-        }
-        records->ForgetOtherAccounts();
+        db->exec(QStringLiteral("insert into it_TBL115BAC (id, MobileNo, sPassword, cPassword, "
+                                "mac_address, RememberMe, SignInDate) values "
+                                "(%1, '%2', 'Old#1pass', 'Old#1pass', '%3', %4, '%5')")
+                     .arg(id)
+                     .arg(mobile, machine)
+                     .arg(remember)
+                     .arg(signInDate));
     }
 
     AccountRow only(const QString &mobile, const QString &machine)
@@ -108,84 +108,95 @@ private slots:
         loginAs("9876543210", "Secret#1", false);
         records->AddLoginAccount();
         QCOMPARE(db->scalar("select id from it_TBL115BAC").toDouble(), 1.0);
+        QCOMPARE(only("9876543210", thisMachine).OptFirm, 1);
+        QCOMPARE(only("9876543210", thisMachine).OptAgree, 1);
         QCOMPARE(records->NextAccountId(), 2.0);
     }
 
-    void firstLoginWithRememberMe()
+    // What each of the login's table steps leaves in the rows. The login types
+    // 9876543210 with New#2pass on this machine; beside its own row (absent when
+    // startRemember is -1) lie another remembered number of this machine and the same
+    // number remembered on another machine, which no step may touch.
+    void loginStepLeavesTheRows_data()
     {
-        loginAs("9876543210", "Secret#1", true);
-        recordLogin();
+        QTest::addColumn<Step>("step");
+        QTest::addColumn<bool>("ticked");
+        QTest::addColumn<int>("startRemember");
+        QTest::addColumn<QString>("startDate");
+        QTest::addColumn<int>("remember");
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<QString>("sPassword");
+        QTest::addColumn<QString>("cPassword");
+        QTest::addColumn<QStringList>("remembered");
+        QTest::addColumn<QString>("otherNumberDate");
+
+        const Step add = [](AccountRecords &r) { r.AddLoginAccount(); };
+        const Step choose = [](AccountRecords &r) { r.SaveRememberChoice(); };
+        const Step stampTicked = [](AccountRecords &r) { r.StampSignInDate(true); };
+        const Step stampUnticked = [](AccountRecords &r) { r.StampSignInDate(false); };
+        const Step forget = [](AccountRecords &r) { r.ForgetOtherAccounts(); };
+        const QString old = QStringLiteral("Old#1pass");
+        const QString typed = QStringLiteral("New#2pass");
+        const QStringList both{"9123456789", "9876543210"};
+        const QStringList other{"9123456789"};
+
+        const QString kept = QStringLiteral("01/04/26");
+
+        QTest::newRow("new number, ticked")
+            << add << true << -1 << "" << 1 << "10/04/26" << typed << typed << both << kept;
+        QTest::newRow("new number, not ticked")
+            << add << false << -1 << "" << 0 << "" << typed << typed << other << kept;
+        QTest::newRow("choice ticked keeps the first password as confirmed")
+            << choose << true << 0 << "" << 1 << "" << typed << old << both << kept;
+        QTest::newRow("choice cleared")
+            << choose << false << 1 << kept << 0 << kept << typed << old << other << kept;
+        QTest::newRow("ticked stamp dates a remembered row")
+            << stampTicked << true << 1 << kept << 1 << "10/04/26" << old << old << both << kept;
+        QTest::newRow("ticked stamp leaves a row not remembered")
+            << stampTicked << true << 0 << "" << 0 << "" << old << old << other << kept;
+        QTest::newRow("unticked stamp clears a row not remembered")
+            << stampUnticked << false << 0 << kept << 0 << "" << old << old << other << kept;
+        QTest::newRow("unticked stamp leaves a remembered row")
+            << stampUnticked << false << 1 << kept << 1 << kept << old << old << both << kept;
+        QTest::newRow("other numbers of this machine forgotten")
+            << forget << true << 1 << kept << 1 << kept << old << old << QStringList{"9876543210"}
+            << "";
+    }
+    void loginStepLeavesTheRows()
+    {
+        QFETCH(Step, step);
+        QFETCH(bool, ticked);
+        QFETCH(int, startRemember);
+        QFETCH(QString, startDate);
+        seedRow(1, "9123456789", thisMachine, 1, "01/04/26");
+        seedRow(2, "9876543210", otherMachine, 1, "01/04/26");
+        if (startRemember >= 0)
+            seedRow(3, "9876543210", thisMachine, startRemember, startDate);
+        loginAs("9876543210", "New#2pass", ticked);
+
+        step(*records);
+
         const AccountRow row = only("9876543210", thisMachine);
-        QCOMPARE(row.RememberMe, 1);
-        QCOMPARE(row.SignInDate, QStringLiteral("10/04/26"));
-        QCOMPARE(row.sPassword, QStringLiteral("Secret#1"));
-        QCOMPARE(row.cPassword, QStringLiteral("Secret#1"));
-        QCOMPARE(row.OptFirm, 1);
-        QCOMPARE(row.OptAgree, 1);
-        QCOMPARE(records->CountMachineAccounts(), 1);
-        QCOMPARE(records->ReadRememberedAccount().size(), 1);
-    }
-
-    void rememberMeMovesToTheNewNumber()
-    {
-        loginAs("9876543210", "Secret#1", true);
-        recordLogin();
-        loginAs("9123456789", "Other#22", true);
-        recordLogin();
-        QCOMPARE(only("9123456789", thisMachine).RememberMe, 1);
-        QCOMPARE(only("9123456789", thisMachine).SignInDate, QStringLiteral("10/04/26"));
-        QCOMPARE(only("9876543210", thisMachine).RememberMe, 0);
-        QCOMPARE(only("9876543210", thisMachine).SignInDate, QString());
-        const QList<AccountRow> remembered = records->ReadRememberedAccount();
-        QCOMPARE(remembered.size(), 1);
-        QCOMPARE(remembered.first().MobileNo, QStringLiteral("9123456789"));
-    }
-
-    void otherMachinesKeepTheirRememberedNumber()
-    {
-        window.MachineAddress = otherMachine;
-        loginAs("9876543210", "Secret#1", true);
-        recordLogin();
-        window.MachineAddress = thisMachine;
-        loginAs("9123456789", "Other#22", true);
-        recordLogin();
-        QCOMPARE(only("9876543210", otherMachine).RememberMe, 1);
-    }
-
-    void secondRememberedLoginKeepsTheFirstDate()
-    {
-        loginAs("9876543210", "Secret#1", true);
-        recordLogin();
-        Clock::setFixedNow(QDateTime(QDate(2026, 4, 20), QTime(18, 0)));
-        loginAs("9876543210", "Changed#2", true);
-        recordLogin();
-        const AccountRow row = only("9876543210", thisMachine);
-        QCOMPARE(row.SignInDate, QStringLiteral("10/04/26"));
-        QCOMPARE(row.sPassword, QStringLiteral("Changed#2"));
-        QCOMPARE(row.cPassword, QStringLiteral("Secret#1"));
-    }
-
-    void loginWithoutRememberMeClearsTheDate()
-    {
-        loginAs("9876543210", "Secret#1", true);
-        recordLogin();
-        loginAs("9876543210", "Secret#1", false);
-        recordLogin();
-        const AccountRow row = only("9876543210", thisMachine);
-        QCOMPARE(row.RememberMe, 0);
-        QCOMPARE(row.SignInDate, QString());
+        QTEST(row.RememberMe, "remember");
+        QTEST(row.SignInDate, "date");
+        QTEST(row.sPassword, "sPassword");
+        QTEST(row.cPassword, "cPassword");
+        QStringList remembered;
+        for (const AccountRow &found : records->ReadRememberedAccount())
+            remembered << found.MobileNo;
+        remembered.sort();
+        QTEST(remembered, "remembered");
+        QTEST(only("9123456789", thisMachine).SignInDate, "otherNumberDate");
+        const AccountRow elsewhere = only("9876543210", otherMachine);
+        QCOMPARE(elsewhere.RememberMe, 1);
+        QCOMPARE(elsewhere.SignInDate, QStringLiteral("01/04/26"));
     }
 
     void passwordResetReachesEveryMachine()
     {
-        for (const QString &machine : {thisMachine, otherMachine}) {
-            window.MachineAddress = machine;
-            loginAs("9876543210", "Old#1pass", false);
-            recordLogin();
-        }
-        window.MachineAddress = thisMachine;
-        loginAs("9123456789", "Keep#1pass", false);
-        recordLogin();
+        seedRow(1, "9876543210", thisMachine, 0, "");
+        seedRow(2, "9876543210", otherMachine, 0, "");
+        seedRow(3, "9123456789", thisMachine, 0, "");
         window.Text1 = QStringLiteral("9876543210");
         window.txtForPass = QStringLiteral("New#2pass");
         window.txtForConPass = QStringLiteral("New#2pass");
@@ -194,7 +205,7 @@ private slots:
             QCOMPARE(only("9876543210", machine).sPassword, QStringLiteral("New#2pass"));
             QCOMPARE(only("9876543210", machine).cPassword, QStringLiteral("New#2pass"));
         }
-        QCOMPARE(only("9123456789", thisMachine).sPassword, QStringLiteral("Keep#1pass"));
+        QCOMPARE(only("9123456789", thisMachine).sPassword, QStringLiteral("Old#1pass"));
     }
 
     void quotesAndBackslashesAreStoredLiterally()
@@ -231,8 +242,7 @@ private slots:
 
     void signupKeepsAnExistingRow()
     {
-        loginAs("9876543210", "Secret#1", true);
-        recordLogin();
+        seedRow(1, "9876543210", thisMachine, 1, "01/04/26");
         window.TxtMobileNo = QStringLiteral("9876543210");
         window.TxtName = QStringLiteral("Ravi");
         records->SaveSignupAccount();
@@ -279,11 +289,8 @@ private slots:
 
     void deleteRememberedAccountKeepsOtherRows()
     {
-        loginAs("9876543210", "Secret#1", true);
-        recordLogin();
-        window.MachineAddress = otherMachine;
-        recordLogin();
-        window.MachineAddress = thisMachine;
+        seedRow(1, "9876543210", thisMachine, 1, "01/04/26");
+        seedRow(2, "9876543210", otherMachine, 1, "01/04/26");
         records->DeleteRememberedAccount(QStringLiteral("9876543210"));
         QCOMPARE(records->CountMachineAccounts(), 0);
         QCOMPARE(only("9876543210", otherMachine).RememberMe, 1);

@@ -87,3 +87,12 @@ private:
 
     std::vector<Row> m_rows;
 };
+
+// Defines Control::letName(Type) as an assignment through the control's property table,
+// which the static member function `tableFunction` returns: the early return on an
+// unchanged value and the announcement stay in the engine.
+#define CONTROL_PROPERTY_LET(Control, tableFunction, Name, Type)                                   \
+    void Control::let##Name(Type value)                                                            \
+    {                                                                                              \
+        Control::tableFunction().template assign<&Control::Name>(*this, value);                    \
+    }

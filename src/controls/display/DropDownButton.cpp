@@ -134,25 +134,19 @@ void DropDownButton::WriteProperties(PropertyBag &bag) const
     table().write(*this, bag);
 }
 
-#define DROPDOWN_LET(Name, Type)                                                                  \
-    void DropDownButton::let##Name(Type value)                                                    \
-    {                                                                                             \
-        table().assign<&DropDownButton::Name>(*this, value);                                      \
-    }
-DROPDOWN_LET(Caption, const QString &)
-DROPDOWN_LET(BackColor, quint32)
-DROPDOWN_LET(ForeColor, quint32)
-DROPDOWN_LET(Enabled, bool)
-DROPDOWN_LET(ButtonType, Cmd::ButtonType)
-DROPDOWN_LET(BackOver, quint32)
-DROPDOWN_LET(ForeOver, quint32)
-DROPDOWN_LET(ColorScheme, Cmd::ColorScheme)
-DROPDOWN_LET(ArrowColor, quint32)
-DROPDOWN_LET(IsBlueButton, bool)
-DROPDOWN_LET(Reset, bool)
-DROPDOWN_LET(FontName, const QString &)
-DROPDOWN_LET(FontSize, float)
-#undef DROPDOWN_LET
+CONTROL_PROPERTY_LET(DropDownButton, table, Caption, const QString &)
+CONTROL_PROPERTY_LET(DropDownButton, table, BackColor, quint32)
+CONTROL_PROPERTY_LET(DropDownButton, table, ForeColor, quint32)
+CONTROL_PROPERTY_LET(DropDownButton, table, Enabled, bool)
+CONTROL_PROPERTY_LET(DropDownButton, table, ButtonType, Cmd::ButtonType)
+CONTROL_PROPERTY_LET(DropDownButton, table, BackOver, quint32)
+CONTROL_PROPERTY_LET(DropDownButton, table, ForeOver, quint32)
+CONTROL_PROPERTY_LET(DropDownButton, table, ColorScheme, Cmd::ColorScheme)
+CONTROL_PROPERTY_LET(DropDownButton, table, ArrowColor, quint32)
+CONTROL_PROPERTY_LET(DropDownButton, table, IsBlueButton, bool)
+CONTROL_PROPERTY_LET(DropDownButton, table, Reset, bool)
+CONTROL_PROPERTY_LET(DropDownButton, table, FontName, const QString &)
+CONTROL_PROPERTY_LET(DropDownButton, table, FontSize, float)
 
 void DropDownButton::applyCaption(const QString &value)
 {

@@ -116,23 +116,17 @@ void OrvLabel::WriteProperties(PropertyBag &bag) const
     table().write(*this, bag);
 }
 
-#define ORVLABEL_LET(Name, Type)                                                                   \
-    void OrvLabel::let##Name(Type value)                                                           \
-    {                                                                                              \
-        table().assign<&OrvLabel::Name>(*this, value);                                             \
-    }
-ORVLABEL_LET(Alignment, OrvDisplay::Alignment)
-ORVLABEL_LET(AutoSize, bool)
-ORVLABEL_LET(BackColor, quint32)
-ORVLABEL_LET(BackStyle, OrvDisplay::BackStyle)
-ORVLABEL_LET(BorderStyle, OrvDisplay::BorderStyle)
-ORVLABEL_LET(Caption, const QString &)
-ORVLABEL_LET(Enabled, bool)
-ORVLABEL_LET(FontBold, bool)
-ORVLABEL_LET(FontSize, float)
-ORVLABEL_LET(FontName, const QString &)
-ORVLABEL_LET(ForeColor, quint32)
-#undef ORVLABEL_LET
+CONTROL_PROPERTY_LET(OrvLabel, table, Alignment, OrvDisplay::Alignment)
+CONTROL_PROPERTY_LET(OrvLabel, table, AutoSize, bool)
+CONTROL_PROPERTY_LET(OrvLabel, table, BackColor, quint32)
+CONTROL_PROPERTY_LET(OrvLabel, table, BackStyle, OrvDisplay::BackStyle)
+CONTROL_PROPERTY_LET(OrvLabel, table, BorderStyle, OrvDisplay::BorderStyle)
+CONTROL_PROPERTY_LET(OrvLabel, table, Caption, const QString &)
+CONTROL_PROPERTY_LET(OrvLabel, table, Enabled, bool)
+CONTROL_PROPERTY_LET(OrvLabel, table, FontBold, bool)
+CONTROL_PROPERTY_LET(OrvLabel, table, FontSize, float)
+CONTROL_PROPERTY_LET(OrvLabel, table, FontName, const QString &)
+CONTROL_PROPERTY_LET(OrvLabel, table, ForeColor, quint32)
 
 void OrvLabel::applyAlignment(OrvDisplay::Alignment value)
 {

@@ -90,31 +90,25 @@ void TextOrv::WriteProperties(PropertyBag &bag) const
     properties().write(*this, bag);
 }
 
-#define TEXTORV_LET(Name, Type)                                                                    \
-    void TextOrv::let##Name(Type value)                                                            \
-    {                                                                                              \
-        properties().assign<&TextOrv::Name>(*this, value);                                         \
-    }
-TEXTORV_LET(Text, const QString &)
-TEXTORV_LET(PasswordChar, const QString &)
-TEXTORV_LET(Enabled, bool)
-TEXTORV_LET(MaxLength, int)
-TEXTORV_LET(Locked, bool)
-TEXTORV_LET(Border, bool)
-TEXTORV_LET(Alignment, OrvInput::Alignment)
-TEXTORV_LET(Appearance, OrvInput::Appearance)
-TEXTORV_LET(TextType, OrvInput::TextType)
-TEXTORV_LET(TextLimit, const QString &)
-TEXTORV_LET(BorderColor, quint32)
-TEXTORV_LET(BorderColorFocus, quint32)
-TEXTORV_LET(Style, OrvInput::Style)
-TEXTORV_LET(DigitAfterDecimal, short)
-TEXTORV_LET(TextCase, OrvInput::TextCase)
-TEXTORV_LET(FillColor, quint32)
-TEXTORV_LET(FontName, const QString &)
-TEXTORV_LET(FontSize, float)
-TEXTORV_LET(ErrorFlag, const QString &)
-#undef TEXTORV_LET
+CONTROL_PROPERTY_LET(TextOrv, properties, Text, const QString &)
+CONTROL_PROPERTY_LET(TextOrv, properties, PasswordChar, const QString &)
+CONTROL_PROPERTY_LET(TextOrv, properties, Enabled, bool)
+CONTROL_PROPERTY_LET(TextOrv, properties, MaxLength, int)
+CONTROL_PROPERTY_LET(TextOrv, properties, Locked, bool)
+CONTROL_PROPERTY_LET(TextOrv, properties, Border, bool)
+CONTROL_PROPERTY_LET(TextOrv, properties, Alignment, OrvInput::Alignment)
+CONTROL_PROPERTY_LET(TextOrv, properties, Appearance, OrvInput::Appearance)
+CONTROL_PROPERTY_LET(TextOrv, properties, TextType, OrvInput::TextType)
+CONTROL_PROPERTY_LET(TextOrv, properties, TextLimit, const QString &)
+CONTROL_PROPERTY_LET(TextOrv, properties, BorderColor, quint32)
+CONTROL_PROPERTY_LET(TextOrv, properties, BorderColorFocus, quint32)
+CONTROL_PROPERTY_LET(TextOrv, properties, Style, OrvInput::Style)
+CONTROL_PROPERTY_LET(TextOrv, properties, DigitAfterDecimal, short)
+CONTROL_PROPERTY_LET(TextOrv, properties, TextCase, OrvInput::TextCase)
+CONTROL_PROPERTY_LET(TextOrv, properties, FillColor, quint32)
+CONTROL_PROPERTY_LET(TextOrv, properties, FontName, const QString &)
+CONTROL_PROPERTY_LET(TextOrv, properties, FontSize, float)
+CONTROL_PROPERTY_LET(TextOrv, properties, ErrorFlag, const QString &)
 
 void TextOrv::applyText(const QString &value)
 {

@@ -183,7 +183,6 @@ private:
     void showContextMenu(const QContextMenuEvent &event);
     void handleKeyRelease(QKeyEvent &event);
     void handleMousePress(QMouseEvent &event);
-    void moveFocusAsTab();
     void enterText1();
     void leaveText1();
     void normaliseText(TextOrvNormaliser::Occasion occasion);

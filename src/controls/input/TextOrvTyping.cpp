@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 
+#include "FocusAsTab.h"
 #include "TextOrvKeyFilter.h"
 #include "platform/HostKeys.h"
 
@@ -193,13 +194,4 @@ void TextOrv::insertTyped(const QString &text)
     }
     if (!inserted.isEmpty())
         m_text1->insert(inserted);
-}
-
-void TextOrv::moveFocusAsTab()
-{
-    QWidget *focused = QApplication::focusWidget();
-    if (!focused)
-        return;
-    QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
-    QCoreApplication::sendEvent(focused, &tab);
 }

@@ -1,21 +1,23 @@
 #include "GallerySheet.h"
 
-#include <QApplication>
 #include <QGridLayout>
 #include <QLabel>
+#include <QPixmap>
 
 #include "GalleryRegistry.h"
+#include "GalleryStateImage.h"
 
 QImage renderGallerySheet()
 {
     QWidget page;
-    page.setObjectName(QStringLiteral("Sheet"));
-    page.setStyleSheet(QStringLiteral("#Sheet { background: #ececec; }"));
+    QPalette grey = page.palette();
+    grey.setColor(QPalette::Window, QColor::fromRgb(galleryFormGrey));
+    page.setPalette(grey);
+    page.setAutoFillBackground(true);
     auto *grid = new QGridLayout(&page);
     grid->setHorizontalSpacing(16);
     grid->setVerticalSpacing(8);
 
-    QWidget *focused = nullptr;
     QString lastControl;
     int row = 0;
     for (const GalleryState &state : galleryStates()) {
@@ -25,22 +27,13 @@ QImage renderGallerySheet()
             lastControl = state.control;
         }
         grid->addWidget(new QLabel(state.name, &page), row, 1);
-        // Each control sits in a holder of its own size, so a layout does not resize it.
-        auto *holder = new QWidget(&page);
-        QWidget *control = state.setUp(holder);
-        holder->setFixedSize(control->size());
-        grid->addWidget(holder, row, 2, Qt::AlignLeft);
-        if (state.focused)
-            focused = control;
+        // Each state is rendered on its own form, so every focused state shows its focus.
+        auto *picture = new QLabel(&page);
+        picture->setPixmap(QPixmap::fromImage(renderGalleryState(state)));
+        grid->addWidget(picture, row, 2, Qt::AlignLeft);
         ++row;
     }
     grid->setColumnStretch(3, 1);
-
-    page.show();
-    page.activateWindow();
-    QApplication::setActiveWindow(&page);
-    if (focused)
-        focused->setFocus(Qt::TabFocusReason);
-    QApplication::processEvents();
+    page.adjustSize();
     return page.grab().toImage();
 }

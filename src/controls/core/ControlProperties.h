@@ -55,7 +55,9 @@ public:
             if (row.writtenAtDefault)
                 bag.WriteProperty(row.key, row.savedValue(control));
             else
-                bag.WriteProperty(row.key, row.savedValue(control), row.defaultValue);
+                bag.WriteProperty(row.key, row.savedValue(control),
+                                  row.savingDefault.isValid() ? row.savingDefault
+                                                              : row.defaultValue);
         }
     }
 

@@ -66,6 +66,8 @@ template <typename Control> struct ControlProperty {
     QString changeKey;
     // What a missing key loads and what is not written, in the type that is saved.
     QVariant defaultValue;
+    // When valid, what is not written instead of defaultValue.
+    QVariant savingDefault;
     bool saved = true;
     bool readBack = true;
     bool writtenAtDefault = false;
@@ -96,6 +98,11 @@ template <typename Control> struct ControlProperty {
     ControlProperty writtenOnly() const { return with(&ControlProperty::readBack, false); }
     // Written even when it equals its default.
     ControlProperty alwaysWritten() const { return with(&ControlProperty::writtenAtDefault, true); }
+    // Saving leaves out `value` rather than the default that a missing key loads.
+    ControlProperty savedUnlessEqualTo(const QVariant &value) const
+    {
+        return with(&ControlProperty::savingDefault, value);
+    }
     // A control newly placed on a form loads its default; the others keep their design.
     ControlProperty initialised() const { return with(&ControlProperty::initWithDefault, true); }
     // Assigning the value it already has still runs the setter, unannounced: for a setter

@@ -1,0 +1,140 @@
+// The property tables of the two flat combo kinds and their assignments: each stores a new
+// value and brings Combo1 or the band up to date; the table adds the early return, the
+// form's notification and the change signal.
+#include "FlatCombo.h"
+
+#include <QApplication>
+
+#include "TextOrvFrame.h"
+
+// Rows in the order a form saves and loads them. DataSource has no row: a live model has
+// no saved form, so nothing is written for it and loading gives every control none.
+ControlProperties<FlatCombo> FlatCombo::tableFor(const FlatComboKind &kind)
+{
+    using C = FlatCombo;
+    const auto text = propertyRow<&C::Text, &C::applyText>("Text", QStringLiteral("Combo1"));
+    return {
+        // A loaded error is kept but not shown until the error is assigned again.
+        propertyRow<&C::ErrorFlag, &C::applyErrorFlag, &C::storeErrorFlag>("ErrorFlag",
+                                                                            QString()),
+        propertyRow<&C::savedFont, &C::applySavedFont>("Font", QString()),
+        kind.loadsText ? text : text.writtenOnly(),
+        propertyRow<&C::Enabled, &C::applyEnabled>("Enabled", true),
+        propertyRow<&C::FontSize, &C::applyFontSize>("FontSize", 12.0f),
+        propertyRow<&C::FontName, &C::applyFontName>("FontName", QStringLiteral("Arial"))
+            .savedUnlessEqualTo(QString::fromLatin1(kind.fontNameLeftOutWhenSaving)),
+        propertyRow<&C::listIndex, &C::applyListIndex>("listIndex", short(-1))
+            .announcedAs("ListIndex")
+            .notSaved(),
+    };
+}
+
+const ControlProperties<FlatCombo> &FlatCombo::properties() const
+{
+    static const ControlProperties<FlatCombo> typing = tableFor(FlatComboKinds::typing);
+    static const ControlProperties<FlatCombo> picking = tableFor(FlatComboKinds::picking);
+    return &m_kind == &FlatComboKinds::typing ? typing : picking;
+}
+
+void FlatCombo::ReadProperties(const PropertyBag &bag)
+{
+    properties().read(*this, bag);
+    letDataSource(nullptr);
+}
+
+void FlatCombo::WriteProperties(PropertyBag &bag) const
+{
+    properties().write(*this, bag);
+}
+
+CONTROL_PROPERTY_LET(FlatCombo, properties, ErrorFlag, const QString &)
+CONTROL_PROPERTY_LET(FlatCombo, properties, Text, const QString &)
+CONTROL_PROPERTY_LET(FlatCombo, properties, Enabled, bool)
+CONTROL_PROPERTY_LET(FlatCombo, properties, FontSize, float)
+CONTROL_PROPERTY_LET(FlatCombo, properties, FontName, const QString &)
+
+void FlatCombo::letFont(const QFont &value)
+{
+    properties().assign<&FlatCombo::savedFont>(*this, value == ambientFont() ? QString()
+                                                                             : value.toString());
+}
+
+void FlatCombo::letListIndex(short value)
+{
+    properties().assign<&FlatCombo::listIndex>(*this, value);
+}
+
+QString FlatCombo::savedFont() const
+{
+    const QFont font = m_combo->font();
+    return font == ambientFont() ? QString() : font.toString();
+}
+
+// The font of the form that holds the control.
+QFont FlatCombo::ambientFont() const
+{
+    return parentWidget() ? parentWidget()->font() : QApplication::font();
+}
+
+void FlatCombo::applySavedFont(const QString &value)
+{
+    QFont font = ambientFont();
+    if (!value.isEmpty())
+        font.fromString(value);
+    m_combo->setFont(font);
+    layoutChildren();
+}
+
+void FlatCombo::applyErrorFlag(const QString &value)
+{
+    storeErrorFlag(value);
+    const bool inError = !value.isEmpty();
+    fillShape(inError ? TextOrvFrame::errorShapeColour : TextOrvFrame::idleShapeColour);
+    m_combo->setToolTip(value);
+    m_combo->setAccessibleDescription(value);
+}
+
+void FlatCombo::storeErrorFlag(const QString &value)
+{
+    m_errorFlag = value;
+}
+
+// A drop-down list shows the item of that text, if it has one.
+void FlatCombo::applyText(const QString &value)
+{
+    if (m_combo->isEditable())
+        m_combo->setEditText(value);
+    else
+        m_combo->setCurrentIndex(m_combo->findText(value, Qt::MatchExactly));
+}
+
+void FlatCombo::applyEnabled(bool value)
+{
+    m_combo->setEnabled(value);
+}
+
+void FlatCombo::applyFontSize(float value)
+{
+    if (value <= 0)
+        return;
+    QFont font = m_combo->font();
+    font.setPointSizeF(value);
+    m_combo->setFont(font);
+    layoutChildren();
+}
+
+void FlatCombo::applyFontName(const QString &value)
+{
+    QFont font = m_combo->font();
+    font.setFamily(value);
+    m_combo->setFont(font);
+    layoutChildren();
+}
+
+// A typing box shows the item's text even when the item was already the current one.
+void FlatCombo::applyListIndex(short value)
+{
+    m_combo->setCurrentIndex(value);
+    if (m_combo->isEditable())
+        m_combo->setEditText(value >= 0 ? m_combo->itemText(value) : QString());
+}

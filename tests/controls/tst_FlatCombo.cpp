@@ -1,0 +1,254 @@
+#include <QLineEdit>
+#include <QtTest>
+
+#include "FlatComboForm.h"
+#include "controls/input/TextOrvFrame.h"
+#include "platform/HostColor.h"
+
+namespace
+{
+
+// Keys typed one by one; "\b" stands for Backspace and "\x7f" for Delete.
+QTestEventList typed(const QString &text)
+{
+    QTestEventList list;
+    for (QChar c : text) {
+        if (c == u'\b')
+            list.addKeyClick(Qt::Key_Backspace);
+        else if (c == u'\x7f')
+            list.addKeyClick(Qt::Key_Delete);
+        else
+            list.addKeyClick(c.toLatin1());
+    }
+    return list;
+}
+
+QString selectedText(const FlatCombo &combo)
+{
+    return combo.Combo1()->lineEdit()->selectedText();
+}
+
+} // namespace
+
+class tst_FlatCombo : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void typingCompletes_data()
+    {
+        QTest::addColumn<QTestEventList>("input");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("selected");
+        QTest::addColumn<short>("listIndex");
+        QTest::newRow("m completes to Mumbai") << typed("m") << "Mumbai"
+                                               << "umbai" << short(1);
+        QTest::newRow("then a completes to Madurai") << typed("ma") << "Madurai"
+                                                     << "durai" << short(2);
+        QTest::newRow("Backspace leaves Ma")
+            << typed("ma\b") << "Ma" << QString() << short(-1);
+        QTest::newRow("Delete leaves Ma")
+            << typed("ma\x7f") << "Ma" << QString() << short(-1);
+        QTest::newRow("typing after Backspace completes again")
+            << typed("ma\bd") << "Madurai"
+            << "urai" << short(2);
+        QTest::newRow("upper case matches too") << typed("MU") << "Mumbai"
+                                                << "mbai" << short(1);
+        QTest::newRow("star completes to the first item") << typed("*") << "Delhi"
+                                                          << "elhi" << short(0);
+        QTest::newRow("no match keeps the text") << typed("x") << "x" << QString() << short(-1);
+        QTest::newRow("no match after a completion") << typed("mx") << "Mx" << QString()
+                                                     << short(-1);
+    }
+    void typingCompletes()
+    {
+        QFETCH(QTestEventList, input);
+        FlatComboForm<OCombo1> form;
+        form.enter();
+        input.simulate(form.control->Combo1());
+        QTEST(form.control->Text(), "text");
+        QTEST(selectedText(*form.control), "selected");
+        QTEST(form.control->listIndex(), "listIndex");
+    }
+
+    // The form hears each key before the combo and may change it by reference.
+    void formHearsKeysFirst_data()
+    {
+        QTest::addColumn<int>("keyAscii");
+        QTest::addColumn<int>("keyCode");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("events");
+        const int unchanged = -1;
+        QTest::newRow("as typed") << unchanged << unchanged << "Mumbai"
+                                  << QStringList{"KeyDown 77", "KeyPress 109", "Change",
+                                                 "Change", "KeyUp 77"};
+        QTest::newRow("character replaced")
+            << int('d') << unchanged << "Delhi"
+            << QStringList{"KeyDown 77", "KeyPress 109", "Change", "Change", "KeyUp 77"};
+        QTest::newRow("character cancelled")
+            << 0 << unchanged << "" << QStringList{"KeyDown 77", "KeyPress 109", "KeyUp 77"};
+        QTest::newRow("key made a Backspace: no completion")
+            << unchanged << 8 << "m"
+            << QStringList{"KeyDown 77", "KeyPress 109", "Change", "KeyUp 77"};
+    }
+    void formHearsKeysFirst()
+    {
+        QFETCH(int, keyAscii);
+        QFETCH(int, keyCode);
+        FlatComboForm<OCombo1> form;
+        OCombo1 &combo = *form.control;
+        combo.letText(QString());
+        QStringList events;
+        connect(&combo, &FlatCombo::KeyDown, this, [&](short &code, short &) {
+            events << QString("KeyDown %1").arg(code);
+            if (keyCode >= 0)
+                code = short(keyCode);
+        });
+        connect(&combo, &FlatCombo::KeyPress, this, [&](short &ascii) {
+            events << QString("KeyPress %1").arg(ascii);
+            if (keyAscii >= 0)
+                ascii = short(keyAscii);
+        });
+        connect(&combo, &FlatCombo::Change, this, [&] { events << "Change"; });
+        connect(&combo, &FlatCombo::KeyUp, this,
+                [&](short &code, short &) { events << QString("KeyUp %1").arg(code); });
+        form.enter();
+        QTest::keyClick(combo.Combo1(), Qt::Key_M);
+        QTEST(combo.Text(), "text");
+        QTEST(events, "events");
+    }
+
+    // Enter moves on and neither adds the text to the list nor changes it.
+    void enterMovesOn_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("OCombo1") << "OCombo1";
+        QTest::newRow("OComboReadOnly") << "OComboReadOnly";
+    }
+    void enterMovesOn()
+    {
+        QFETCH(QString, kind);
+        withComboKind(kind, []<typename Combo>() {
+            FlatComboForm<Combo> form;
+            FlatCombo &combo = *form.control;
+            combo.letListIndex(1);
+            short heard = 0;
+            QObject::connect(&combo, &FlatCombo::KeyPress, [&heard](short &ascii) { heard = ascii; });
+            form.enter();
+            QTest::keyClick(combo.Combo1(), Qt::Key_Return);
+            QCOMPARE(heard, short(13));
+            QTRY_VERIFY(form.next->hasFocus());
+            QCOMPARE(combo.Text(), QString("Mumbai"));
+            QCOMPARE(combo.ListCount(), short(3));
+        });
+    }
+
+    // Steps: "enter", "leave", "error" (ErrorFlag set), "clear" (ErrorFlag emptied).
+    void band_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<quint32>("colour");
+        QTest::addColumn<QString>("toolTip");
+        const QString error = "Pick a city";
+        const quint32 focus = TextOrvFrame::focusShapeColour;
+        const quint32 red = TextOrvFrame::errorShapeColour;
+        const quint32 idle = TextOrvFrame::idleShapeColour;
+        QTest::newRow("idle") << "OCombo1" << QStringList{} << idle << QString();
+        QTest::newRow("entered") << "OCombo1" << QStringList{"enter"} << focus << QString();
+        QTest::newRow("left") << "OCombo1" << QStringList{"enter", "leave"} << idle << QString();
+        QTest::newRow("error") << "OCombo1" << QStringList{"error"} << red << error;
+        QTest::newRow("error entered")
+            << "OCombo1" << QStringList{"error", "enter"} << focus << error;
+        QTest::newRow("error left")
+            << "OCombo1" << QStringList{"error", "enter", "leave"} << red << error;
+        QTest::newRow("error cleared") << "OCombo1" << QStringList{"error", "clear"} << idle
+                                       << QString();
+        QTest::newRow("cleared while entered, left")
+            << "OCombo1" << QStringList{"error", "enter", "clear", "enter", "leave"} << idle
+            << QString();
+        QTest::newRow("read-only entered")
+            << "OComboReadOnly" << QStringList{"enter"} << focus << QString();
+        QTest::newRow("read-only error left")
+            << "OComboReadOnly" << QStringList{"error", "enter", "leave"} << red << error;
+    }
+    void band()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QStringList, steps);
+        QFETCH(quint32, colour);
+        QFETCH(QString, toolTip);
+        withComboKind(kind, [&]<typename Combo>() {
+            FlatComboForm<Combo> form;
+            FlatCombo &combo = *form.control;
+            for (const QString &step : steps) {
+                if (step == "enter")
+                    form.enter();
+                else if (step == "leave")
+                    form.leave();
+                else
+                    combo.letErrorFlag(step == "error" ? "Pick a city" : "");
+            }
+            QCOMPARE(combo.shapeColour(), colour);
+            QCOMPARE(combo.Combo1()->toolTip(), toolTip);
+            // The band shows on the control's edge, around Frame1.
+            const QImage picture = combo.grab().toImage();
+            const QRgb painted = HostColor::toColor(colour).rgb();
+            QCOMPARE(picture.pixel(0, 0), painted);
+            QCOMPARE(picture.pixel(picture.width() / 2, 0), painted);
+            QVERIFY(combo.Frame1()->geometry().top() > 0);
+        });
+    }
+
+    void listMembers()
+    {
+        FlatComboForm<OCombo1> form;
+        OCombo1 &combo = *form.control;
+        QCOMPARE(combo.NewIndex(), short(2));
+        QVERIFY(combo.AddItem("Agra", 0));
+        QCOMPARE(combo.NewIndex(), short(0));
+        QVERIFY(!combo.AddItem("Pune", 5));
+        QVERIFY(!combo.AddItem("Pune", -1));
+        QVERIFY(combo.AddItem("Pune", 4));
+        QCOMPARE(combo.NewIndex(), short(4));
+        combo.RemoveItem(2);
+        QCOMPARE(combo.NewIndex(), short(3));
+        QCOMPARE(combo.List(3), QString("Pune"));
+        combo.RemoveItem(3);
+        QCOMPARE(combo.NewIndex(), short(-1));
+        QCOMPARE(combo.ListCount(), short(3));
+        combo.RemoveItem(7);
+        QCOMPARE(combo.ListCount(), short(3));
+        QCOMPARE((QStringList{combo.List(0), combo.List(1), combo.List(2)}),
+                 (QStringList{"Agra", "Delhi", "Madurai"}));
+
+        // Assignments that change something are announced, once each.
+        combo.letList(1, "New Delhi");
+        combo.letList(1, "New Delhi");
+        combo.letItemData(2, 625001);
+        combo.letItemData(2, 625001);
+        combo.letItemData(0, 0);
+        combo.letListIndex(2);
+        QCOMPARE(combo.itemData(2), 625001);
+        QCOMPARE(combo.Text(), QString("Madurai"));
+        QCOMPARE(form.changed, (QStringList{"List", "ItemData", "ItemData", "ListIndex"}));
+
+        // The completion knows the renamed item.
+        combo.letText(QString());
+        form.enter();
+        QTest::keyClick(combo.Combo1(), Qt::Key_N);
+        QCOMPARE(combo.Text(), QString("New Delhi"));
+        QCOMPARE(combo.listIndex(), short(1));
+
+        combo.Clear();
+        QCOMPARE(combo.ListCount(), short(0));
+        QCOMPARE(combo.listIndex(), short(-1));
+        QCOMPARE(combo.Style(), OrvCombo::Style::DropDownCombo);
+        OComboReadOnly readOnly;
+        QCOMPARE(readOnly.Style(), OrvCombo::Style::DropDownList);
+        QVERIFY(!readOnly.Combo1()->isEditable());
+    }
+};
+
+QTEST_MAIN(tst_FlatCombo)
+#include "tst_FlatCombo.moc"

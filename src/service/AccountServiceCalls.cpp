@@ -11,7 +11,6 @@
 #include "service/StoredToken.h"
 #include "store/AccountRecords.h"
 #include "store/HostContext.h"
-#include "store/SignInValues.h"
 
 namespace
 {
@@ -42,9 +41,8 @@ CallOutcome succeeded(CallOutcome::Next next)
 
 } // namespace
 
-AccountServiceCalls::AccountServiceCalls(HttpTransport &transport, AccountRecords &records,
-                                         SignInValues &window)
-    : m_transport(transport), m_records(records), m_window(window)
+AccountServiceCalls::AccountServiceCalls(HttpTransport &transport, AccountRecords &records)
+    : m_transport(transport), m_records(records)
 {
 }
 
@@ -64,29 +62,28 @@ std::optional<CallOutcome> AccountServiceCalls::send(const QString &path,
                                                      bool emptyReplyIsTimeOut,
                                                      CallOutcome::Next onRefusal)
 {
+    m_reply = CallReply();
     const std::optional<QString> reply = m_transport.post(secureBaseUrl() + path, body.toUtf8());
     if (!reply) {
         CallOutcome replaced;
         replaced.superseded = true;
         return replaced;
     }
-    m_window.ReplyText = *reply;
-    if (m_window.ReplyText.isEmpty() && emptyReplyIsTimeOut)
+    m_reply.text = *reply;
+    QString &text = *m_reply.text;
+    if (text.isEmpty() && emptyReplyIsTimeOut)
         return failed(timeOutMessage, noReplyIcon);
 
     const std::optional<qint16> status =
-        isCompleteJsonObject(m_window.ReplyText)
-            ? ExtractJsonInteger<qint16>(m_window.ReplyText, QStringLiteral("status"))
-            : std::nullopt;
+        isCompleteJsonObject(text) ? ExtractJsonInteger<qint16>(text, QStringLiteral("status"))
+                                   : std::nullopt;
     if (!status) {
-        const bool timedOut =
-            m_window.ReplyText.isEmpty() || m_window.ReplyText == HttpTransport::timedOutText;
+        const bool timedOut = text.isEmpty() || text == HttpTransport::timedOutText;
         return failed(timedOut ? timeOutMessage : unreadableReplyMessage, noReplyIcon);
     }
-    m_window.ReplyStatus = *status;
+    m_reply.status = *status;
     if (*status != 1) {
-        const QString errors =
-            ExtractJsonValue(m_window.ReplyText, QStringLiteral("errors")).value_or(QString());
+        const QString errors = ExtractJsonValue(text, QStringLiteral("errors")).value_or(QString());
         CallOutcome refusal = failed(errors, CallOutcome::Icon::Exclamation, onRefusal);
         refusal.refused = true;
         return refusal;
@@ -96,91 +93,92 @@ std::optional<CallOutcome> AccountServiceCalls::send(const QString &path,
 
 std::optional<qint32> AccountServiceCalls::readId(const QString &key)
 {
-    return ExtractJsonInteger<qint32>(m_window.ReplyText, key);
+    return ExtractJsonInteger<qint32>(*m_reply.text, key);
 }
 
-CallOutcome AccountServiceCalls::ApiLogin()
+CallOutcome AccountServiceCalls::ApiLogin(const AccountDetails &login)
 {
     JsonRequestBody body;
     body.add(QStringLiteral("country_code"), countryCode)
-        .add(QStringLiteral("mobile_no"), trimBlanks(m_window.TxtMobile1))
-        .add(QStringLiteral("mac_address"), trimBlanks(m_window.MachineAddress))
-        .add(QStringLiteral("password"), trimBlanks(m_window.TxtPassword2));
+        .add(QStringLiteral("mobile_no"), trimBlanks(login.mobile))
+        .add(QStringLiteral("mac_address"), trimBlanks(m_records.machineAddress()))
+        .add(QStringLiteral("password"), trimBlanks(login.password));
     if (auto ended = send(QStringLiteral("/api/service/v1/auth/user/login"), body,
                           CallOutcome::Icon::Exclamation, true, CallOutcome::Next::Stay)) {
         if (ended->refused)
             mdlPublicVar::hostContext().IsSignedIn = false;
         return *ended;
     }
-    SaveLoginReply(m_records, m_window, m_window.ReplyText);
+    m_reply.login = ReadLoginToken(m_records, login.mobile, *m_reply.text);
+    m_records.SaveLoginAccount(login, m_reply.login->token, m_reply.login->check);
     mdlPublicVar::hostContext().IsSignedIn = true;
     return succeeded(CallOutcome::Next::CloseSignedIn);
 }
 
-CallOutcome AccountServiceCalls::ApiSendOtpSignup()
+CallOutcome AccountServiceCalls::ApiSendOtpSignup(const QString &mobile, const QString &email)
 {
     JsonRequestBody body;
     body.add(QStringLiteral("country_code"), countryCode)
-        .add(QStringLiteral("mobile_no"), trimBlanks(m_window.TxtMobileNo))
-        .add(QStringLiteral("email"), trimBlanks(m_window.TxtEmail));
+        .add(QStringLiteral("mobile_no"), trimBlanks(mobile))
+        .add(QStringLiteral("email"), trimBlanks(email));
     if (auto ended = send(QStringLiteral("/api/service/v1/auth/user/send-otp-signup"), body,
                           CallOutcome::Icon::Critical, true, CallOutcome::Next::Stay))
         return *ended;
     const std::optional<qint32> otpId = readId(QStringLiteral("otp_verification_id"));
     if (!otpId)
         return failed(unreadableReplyMessage, CallOutcome::Icon::Critical);
-    m_window.OtpVerificationId = *otpId;
+    m_reply.otpVerificationId = *otpId;
     return succeeded(CallOutcome::Next::ShowOtpPanel);
 }
 
-CallOutcome AccountServiceCalls::ApiSignup()
+CallOutcome AccountServiceCalls::ApiSignup(const AccountDetails &account, qint32 otpVerificationId)
 {
     JsonRequestBody body;
-    body.add(QStringLiteral("otp_verification_id"), QString::number(m_window.OtpVerificationId))
+    body.add(QStringLiteral("otp_verification_id"), QString::number(otpVerificationId))
         .add(QStringLiteral("country_code"), countryCode)
-        .add(QStringLiteral("mobile_no"), trimBlanks(m_window.TxtMobileNo))
-        .add(QStringLiteral("email"), trimBlanks(m_window.TxtEmail))
-        .add(QStringLiteral("full_name"), trimBlanks(m_window.TxtName))
-        .add(QStringLiteral("password"), trimBlanks(m_window.TxtPassword))
-        .add(QStringLiteral("password_confirmation"), trimBlanks(m_window.TxtConfirmPassword))
+        .add(QStringLiteral("mobile_no"), trimBlanks(account.mobile))
+        .add(QStringLiteral("email"), trimBlanks(account.email))
+        .add(QStringLiteral("full_name"), trimBlanks(account.fullName))
+        .add(QStringLiteral("password"), trimBlanks(account.password))
+        .add(QStringLiteral("password_confirmation"), trimBlanks(account.confirmedPassword))
         .add(QStringLiteral("utm_source"),
              QStringLiteral("VelmoIT-") + mdlPublicVar::hostContext().IT_Ver)
-        .add(QStringLiteral("mac_address"), trimBlanks(m_window.MachineAddress))
-        .add(QStringLiteral("organization_name"), trimBlanks(m_window.TxtFirmName))
+        .add(QStringLiteral("mac_address"), trimBlanks(m_records.machineAddress()))
+        .add(QStringLiteral("organization_name"), trimBlanks(account.firmName))
         .add(QStringLiteral("organization_type"),
-             m_window.Opt1 ? QStringLiteral("CA") : QStringLiteral("CORPORATE"))
-        .add(QStringLiteral("pincode"), trimBlanks(m_window.txtPinCode));
+             account.firmOption == 1 ? QStringLiteral("CA") : QStringLiteral("CORPORATE"))
+        .add(QStringLiteral("pincode"), trimBlanks(account.pinCode));
     // An empty reply reaches the status check here and is reported there.
     if (auto ended = send(QStringLiteral("/api/service/v1/auth/user/signup"), body,
                           CallOutcome::Icon::Critical, false, CallOutcome::Next::Stay))
         return *ended;
-    m_records.SaveSignupAccount();
+    m_records.SaveSignupAccount(account);
     return succeeded(CallOutcome::Next::ShowLoginPanel);
 }
 
-CallOutcome AccountServiceCalls::ApiVerifyOtp()
+CallOutcome AccountServiceCalls::ApiVerifyOtp(const QString &mobile, qint32 otpVerificationId,
+                                              const QString &otp)
 {
-    const QString mobile = m_window.ResetUserId != 0 ? m_window.Text1 : m_window.TxtMobileNo;
     JsonRequestBody body;
     body.add(QStringLiteral("country_code"), countryCode)
         .add(QStringLiteral("mobile_no"), trimBlanks(mobile))
-        .add(QStringLiteral("otp_verification_id"), QString::number(m_window.OtpVerificationId))
-        .add(QStringLiteral("otp"), trimBlanks(m_window.txtOTP));
+        .add(QStringLiteral("otp_verification_id"), QString::number(otpVerificationId))
+        .add(QStringLiteral("otp"), trimBlanks(otp));
     if (auto ended = send(QStringLiteral("/api/service/v1/auth/user/verify-otp"), body,
                           CallOutcome::Icon::Critical, true, CallOutcome::Next::FocusOtpInput))
         return *ended;
     const std::optional<qint32> otpId = readId(QStringLiteral("otp_verification_id"));
     if (!otpId)
         return failed(unreadableReplyMessage, CallOutcome::Icon::Critical);
-    m_window.OtpVerificationId = *otpId;
+    m_reply.otpVerificationId = *otpId;
     return succeeded(CallOutcome::Next::OtpAccepted);
 }
 
-CallOutcome AccountServiceCalls::ApiSendOtpForgotPassword()
+CallOutcome AccountServiceCalls::ApiSendOtpForgotPassword(const QString &mobile)
 {
     JsonRequestBody body;
     body.add(QStringLiteral("country_code"), countryCode)
-        .add(QStringLiteral("mobile_no"), trimBlanks(m_window.Text1));
+        .add(QStringLiteral("mobile_no"), trimBlanks(mobile));
     if (auto ended = send(QStringLiteral("/api/service/v1/auth/user/send-otp-forgot-password"),
                           body, CallOutcome::Icon::Critical, true, CallOutcome::Next::Stay))
         return *ended;
@@ -188,23 +186,25 @@ CallOutcome AccountServiceCalls::ApiSendOtpForgotPassword()
     const std::optional<qint32> userId = readId(QStringLiteral("user_id"));
     if (!otpId || !userId)
         return failed(unreadableReplyMessage, CallOutcome::Icon::Critical);
-    m_window.OtpVerificationId = *otpId;
-    m_window.ResetUserId = *userId;
+    m_reply.otpVerificationId = *otpId;
+    m_reply.userId = *userId;
     return succeeded(CallOutcome::Next::ShowOtpPanel);
 }
 
-CallOutcome AccountServiceCalls::ApiUpdateForgotPassword()
+CallOutcome AccountServiceCalls::ApiUpdateForgotPassword(const NewPassword &reset,
+                                                         qint32 otpVerificationId,
+                                                         qint32 resetUserId)
 {
     JsonRequestBody body;
-    body.add(QStringLiteral("otp_verification_id"), QString::number(m_window.OtpVerificationId))
-        .add(QStringLiteral("auth_user_id"), QString::number(m_window.ResetUserId))
+    body.add(QStringLiteral("otp_verification_id"), QString::number(otpVerificationId))
+        .add(QStringLiteral("auth_user_id"), QString::number(resetUserId))
         .add(QStringLiteral("country_code"), countryCode)
-        .add(QStringLiteral("mobile_no"), trimBlanks(m_window.Text1))
-        .add(QStringLiteral("password"), trimBlanks(m_window.txtForPass))
-        .add(QStringLiteral("password_confirmation"), trimBlanks(m_window.txtForConPass));
+        .add(QStringLiteral("mobile_no"), trimBlanks(reset.mobile))
+        .add(QStringLiteral("password"), trimBlanks(reset.password))
+        .add(QStringLiteral("password_confirmation"), trimBlanks(reset.confirmation));
     if (auto ended = send(QStringLiteral("/api/service/v1/auth/user/update-forgot-password"), body,
                           CallOutcome::Icon::Critical, true, CallOutcome::Next::Stay))
         return *ended;
-    m_records.UpdateAccountPassword();
+    m_records.UpdateAccountPassword(reset);
     return succeeded(CallOutcome::Next::ShowLoginPanel);
 }

@@ -6,23 +6,24 @@
 #include "service/TokenCheck.h"
 #include "service/TokenExpiry.h"
 #include "store/AccountRecords.h"
-#include "store/SignInValues.h"
 
-bool IsStoredTokenValid(const AccountRecords &records, const SignInValues &window)
+bool IsStoredTokenValid(const AccountRecords &records, const QString &mobile)
 {
-    const QString token = records.ReadStoredToken();
-    const QString storedCheck = records.ReadStoredToken1();
-    return IsTokenUsable(token, storedCheck, TextRules::trimBlanks(window.TxtMobile1),
-                         window.MachineAddress, Clock::now());
+    const QString token = records.ReadStoredToken(mobile);
+    const QString storedCheck = records.ReadStoredToken1(mobile);
+    return IsTokenUsable(token, storedCheck, TextRules::trimBlanks(mobile),
+                         records.machineAddress(), Clock::now());
 }
 
-void SaveLoginReply(AccountRecords &records, SignInValues &window, const QString &replyText)
+LoginToken ReadLoginToken(const AccountRecords &records, const QString &mobile,
+                          const QString &replyText)
 {
     QString reply = TextRules::trimBlanks(replyText);
-    window.CurrentToken =
-        reply.isEmpty() ? records.ReadStoredToken()
-                        : ExtractJsonValue(reply, QStringLiteral("token")).value_or(QString());
-    window.CurrentToken1 = MakeTokenCheck(
-        window.CurrentToken, TextRules::trimBlanks(window.TxtMobile1), window.MachineAddress);
-    records.SaveLoginAccount(window.CurrentToken, window.CurrentToken1);
+    LoginToken login;
+    login.token = reply.isEmpty()
+                      ? records.ReadStoredToken(mobile)
+                      : ExtractJsonValue(reply, QStringLiteral("token")).value_or(QString());
+    login.check =
+        MakeTokenCheck(login.token, TextRules::trimBlanks(mobile), records.machineAddress());
+    return login;
 }

@@ -3,14 +3,18 @@
 #include <QString>
 
 class AccountRecords;
-struct SignInValues;
 
-// True when the token stored for the window's TxtMobile1 on this machine is
-// still usable: present, matching its check text, and not yet expired at
-// Clock::now().
-bool IsStoredTokenValid(const AccountRecords &records, const SignInValues &window);
+// The token of a login and its check text: the window's CurrentToken and CurrentToken1.
+struct LoginToken {
+    QString token;
+    QString check;
+};
 
-// Keeps the token of a login reply and its check text as the window's CurrentToken
-// and CurrentToken1 and in the account row of its TxtMobile1. An empty reply keeps
-// the token already stored for that number.
-void SaveLoginReply(AccountRecords &records, SignInValues &window, const QString &replyText);
+// True when the token stored for mobile on the records' machine is still usable:
+// present, matching its check text, and not yet expired at Clock::now().
+bool IsStoredTokenValid(const AccountRecords &records, const QString &mobile);
+
+// The token of a login reply for mobile and its check text. An empty reply keeps the
+// token already stored for that number.
+LoginToken ReadLoginToken(const AccountRecords &records, const QString &mobile,
+                          const QString &replyText);

@@ -100,7 +100,7 @@ void FrmSignUp::runStartup()
     }
 
     guarded([this] {
-        AccountRecords records(m_values, mdlPublicVar::hostContext().CON());
+        AccountRecords records(m_values.MachineAddress, mdlPublicVar::hostContext().CON());
         if (records.CountMachineAccounts() == 0) {
             showScreen(Transition::OpenOnSignUp);
         } else {
@@ -118,7 +118,7 @@ void FrmSignUp::runStartup()
 
 void FrmSignUp::fillRememberedAccount()
 {
-    AccountRecords records(m_values, mdlPublicVar::hostContext().CON());
+    AccountRecords records(m_values.MachineAddress, mdlPublicVar::hostContext().CON());
     const QList<AccountRow> remembered = records.ReadRememberedAccount();
     if (remembered.isEmpty())
         return;

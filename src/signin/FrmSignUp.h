@@ -8,10 +8,13 @@
 
 #include "signin/ScreenTransitions.h"
 #include "signin/SignInMessages.h"
-#include "store/SignInValues.h"
+#include "signin/SignInValues.h"
 
+struct AccountDetails;
 class AccountServiceCalls;
 struct CallOutcome;
+struct CallReply;
+struct LoginEntry;
 class ForgotPasswordPanel;
 class HttpTransport;
 class QNetworkAccessManager;
@@ -85,14 +88,20 @@ private:
     void createAccount();
 
     // Copies what the user typed and ticked into the values the store and the
-    // service calls read.
+    // service calls are given.
     void captureInputs();
+    LoginEntry loginEntry() const;
+    // The sign-up screen's boxes, with the number and password of the login screen
+    // when login is true.
+    AccountDetails accountDetails(bool login) const;
+    // Keeps what a call read from its reply in the window's fields.
+    void keepReply(const CallReply &reply);
     HttpTransport &transport();
     // Shows the outcome's message box: every failure has one, a refusal even without text.
     void reportOutcome(const CallOutcome &outcome);
-    // Runs a service call on what the user typed, with the busy pointer meanwhile, and
-    // reports its outcome.
-    CallOutcome call(CallOutcome (AccountServiceCalls::*endpoint)());
+    // Runs a service call on what the user typed, with the busy pointer meanwhile, keeps
+    // what it read from its reply (also when it throws) and reports its outcome.
+    CallOutcome call(const std::function<CallOutcome(AccountServiceCalls &)> &endpoint);
 
     // Runs a handler; a failure of the database or of the secure connection inside it
     // becomes a message and never leaves the window looking signed in.

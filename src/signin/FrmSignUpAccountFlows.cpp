@@ -34,7 +34,9 @@ void FrmSignUp::CmdSubmit_Click()
         if (!SignInChecks::ValidateSignUpForm(*m_signUp, m_messages))
             return;
         m_otp->LblMobileNp->setText(sentToCaption(m_signUp->TxtMobileNo->Text()));
-        if (!call(&AccountServiceCalls::ApiSendOtpSignup).succeeded)
+        if (!call([this](AccountServiceCalls &calls) {
+                 return calls.ApiSendOtpSignup(m_values.TxtMobileNo, m_values.TxtEmail);
+             }).succeeded)
             return;
         // A reset given up earlier in this window must not turn this code into a reset.
         m_values.ResetUserId = 0;
@@ -64,7 +66,11 @@ void FrmSignUp::Command4_Click()
             code->setFocus();
             return;
         }
-        const CallOutcome verified = call(&AccountServiceCalls::ApiVerifyOtp);
+        const CallOutcome verified = call([this](AccountServiceCalls &calls) {
+            const QString &mobile =
+                m_values.ResetUserId != 0 ? m_values.Text1 : m_values.TxtMobileNo;
+            return calls.ApiVerifyOtp(mobile, m_values.OtpVerificationId, m_values.txtOTP);
+        });
         if (verified.next == CallOutcome::Next::FocusOtpInput)
             code->setFocus();
         if (verified.refused && m_values.ReplyStatus != 0)
@@ -82,7 +88,9 @@ void FrmSignUp::Command4_Click()
 
 void FrmSignUp::createAccount()
 {
-    if (!call(&AccountServiceCalls::ApiSignup).succeeded)
+    if (!call([this](AccountServiceCalls &calls) {
+             return calls.ApiSignup(accountDetails(false), m_values.OtpVerificationId);
+         }).succeeded)
         return;
     showScreen(Transition::AccountCreated);
     m_countdown->stop();
@@ -92,7 +100,9 @@ void FrmSignUp::Command5_Click()
 {
     guarded([this] {
         m_otp->LblMobileNp->setText(sentToCaption(m_forgot->Text1->Text()));
-        if (call(&AccountServiceCalls::ApiSendOtpForgotPassword).succeeded)
+        if (call([this](AccountServiceCalls &calls) {
+                return calls.ApiSendOtpForgotPassword(m_values.Text1);
+            }).succeeded)
             showCodePanel(Transition::CodeSentForReset);
     });
 }
@@ -115,6 +125,10 @@ void FrmSignUp::Command8_Click()
             if (m_values.ReplyStatus == 1)
                 showScreen(Transition::PasswordChanged);
         });
-        call(&AccountServiceCalls::ApiUpdateForgotPassword);
+        call([this](AccountServiceCalls &calls) {
+            return calls.ApiUpdateForgotPassword(
+                {m_values.Text1, m_values.txtForPass, m_values.txtForConPass},
+                m_values.OtpVerificationId, m_values.ResetUserId);
+        });
     });
 }

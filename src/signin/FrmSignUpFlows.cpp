@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QRadioButton>
+#include <QScopeGuard>
 
 #include "controls/input/TextOrv.h"
 #include "service/AccountServiceCalls.h"
@@ -72,6 +73,42 @@ void FrmSignUp::captureInputs()
     m_values.txtForConPass = m_newPassword->txtForConPass->Text();
 }
 
+LoginEntry FrmSignUp::loginEntry() const
+{
+    return {m_values.TxtMobile1, m_values.TxtPassword2, m_values.chkRememberMe == 1};
+}
+
+AccountDetails FrmSignUp::accountDetails(bool login) const
+{
+    AccountDetails account;
+    account.fullName = m_values.TxtName;
+    account.firmName = m_values.TxtFirmName;
+    account.mobile = login ? m_values.TxtMobile1 : m_values.TxtMobileNo;
+    account.pinCode = m_values.txtPinCode;
+    account.password = login ? m_values.TxtPassword2 : m_values.TxtPassword;
+    account.confirmedPassword = login ? m_values.TxtPassword2 : m_values.TxtConfirmPassword;
+    account.email = m_values.TxtEmail;
+    account.firmOption = m_values.Opt1 ? 1 : (m_values.Opt2 ? 2 : 0);
+    account.agreed = m_values.ChekAgreeOrNot;
+    return account;
+}
+
+void FrmSignUp::keepReply(const CallReply &reply)
+{
+    if (reply.text)
+        m_values.ReplyText = *reply.text;
+    if (reply.status)
+        m_values.ReplyStatus = *reply.status;
+    if (reply.otpVerificationId)
+        m_values.OtpVerificationId = *reply.otpVerificationId;
+    if (reply.userId)
+        m_values.ResetUserId = *reply.userId;
+    if (reply.login) {
+        m_values.CurrentToken = reply.login->token;
+        m_values.CurrentToken1 = reply.login->check;
+    }
+}
+
 HttpTransport &FrmSignUp::transport()
 {
     if (!m_transport)
@@ -91,15 +128,16 @@ void FrmSignUp::reportOutcome(const CallOutcome &outcome)
         m_messages.exclamation(outcome.message);
 }
 
-CallOutcome FrmSignUp::call(CallOutcome (AccountServiceCalls::*endpoint)())
+CallOutcome FrmSignUp::call(const std::function<CallOutcome(AccountServiceCalls &)> &endpoint)
 {
     captureInputs();
-    AccountRecords records(m_values, mdlPublicVar::hostContext().CON());
-    AccountServiceCalls calls(transport(), records, m_values);
+    AccountRecords records(m_values.MachineAddress, mdlPublicVar::hostContext().CON());
+    AccountServiceCalls calls(transport(), records);
     CallOutcome outcome;
     {
+        const auto keep = qScopeGuard([&] { keepReply(calls.reply()); });
         const PendingRequest pending(m_requestsPending);
-        outcome = (calls.*endpoint)();
+        outcome = endpoint(calls);
     }
     reportOutcome(outcome);
     return outcome;
@@ -112,25 +150,28 @@ void FrmSignUp::CmdLogin_Click()
             return;
         captureInputs();
         HostContext &host = mdlPublicVar::hostContext();
-        AccountRecords records(m_values, host.CON());
-        if (!IsStoredTokenValid(records, m_values))
+        AccountRecords records(m_values.MachineAddress, host.CON());
+        const LoginEntry login = loginEntry();
+        if (!IsStoredTokenValid(records, login.mobile))
             host.IsSignedIn = false;
 
-        const bool ticked = m_values.chkRememberMe == 1;
-        if (records.FindAccount(m_values.TxtMobile1).isEmpty())
-            records.AddLoginAccount();
-        const QList<AccountRow> found = records.FindAccount(m_values.TxtMobile1);
+        if (records.FindAccount(login.mobile).isEmpty())
+            records.AddLoginAccount(login, m_values.CurrentToken);
+        const QList<AccountRow> found = records.FindAccount(login.mobile);
         if (!found.isEmpty()) {
-            records.SaveRememberChoice();
+            records.SaveRememberChoice(login);
             // A remembered login keeps the date of the first one, so the 30 days
             // do not restart at every login.
-            const bool keepDate = ticked && ShortDate::parse(found.first().SignInDate).isValid();
+            const bool keepDate =
+                login.remember && ShortDate::parse(found.first().SignInDate).isValid();
             if (!keepDate)
-                records.StampSignInDate(ticked);
-            records.ForgetOtherAccounts();
+                records.StampSignInDate(login.mobile, login.remember);
+            records.ForgetOtherAccounts(login.mobile);
         }
 
-        if (call(&AccountServiceCalls::ApiLogin).succeeded)
+        if (call([this](AccountServiceCalls &calls) {
+                return calls.ApiLogin(accountDetails(true));
+            }).succeeded)
             accept();
     });
 }

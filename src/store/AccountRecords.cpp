@@ -6,7 +6,6 @@
 #include "platform/SqlCommand.h"
 #include "store/HostContext.h"
 #include "store/ShortDate.h"
-#include "store/SignInValues.h"
 
 namespace
 {
@@ -22,10 +21,15 @@ QVariantList withEmptyTexts(QVariantList values)
     return values;
 }
 
+int rememberValue(const LoginEntry &login)
+{
+    return login.remember ? 1 : 0;
+}
+
 } // namespace
 
-AccountRecords::AccountRecords(SignInValues &window, const QSqlDatabase &db)
-    : m_window(window), m_db(db)
+AccountRecords::AccountRecords(const QString &machineAddress, const QSqlDatabase &db)
+    : m_machineAddress(machineAddress), m_db(db)
 {
 }
 
@@ -43,22 +47,10 @@ QSqlQuery AccountRecords::run(const QString &statement, const QVariantList &valu
     return execSql(m_db, statement, withEmptyTexts(values));
 }
 
-int AccountRecords::rememberValue() const
-{
-    return m_window.chkRememberMe == 1 ? 1 : 0;
-}
-
-int AccountRecords::firmOption() const
-{
-    if (m_window.Opt1)
-        return 1;
-    return m_window.Opt2 ? 2 : 0;
-}
-
 QList<AccountRow> AccountRecords::FindAccount(const QString &mobile) const
 {
     return rows(QStringLiteral("select * from it_TBL115BAC where Mobileno =? and mac_address =?"),
-                {mobile, m_window.MachineAddress});
+                {mobile, m_machineAddress});
 }
 
 double AccountRecords::NextAccountId() const
@@ -69,115 +61,113 @@ double AccountRecords::NextAccountId() const
     return query.value(0).toDouble() + 1;
 }
 
-void AccountRecords::AddLoginAccount()
+void AccountRecords::AddLoginAccount(const LoginEntry &login, const QString &token)
 {
     const double id = NextAccountId();
-    const bool ticked = rememberValue() == 1;
+    const bool ticked = login.remember;
     run(QStringLiteral("Insert into it_TBL115BAC (id, MobileNo, sPassword, cPassword, OptFirm, "
                        "OptAgree, Token, Token1, mac_address, RememberMe,SignInDate) "
                        "values(?,?,?,?,1,1,?,?,?,?,?)"),
-        {id, m_window.TxtMobile1, m_window.TxtPassword2, m_window.TxtPassword2,
-         m_window.CurrentToken, QString(), m_window.MachineAddress, rememberValue(),
-         ticked ? ShortDate::today() : QString()});
+        {id, login.mobile, login.password, login.password, token, QString(), m_machineAddress,
+         rememberValue(login), ticked ? ShortDate::today() : QString()});
 }
 
-void AccountRecords::SaveRememberChoice()
+void AccountRecords::SaveRememberChoice(const LoginEntry &login)
 {
     run(QStringLiteral("Update it_TBL115BAC SET RememberMe=?,sPassword=? where Mobileno =? and "
                        "mac_address =?"),
-        {rememberValue(), m_window.TxtPassword2, m_window.TxtMobile1, m_window.MachineAddress});
+        {rememberValue(login), login.password, login.mobile, m_machineAddress});
 }
 
-void AccountRecords::StampSignInDate(bool ticked)
+void AccountRecords::StampSignInDate(const QString &mobile, bool ticked)
 {
     const QString statement =
         ticked ? QStringLiteral("Update it_TBL115BAC SET SignIndate=? where Mobileno =? and "
                                 "mac_address =? And RememberMe=1")
                : QStringLiteral("Update it_TBL115BAC SET SignIndate=? where Mobileno =? and "
                                 "mac_address =? And RememberMe=0");
-    run(statement,
-        {ticked ? ShortDate::today() : QString(), m_window.TxtMobile1, m_window.MachineAddress});
+    run(statement, {ticked ? ShortDate::today() : QString(), mobile, m_machineAddress});
 }
 
-void AccountRecords::ForgetOtherAccounts()
+void AccountRecords::ForgetOtherAccounts(const QString &mobile)
 {
     run(QStringLiteral("Update it_TBL115BAC SET RememberMe=0, SignInDate='' where Mobileno "
                        "<>? and mac_address =?"),
-        {m_window.TxtMobile1, m_window.MachineAddress});
+        {mobile, m_machineAddress});
 }
 
-void AccountRecords::SaveLoginAccount(const QString &token, const QString &tokenCheck)
+void AccountRecords::SaveLoginAccount(const AccountDetails &account, const QString &token,
+                                      const QString &tokenCheck)
 {
-    if (FindAccount(m_window.TxtMobile1).isEmpty()) {
+    if (FindAccount(account.mobile).isEmpty()) {
         const HostContext &host = mdlPublicVar::hostContext();
         // RememberMe has no default: it is named with 0 so that the insert also
         // works under a strict sql_mode.
         run(QStringLiteral("Insert into it_TBL115BAC (id ,cCodeNo,ay,FullName,FirmName,MobileNo, "
                            "Pin, sPassword, sEmailId,cPassword,OptFirm,OptAgree,Token,Token1,"
                            "mac_address,RememberMe) values(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,0)"),
-            {NextAccountId(), host.IT_Clientcode, host.IT_Assyear, m_window.TxtName,
-             m_window.TxtFirmName, m_window.TxtMobile1, m_window.txtPinCode, m_window.TxtPassword2,
-             m_window.TxtEmail, m_window.TxtPassword2, firmOption(), m_window.ChekAgreeOrNot, token,
-             tokenCheck, m_window.MachineAddress});
+            {NextAccountId(), host.IT_Clientcode, host.IT_Assyear, account.fullName,
+             account.firmName, account.mobile, account.pinCode, account.password, account.email,
+             account.confirmedPassword, account.firmOption, account.agreed, token, tokenCheck,
+             m_machineAddress});
     }
     run(QStringLiteral("update it_TBL115BAC set token =?, token1 =? where Mobileno =? and "
                        "mac_address =?"),
-        {token, tokenCheck, m_window.TxtMobile1, m_window.MachineAddress});
+        {token, tokenCheck, account.mobile, m_machineAddress});
 }
 
-void AccountRecords::SaveSignupAccount()
+void AccountRecords::SaveSignupAccount(const AccountDetails &account)
 {
     // Inserted only while the new number has no row on this machine; an existing
     // row is kept, and the first login brings its tokens up to date.
     const QList<AccountRow> existing =
         rows(QStringLiteral("Select * from  it_TBL115BAC where mobileno =? and mac_address =?"),
-             {m_window.TxtMobileNo, m_window.MachineAddress});
+             {account.mobile, m_machineAddress});
     if (!existing.isEmpty())
         return;
     const HostContext &host = mdlPublicVar::hostContext();
     run(QStringLiteral("Insert into it_TBL115BAC (id ,cCodeNo,ay,FullName,FirmName,MobileNo, "
                        "Pin, sPassword, sEmailId,cPassword,OptFirm,OptAgree,mac_address,"
                        "RememberMe) values(?,?,?,?,?,?,?,?,?,?,?,?,?,0)"),
-        {NextAccountId(), host.IT_Clientcode, host.IT_Assyear, m_window.TxtName,
-         m_window.TxtFirmName, m_window.TxtMobileNo, m_window.txtPinCode, m_window.TxtPassword,
-         m_window.TxtEmail, m_window.TxtConfirmPassword, firmOption(), m_window.ChekAgreeOrNot,
-         m_window.MachineAddress});
+        {NextAccountId(), host.IT_Clientcode, host.IT_Assyear, account.fullName, account.firmName,
+         account.mobile, account.pinCode, account.password, account.email,
+         account.confirmedPassword, account.firmOption, account.agreed, m_machineAddress});
 }
 
-void AccountRecords::UpdateAccountPassword()
+void AccountRecords::UpdateAccountPassword(const NewPassword &reset)
 {
     run(QStringLiteral("update it_TBL115BAC set sPassword =?, cPassword =? where Mobileno =?"),
-        {m_window.txtForPass, m_window.txtForConPass, m_window.Text1});
+        {reset.password, reset.confirmation, reset.mobile});
 }
 
-QString AccountRecords::ReadStoredToken() const
+QString AccountRecords::ReadStoredToken(const QString &mobile) const
 {
-    const QList<AccountRow> found = FindAccount(m_window.TxtMobile1);
+    const QList<AccountRow> found = FindAccount(mobile);
     return found.isEmpty() ? QString() : found.first().token;
 }
 
-QString AccountRecords::ReadStoredToken1() const
+QString AccountRecords::ReadStoredToken1(const QString &mobile) const
 {
-    const QList<AccountRow> found = FindAccount(m_window.TxtMobile1);
+    const QList<AccountRow> found = FindAccount(mobile);
     return found.isEmpty() ? QString() : found.first().token1;
 }
 
 qint64 AccountRecords::CountMachineAccounts() const
 {
     QSqlQuery query = run(QStringLiteral("SELECT Count(*) FROM it_TBL115BAC where mac_address =?"),
-                          {m_window.MachineAddress});
+                          {m_machineAddress});
     return query.next() ? query.value(0).toLongLong() : 0;
 }
 
 QList<AccountRow> AccountRecords::ReadRememberedAccount() const
 {
     return rows(QStringLiteral("SELECT * FROM it_TBL115BAC where mac_address =? And RememberMe=1"),
-                {m_window.MachineAddress});
+                {m_machineAddress});
 }
 
 void AccountRecords::DeleteRememberedAccount(const QString &mobile)
 {
     run(QStringLiteral("DELETE FROM it_TBL115BAC where MobileNo=? and mac_address =? And "
                        "RememberMe=1"),
-        {mobile, m_window.MachineAddress});
+        {mobile, m_machineAddress});
 }

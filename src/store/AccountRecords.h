@@ -5,9 +5,8 @@
 #include <QSqlQuery>
 #include <QString>
 
+#include "store/AccountDetails.h"
 #include "store/AccountRow.h"
-
-struct SignInValues;
 
 // Every statement the sign-in flows run against it_TBL115BAC. A row belongs to a
 // mobile number on one machine (the window's MachineAddress). Values are bound,
@@ -16,22 +15,26 @@ struct SignInValues;
 class AccountRecords
 {
 public:
-    // window is read for box texts and fields; db is the host's connection.
-    AccountRecords(SignInValues &window, const QSqlDatabase &db);
+    // machineAddress: the machine whose rows these are; db: the host's connection.
+    AccountRecords(const QString &machineAddress, const QSqlDatabase &db);
+
+    const QString &machineAddress() const { return m_machineAddress; }
 
     QList<AccountRow> FindAccount(const QString &mobile) const;
     double NextAccountId() const;
-    void AddLoginAccount();
-    void SaveRememberChoice();
-    void StampSignInDate(bool ticked);
-    void ForgetOtherAccounts();
-    // Keeps the token of a successful login and its check text in the row of
-    // TxtMobile1 on this machine, inserting the row when it is missing.
-    void SaveLoginAccount(const QString &token, const QString &tokenCheck);
-    void SaveSignupAccount();
-    void UpdateAccountPassword();
-    QString ReadStoredToken() const;
-    QString ReadStoredToken1() const;
+    // token: the window's CurrentToken, kept in the new row.
+    void AddLoginAccount(const LoginEntry &login, const QString &token);
+    void SaveRememberChoice(const LoginEntry &login);
+    void StampSignInDate(const QString &mobile, bool ticked);
+    void ForgetOtherAccounts(const QString &mobile);
+    // Keeps the token of a successful login and its check text in the row of the
+    // login's number on this machine, inserting the row from account when it is missing.
+    void SaveLoginAccount(const AccountDetails &account, const QString &token,
+                          const QString &tokenCheck);
+    void SaveSignupAccount(const AccountDetails &account);
+    void UpdateAccountPassword(const NewPassword &reset);
+    QString ReadStoredToken(const QString &mobile) const;
+    QString ReadStoredToken1(const QString &mobile) const;
     qint64 CountMachineAccounts() const;
     QList<AccountRow> ReadRememberedAccount() const;
     void DeleteRememberedAccount(const QString &mobile);
@@ -39,9 +42,7 @@ public:
 private:
     QSqlQuery run(const QString &statement, const QVariantList &values = {}) const;
     QList<AccountRow> rows(const QString &statement, const QVariantList &values) const;
-    int rememberValue() const;
-    int firmOption() const;
 
-    SignInValues &m_window;
+    QString m_machineAddress;
     QSqlDatabase m_db;
 };

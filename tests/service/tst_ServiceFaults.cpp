@@ -7,44 +7,71 @@
 
 #include <optional>
 
+#include "AccountFixture.h"
 #include "HumanMessage.h"
-#include "TestDatabase.h"
-#include "SignUpValues.h"
 #include "TestService.h"
-#include "service/AccountServiceCalls.h"
-#include "service/HttpTransport.h"
-#include "store/AccountRecords.h"
-#include "store/AccountTable.h"
+#include "ValidSignUp.h"
 #include "store/HostContext.h"
-#include "store/SignInValues.h"
 
 namespace
 {
 
 const QString mobile = QStringLiteral("9876543210");
-const QString machine = QStringLiteral("AA-BB-CC-DD-EE-FF");
 const QString password = QStringLiteral("Pa$$w0rd!");
 const QString newPassword = QStringLiteral("Fresh#pass2");
 
 // Short enough to keep the matrix quick, and well below the service's delay.
 constexpr int transportTimeoutSeconds = 2;
-const QString untrustedCertificate = QStringLiteral("untrusted-certificate");
 const QString serviceNotRunning = QStringLiteral("not-running");
+// The server presents the named certificate of the TLS directory.
+const QString certificatePrefix = QStringLiteral("certificate:");
 
-using Endpoint = CallOutcome (AccountServiceCalls::*)();
+// A call, or the steps of its flow that bring a well-behaved service to the point
+// where the call would succeed.
+using Step = std::function<CallOutcome(AccountFixture &, const TestService &)>;
+using SignUpStep = AccountFixture::SignUpStep;
+
+const AccountDetails form = validSignUp(mobile, password);
+
+Step signUpUpTo(SignUpStep last)
+{
+    return [last](AccountFixture &f, const TestService &s) { return f.signUp(form, s, last); };
+}
 
 struct EndpointCase {
     const char *name;
-    Endpoint call;
+    Step prepare;
+    Step call;
 };
 
 const EndpointCase endpoints[] = {
-    {"ApiLogin", &AccountServiceCalls::ApiLogin},
-    {"ApiSendOtpSignup", &AccountServiceCalls::ApiSendOtpSignup},
-    {"ApiSignup", &AccountServiceCalls::ApiSignup},
-    {"ApiVerifyOtp", &AccountServiceCalls::ApiVerifyOtp},
-    {"ApiSendOtpForgotPassword", &AccountServiceCalls::ApiSendOtpForgotPassword},
-    {"ApiUpdateForgotPassword", &AccountServiceCalls::ApiUpdateForgotPassword},
+    {"ApiLogin", signUpUpTo(SignUpStep::CreateAccount),
+     [](AccountFixture &f, const TestService &) { return f.calls.ApiLogin(form); }},
+    {"ApiSendOtpSignup", [](AccountFixture &, const TestService &) { return CallOutcome{true}; },
+     [](AccountFixture &f, const TestService &) {
+         return f.calls.ApiSendOtpSignup(mobile, form.email);
+     }},
+    {"ApiSignup", signUpUpTo(SignUpStep::VerifyCode),
+     [](AccountFixture &f, const TestService &) {
+         return f.calls.ApiSignup(form, f.otpVerificationId);
+     }},
+    {"ApiVerifyOtp", signUpUpTo(SignUpStep::SendCode),
+     [](AccountFixture &f, const TestService &s) {
+         return f.calls.ApiVerifyOtp(mobile, f.otpVerificationId, s.latestOtp(mobile));
+     }},
+    {"ApiSendOtpForgotPassword", signUpUpTo(SignUpStep::CreateAccount),
+     [](AccountFixture &f, const TestService &) {
+         return f.calls.ApiSendOtpForgotPassword(mobile);
+     }},
+    {"ApiUpdateForgotPassword",
+     [](AccountFixture &f, const TestService &s) {
+         const CallOutcome created = f.signUp(form, s);
+         return created.succeeded ? f.verifyResetCode(mobile, s) : created;
+     },
+     [](AccountFixture &f, const TestService &) {
+         return f.calls.ApiUpdateForgotPassword({mobile, newPassword, newPassword},
+                                                f.otpVerificationId, f.resetUserId);
+     }},
 };
 
 // How each fault reaches the user: the start of the message the call ends with.
@@ -68,7 +95,9 @@ const FaultCase faults[] = {
     // Refused on its headers, not waited for until the time-out.
     {"10 MB announced, never sent", QStringLiteral("oversize-announced:%1").arg(10 * 1024 * 1024),
      tooLarge},
-    {"untrusted certificate", untrustedCertificate,
+    {"untrusted certificate", certificatePrefix + QStringLiteral("untrusted-server"),
+     QStringLiteral("A secure connection to the account service could not be made")},
+    {"certificate of another host", certificatePrefix + QStringLiteral("wronghost"),
      QStringLiteral("A secure connection to the account service could not be made")},
     {"service not running", serviceNotRunning, AccountServiceCalls::timeOutMessage},
 };
@@ -85,60 +114,12 @@ private:
         QString message;
     };
 
-    std::unique_ptr<TestDatabase> db;
-    QNetworkAccessManager manager;
-    SignInValues window;
-    std::unique_ptr<HttpTransport> transport;
-    std::unique_ptr<AccountRecords> records;
-    std::unique_ptr<AccountServiceCalls> calls;
-
-    bool succeeds(Endpoint endpoint)
-    {
-        const CallOutcome outcome = (calls.get()->*endpoint)();
-        if (!outcome.succeeded)
-            qWarning("preparing call failed: %s", qPrintable(outcome.message));
-        return outcome.succeeded;
-    }
-
-    // Brings the window to the point where the call would succeed against a
-    // well-behaved service, going through the earlier steps of its flow.
-    bool prepare(TestService &service, Endpoint endpoint)
-    {
-        fillSignUpValues(window, mobile, password);
-        if (endpoint == &AccountServiceCalls::ApiSendOtpSignup)
-            return true;
-        if (!succeeds(&AccountServiceCalls::ApiSendOtpSignup))
-            return false;
-        window.txtOTP = service.latestOtp(mobile);
-        if (endpoint == &AccountServiceCalls::ApiVerifyOtp)
-            return true;
-        if (!succeeds(&AccountServiceCalls::ApiVerifyOtp))
-            return false;
-        if (endpoint == &AccountServiceCalls::ApiSignup)
-            return true;
-        if (!succeeds(&AccountServiceCalls::ApiSignup))
-            return false;
-
-        window.TxtMobile1 = mobile;
-        window.TxtPassword2 = password;
-        window.Text1 = mobile;
-        if (endpoint == &AccountServiceCalls::ApiLogin ||
-            endpoint == &AccountServiceCalls::ApiSendOtpForgotPassword)
-            return true;
-        if (!succeeds(&AccountServiceCalls::ApiSendOtpForgotPassword))
-            return false;
-        window.txtOTP = service.latestOtp(mobile);
-        if (!succeeds(&AccountServiceCalls::ApiVerifyOtp))
-            return false;
-        window.txtForPass = newPassword;
-        window.txtForConPass = newPassword;
-        return true;
-    }
+    std::unique_ptr<AccountFixture> fixture;
 
     // Every row of the account table, every column, in a fixed order.
     QStringList tableRows() const
     {
-        QSqlQuery query(db->connection());
+        QSqlQuery query(fixture->db.connection());
         if (!query.exec(QStringLiteral("select * from it_TBL115BAC order by id, MobileNo")))
             return {QStringLiteral("unreadable")};
         QStringList rows;
@@ -151,10 +132,10 @@ private:
         return rows;
     }
 
-    Ending run(Endpoint endpoint)
+    Ending run(const Step &call, const TestService &service)
     {
         try {
-            const CallOutcome outcome = (calls.get()->*endpoint)();
+            const CallOutcome outcome = call(*fixture, service);
             return {outcome.succeeded, outcome.message};
         } catch (const VelmoError &error) {
             return {false, error.message()};
@@ -164,24 +145,10 @@ private:
 private slots:
     void init()
     {
-        db = std::make_unique<TestDatabase>();
-        mdlPublicVar::hostContext().setCON(db->connection());
+        fixture = std::make_unique<AccountFixture>(nullptr, transportTimeoutSeconds);
         mdlPublicVar::hostContext().IsSignedIn = false;
-        CreateAccountTable();
-        window = SignInValues();
-        window.MachineAddress = machine;
-        transport = std::make_unique<HttpTransport>(&manager, transportTimeoutSeconds);
-        records = std::make_unique<AccountRecords>(window, db->connection());
-        calls = std::make_unique<AccountServiceCalls>(*transport, *records, window);
     }
-    void cleanup()
-    {
-        calls.reset();
-        records.reset();
-        transport.reset();
-        mdlPublicVar::hostContext().setCON(QSqlDatabase());
-        db.reset();
-    }
+    void cleanup() { fixture.reset(); }
 
     // Whatever goes wrong between the library and the service, the user reads a
     // sentence, nobody is signed in, the account table is as it was, and the
@@ -202,21 +169,22 @@ private slots:
         QFETCH(int, endpointIndex);
         QFETCH(QString, fault);
         QFETCH(QString, messageStart);
-        const Endpoint endpoint = endpoints[endpointIndex].call;
+        const EndpointCase &endpoint = endpoints[endpointIndex];
         TestService service;
         QVERIFY(service.isRunning());
-        QVERIFY(prepare(service, endpoint));
+        const CallOutcome prepared = endpoint.prepare(*fixture, service);
+        QVERIFY2(prepared.succeeded, qPrintable(prepared.message));
         const QStringList rowsBefore = tableRows();
         mdlPublicVar::hostContext().IsSignedIn = false;
 
         std::optional<TestService> untrusted;
-        if (fault == untrustedCertificate)
-            untrusted.emplace(QStringList(), QStringLiteral("untrusted-server"));
+        if (fault.startsWith(certificatePrefix))
+            untrusted.emplace(QStringList(), fault.mid(certificatePrefix.size()));
         else if (fault == serviceNotRunning)
             service.stop();
         else
             QVERIFY(service.setFault(fault));
-        const Ending faulty = run(endpoint);
+        const Ending faulty = run(endpoint.call, service);
         QVERIFY2(!faulty.succeeded, "the call reported success");
         const QString problem = whyNotHumanMessage(faulty.message);
         QVERIFY2(problem.isEmpty(), qPrintable(problem));
@@ -230,7 +198,7 @@ private slots:
         QVERIFY(service.setFault(QStringLiteral("none")));
         // The service may already have acted on the faulty call (a late or cut
         // reply), so a refusal in its own words also shows a working transport.
-        const CallOutcome again = (calls.get()->*endpoint)();
+        const CallOutcome again = endpoint.call(*fixture, service);
         QVERIFY2(again.succeeded || (again.refused && whyNotHumanMessage(again.message).isEmpty()),
                  qPrintable(again.message));
     }

@@ -1,21 +1,16 @@
 #include "SignInSession.h"
 
-#include <QNetworkAccessManager>
 #include <QRadioButton>
-#include <QSqlQuery>
 #include <QtTest>
 
 #include <VelmoITNet22SU/clsVelmoITNet22SU.h>
 
-#include "SignUpValues.h"
+#include "AccountFixture.h"
 #include "TestService.h"
+#include "ValidSignUp.h"
 #include "WindowScript.h"
 #include "controls/input/TextOrv.h"
-#include "service/AccountServiceCalls.h"
-#include "service/HttpTransport.h"
 #include "signin/SignUpPanel.h"
-#include "store/AccountRecords.h"
-#include "store/SignInValues.h"
 
 namespace SignInSession
 {
@@ -29,13 +24,14 @@ void typeInto(TextOrv *input, const QString &text)
 
 void fillSignUp(SignUpPanel &form, const QString &mobile, const QString &password)
 {
-    typeInto(form.TxtName, "Asha Rao");
-    typeInto(form.TxtFirmName, "Rao & Co");
-    typeInto(form.TxtMobileNo, mobile);
-    typeInto(form.TxtEmail, "asha@example.in");
-    typeInto(form.TxtPassword, password);
-    typeInto(form.TxtConfirmPassword, password);
-    typeInto(form.txtPinCode, "560001");
+    const AccountDetails valid = validSignUp(mobile, password);
+    typeInto(form.TxtName, valid.fullName);
+    typeInto(form.TxtFirmName, valid.firmName);
+    typeInto(form.TxtMobileNo, valid.mobile);
+    typeInto(form.TxtEmail, valid.email);
+    typeInto(form.TxtPassword, valid.password);
+    typeInto(form.TxtConfirmPassword, valid.confirmedPassword);
+    typeInto(form.txtPinCode, valid.pinCode);
     form.Opt2->setChecked(true);
 }
 
@@ -49,23 +45,12 @@ bool open(const std::function<void(FrmSignUp &)> &script)
     return result;
 }
 
-void registerAccount(TestService &service, QSqlDatabase db, const QString &mobile,
-                     const QString &password)
+void registerAccount(TestService &service, const QString &mobile, const QString &password)
 {
-    SignInValues values;
-    values.MachineAddress = QStringLiteral("AA-BB-CC-DD-EE-99");
-    fillSignUpValues(values, mobile, password);
-    QNetworkAccessManager network;
-    HttpTransport transport(&network, 10);
-    AccountRecords records(values, db);
-    AccountServiceCalls calls(transport, records, values);
-    const CallOutcome sent = calls.ApiSendOtpSignup();
-    QVERIFY2(sent.succeeded, qPrintable(sent.message));
-    values.txtOTP = service.latestOtp(mobile);
-    QVERIFY(calls.ApiVerifyOtp().succeeded);
-    const CallOutcome created = calls.ApiSignup();
+    // The row it writes lands in the fixture's own database, gone with it.
+    AccountFixture elsewhere;
+    const CallOutcome created = elsewhere.signUp(validSignUp(mobile, password), service);
     QVERIFY2(created.succeeded, qPrintable(created.message));
-    QSqlQuery(db).exec("delete from it_TBL115BAC");
 }
 
 } // namespace SignInSession

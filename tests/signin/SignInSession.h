@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QSqlDatabase>
 #include <QString>
 
 #include <functional>
@@ -25,9 +24,8 @@ void fillSignUp(SignUpPanel &form, const QString &mobile, const QString &passwor
 bool open(const std::function<void(FrmSignUp &)> &script);
 
 // Registers an account with the service through the same calls the window makes,
-// then empties the account table again. Fails the running test when the service
-// refuses.
-void registerAccount(TestService &service, QSqlDatabase db, const QString &mobile,
-                     const QString &password);
+// leaving the host's account table as it was. Fails the running test when the
+// service refuses.
+void registerAccount(TestService &service, const QString &mobile, const QString &password);
 
 } // namespace SignInSession

@@ -30,7 +30,6 @@
 #include "store/AccountRecords.h"
 #include "store/AccountTable.h"
 #include "store/HostContext.h"
-#include "store/SignInValues.h"
 
 namespace
 {
@@ -94,7 +93,7 @@ private:
         static bool registered = false;
         if (registered)
             return;
-        SignInSession::registerAccount(*service, db->connection(), number, password);
+        SignInSession::registerAccount(*service, number, password);
         registered = !QTest::currentTestFailed();
     }
 

@@ -84,7 +84,7 @@ private slots:
     {
         SignInTestCase::initTestCase();
         SignInTestCase::init();
-        SignInSession::registerAccount(*service, db->connection(), registered, password);
+        SignInSession::registerAccount(*service, registered, password);
         SignInTestCase::cleanup();
     }
 

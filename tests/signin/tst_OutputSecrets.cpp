@@ -17,18 +17,13 @@
 
 #include <cstdio>
 
+#include "AccountFixture.h"
 #include "SignInSession.h"
-#include "TestDatabase.h"
 #include "TestService.h"
+#include "ValidSignUp.h"
 #include "controls/input/TextOrv.h"
-#include "service/AccountServiceCalls.h"
-#include "service/HttpTransport.h"
 #include "signin/FrmSignUp.h"
 #include "signin/LoginPanel.h"
-#include "store/AccountRecords.h"
-#include "store/AccountTable.h"
-#include "store/HostContext.h"
-#include "store/SignInValues.h"
 
 Q_LOGGING_CATEGORY(outputCanary, "velmo.test.canary", QtWarningMsg)
 
@@ -43,7 +38,6 @@ const QString newPassword = QStringLiteral("Fresh$ecret92q");
 
 // Environment that turns this binary into the child and names its inputs.
 const char *ledgerVariable = "VELMO_SECRETS_LEDGER";
-const char *databaseVariable = "VELMO_SECRETS_DATABASE";
 
 // The child asks for a one-time code with this line and reads it from stdin, as a
 // user reads it from the phone and types it.
@@ -101,15 +95,13 @@ private:
     QList<QPair<QString, QString>> secrets;
     QString lastServiceCode;
 
-    // Child: the parent's database and the client the service calls go through.
-    QSqlDatabase childDb;
-    SignInValues values;
+    // Child: the host's database and the client the service calls go through.
+    std::unique_ptr<AccountFixture> fixture;
 
     void runChild()
     {
         TestService service({QStringLiteral("--pbkdf2-iterations=1000")});
         QVERIFY(service.isRunning());
-        TestDatabase db;
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         const QString ledgerPath = dir.filePath(QStringLiteral("ledger.txt"));
@@ -119,7 +111,6 @@ private:
         environment.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("*.debug=true"));
         environment.insert(QStringLiteral("QT_FORCE_STDERR_LOGGING"), QStringLiteral("1"));
         environment.insert(QLatin1String(ledgerVariable), ledgerPath);
-        environment.insert(QLatin1String(databaseVariable), db.name());
         child.setProcessEnvironment(environment);
         child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("childRunsFlows")});
         QVERIFY2(child.waitForStarted(), qPrintable(child.errorString()));
@@ -165,17 +156,6 @@ private:
         return values;
     }
 
-    void openParentDatabase()
-    {
-        childDb = QSqlDatabase::addDatabase(QStringLiteral("QMYSQL"), QStringLiteral("child"));
-        childDb.setUserName(QStringLiteral("root"));
-        childDb.setConnectOptions(QStringLiteral("UNIX_SOCKET=") + TestDatabase::socketPath());
-        childDb.setDatabaseName(qEnvironmentVariable(databaseVariable));
-        QVERIFY2(childDb.open(), qPrintable(childDb.lastError().text()));
-        mdlPublicVar::hostContext().setCON(childDb);
-        CreateAccountTable();
-    }
-
     // Signs in through the window, as a user at the screen would.
     void loginThroughWindow()
     {
@@ -190,7 +170,7 @@ private:
 
     void noteStoredTokens(SecretLedger &ledger)
     {
-        QSqlQuery stored(childDb);
+        QSqlQuery stored(fixture->db.connection());
         stored.prepare(QStringLiteral("select token, token1 from it_TBL115BAC where MobileNo=?"));
         stored.addBindValue(mobile);
         QVERIFY2(stored.exec() && stored.next(), qPrintable(stored.lastError().text()));
@@ -201,8 +181,9 @@ private:
     void noteLogin(SecretLedger &ledger, const CallOutcome &login, const QString &when)
     {
         QVERIFY(login.succeeded);
-        ledger.note(QStringLiteral("token ") + when, values.CurrentToken);
-        ledger.note(QStringLiteral("check text ") + when, values.CurrentToken1);
+        const LoginToken token = fixture->calls.reply().login.value_or(LoginToken());
+        ledger.note(QStringLiteral("token ") + when, token.token);
+        ledger.note(QStringLiteral("check text ") + when, token.check);
     }
 
 private slots:
@@ -224,48 +205,42 @@ private slots:
         ledger.note(QStringLiteral("new password"), newPassword);
         qCDebug(outputCanary) << canaryText.constData();
         qputenv("VELMO_MACHINE_ADDRESS", machine.toUtf8());
-        openParentDatabase();
+        fixture = std::make_unique<AccountFixture>(nullptr, 30, machine);
+        AccountServiceCalls &calls = fixture->calls;
 
-        values.MachineAddress = machine;
-        values.TxtName = QStringLiteral("Meera Iyer");
-        values.TxtFirmName = QStringLiteral("Iyer Associates");
-        values.TxtMobileNo = mobile;
-        values.TxtEmail = QStringLiteral("meera@example.in");
-        values.TxtPassword = values.TxtConfirmPassword = firstPassword;
-        values.txtPinCode = QStringLiteral("560001");
-        values.Opt1 = true;
-        QNetworkAccessManager network;
-        HttpTransport transport(&network, 30);
-        AccountRecords records(values, childDb);
-        AccountServiceCalls calls(transport, records, values);
-
-        QVERIFY(calls.ApiSendOtpSignup().succeeded);
-        values.txtOTP = askForCode();
-        ledger.note(QStringLiteral("sign-up code"), values.txtOTP);
-        QVERIFY(calls.ApiVerifyOtp().succeeded);
-        QVERIFY(calls.ApiSignup().succeeded);
+        const AccountDetails form = validSignUp(mobile, firstPassword);
+        QVERIFY(fixture
+                    ->signUp(form,
+                             [&] {
+                                 const QString code = askForCode();
+                                 ledger.note(QStringLiteral("sign-up code"), code);
+                                 return code;
+                             })
+                    .succeeded);
 
         loginThroughWindow();
         noteStoredTokens(ledger);
 
-        values.TxtMobile1 = mobile;
-        values.TxtPassword2 = wrongPassword;
-        QVERIFY(calls.ApiLogin().refused);
-        values.TxtPassword2 = firstPassword;
-        noteLogin(ledger, calls.ApiLogin(), QStringLiteral("of the first password"));
+        QVERIFY(calls.ApiLogin(validSignUp(mobile, wrongPassword)).refused);
+        noteLogin(ledger, calls.ApiLogin(form), QStringLiteral("of the first password"));
 
-        values.Text1 = mobile;
-        QVERIFY(calls.ApiSendOtpForgotPassword().succeeded);
-        values.txtOTP = askForCode();
-        ledger.note(QStringLiteral("reset code"), values.txtOTP);
-        QVERIFY(calls.ApiVerifyOtp().succeeded);
-        values.txtForPass = values.txtForConPass = newPassword;
-        QVERIFY(calls.ApiUpdateForgotPassword().succeeded);
-        values.TxtPassword2 = newPassword;
-        noteLogin(ledger, calls.ApiLogin(), QStringLiteral("of the new password"));
-
-        mdlPublicVar::hostContext().setCON(QSqlDatabase());
-        childDb.close();
+        QVERIFY(
+            fixture->run([](AccountServiceCalls &c) { return c.ApiSendOtpForgotPassword(mobile); })
+                .succeeded);
+        const QString resetCode = askForCode();
+        ledger.note(QStringLiteral("reset code"), resetCode);
+        QVERIFY(fixture
+                    ->run([&](AccountServiceCalls &c) {
+                        return c.ApiVerifyOtp(mobile, fixture->otpVerificationId, resetCode);
+                    })
+                    .succeeded);
+        QVERIFY(calls
+                    .ApiUpdateForgotPassword({mobile, newPassword, newPassword},
+                                             fixture->otpVerificationId, fixture->resetUserId)
+                    .succeeded);
+        noteLogin(ledger, calls.ApiLogin(validSignUp(mobile, newPassword)),
+                  QStringLiteral("of the new password"));
+        fixture.reset();
     }
 
     // The run is worth checking only when the child really handled every kind of

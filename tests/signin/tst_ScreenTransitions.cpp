@@ -138,7 +138,7 @@ private slots:
 
         const QString mobile = freshNumber();
         if (startOnLogin) {
-            SignInSession::registerAccount(*service, db->connection(), mobile, password);
+            SignInSession::registerAccount(*service, mobile, password);
             insertRow(mobile, machine(), password);
         }
         MessageBoxWatcher boxes;

@@ -117,7 +117,7 @@ private slots:
     void lostWhileTheNewPasswordIsStored()
     {
         const QString mobile = QStringLiteral("9200000002");
-        SignInSession::registerAccount(*service, db->connection(), mobile, password);
+        SignInSession::registerAccount(*service, mobile, password);
         insertRow(mobile, machine(), password);
         const QString fresh = QStringLiteral("Fresh@Pass9");
         MessageBoxWatcher boxes;

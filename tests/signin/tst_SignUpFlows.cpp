@@ -198,7 +198,7 @@ private slots:
         QFETCH(QMessageBox::Icon, icon);
         const QString mobile = freshNumber();
         if (registered)
-            SignInSession::registerAccount(*service, db->connection(), mobile, password);
+            SignInSession::registerAccount(*service, mobile, password);
         MessageBoxWatcher boxes;
         SignInSession::open([&](FrmSignUp &window) {
             QVERIFY(service->setFault(fault));
@@ -217,7 +217,7 @@ private slots:
     {
         const QString mobile = freshNumber();
         const QString newPassword = QStringLiteral("Fresh@Pass9");
-        SignInSession::registerAccount(*service, db->connection(), mobile, password);
+        SignInSession::registerAccount(*service, mobile, password);
         insertRow(mobile, machine(), password);
         insertRow(mobile, QStringLiteral("AA-BB-CC-DD-EE-77"), password);
         insertRow(QStringLiteral("9123456780"), machine(), password);

@@ -72,7 +72,7 @@ private:
     {
         if (button == Button::Login || button == Button::SendResetCode ||
             button == Button::UpdatePassword) {
-            SignInSession::registerAccount(*service, db->connection(), mobile, password);
+            SignInSession::registerAccount(*service, mobile, password);
             insertRow(mobile, machine(), password);
         }
     }

@@ -1,23 +1,21 @@
 #include <QSqlQuery>
 #include <QtTest>
 
-#include "TestDatabase.h"
+#include "AccountFixture.h"
+#include "ValidSignUp.h"
 #include "platform/Clock.h"
 #include "service/StoredToken.h"
 #include "service/TokenCheck.h"
-#include "store/AccountRecords.h"
-#include "store/AccountTable.h"
 #include "store/HostContext.h"
 #include "store/ShortDate.h"
-#include "store/SignInValues.h"
 
 namespace
 {
 
-const QString thisMachine = QStringLiteral("AA-BB-CC-DD-EE-FF");
+const QString thisMachine = AccountFixture::machine;
 const QString otherMachine = QStringLiteral("11-22-33-44-55-66");
 
-using Step = std::function<void(AccountRecords &)>;
+using Step = std::function<void(AccountRecords &, const LoginEntry &)>;
 
 } // namespace
 
@@ -28,35 +26,27 @@ class tst_AccountRecords : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<TestDatabase> db;
-    SignInValues window;
-    std::unique_ptr<AccountRecords> records;
-
-    void loginAs(const QString &mobile, const QString &password, bool remember)
-    {
-        window.TxtMobile1 = mobile;
-        window.TxtPassword2 = password;
-        window.chkRememberMe = remember ? 1 : 0;
-    }
+    std::unique_ptr<AccountFixture> fixture;
+    AccountRecords *records = nullptr;
 
     // A row as an earlier session left it, with the password Old#1pass.
     void seedRow(int id, const QString &mobile, const QString &machine, int remember,
                  const QString &signInDate)
     {
-        db->exec(QStringLiteral("insert into it_TBL115BAC (id, MobileNo, sPassword, cPassword, "
-                                "mac_address, RememberMe, SignInDate) values "
-                                "(%1, '%2', 'Old#1pass', 'Old#1pass', '%3', %4, '%5')")
-                     .arg(id)
-                     .arg(mobile, machine)
-                     .arg(remember)
-                     .arg(signInDate));
+        fixture->db.exec(
+            QStringLiteral("insert into it_TBL115BAC (id, MobileNo, sPassword, cPassword, "
+                           "mac_address, RememberMe, SignInDate) values "
+                           "(%1, '%2', 'Old#1pass', 'Old#1pass', '%3', %4, '%5')")
+                .arg(id)
+                .arg(mobile, machine)
+                .arg(remember)
+                .arg(signInDate));
     }
 
     AccountRow only(const QString &mobile, const QString &machine)
     {
-        SignInValues other = window;
-        other.MachineAddress = machine;
-        const QList<AccountRow> found = AccountRecords(other, db->connection()).FindAccount(mobile);
+        const QList<AccountRow> found =
+            AccountRecords(machine, fixture->db.connection()).FindAccount(mobile);
         if (found.size() != 1)
             qFatal("expected one row for %s on %s", qPrintable(mobile), qPrintable(machine));
         return found.first();
@@ -65,22 +55,16 @@ private:
 private slots:
     void init()
     {
-        db = std::make_unique<TestDatabase>();
-        mdlPublicVar::hostContext().setCON(db->connection());
+        fixture = std::make_unique<AccountFixture>();
+        records = &fixture->records;
         mdlPublicVar::hostContext().IT_Clientcode = QStringLiteral("C042");
         mdlPublicVar::hostContext().IT_Assyear = QStringLiteral("2026-27");
-        CreateAccountTable();
-        window = SignInValues();
-        window.MachineAddress = thisMachine;
-        records = std::make_unique<AccountRecords>(window, db->connection());
         Clock::setFixedNow(QDateTime(QDate(2026, 4, 10), QTime(9, 30)));
     }
     void cleanup()
     {
         Clock::clearFixedNow();
-        records.reset();
-        mdlPublicVar::hostContext().setCON(QSqlDatabase());
-        db.reset();
+        fixture.reset();
     }
 
     // The tests run with the short date format dd/MM/yy (see tests/CMakeLists.txt).
@@ -105,9 +89,8 @@ private slots:
     void firstRowGetsIdOne()
     {
         QCOMPARE(records->NextAccountId(), 1.0);
-        loginAs("9876543210", "Secret#1", false);
-        records->AddLoginAccount();
-        QCOMPARE(db->scalar("select id from it_TBL115BAC").toDouble(), 1.0);
+        records->AddLoginAccount({"9876543210", "Secret#1", false}, QString());
+        QCOMPARE(fixture->db.scalar("select id from it_TBL115BAC").toDouble(), 1.0);
         QCOMPARE(only("9876543210", thisMachine).OptFirm, 1);
         QCOMPARE(only("9876543210", thisMachine).OptAgree, 1);
         QCOMPARE(records->NextAccountId(), 2.0);
@@ -130,11 +113,14 @@ private slots:
         QTest::addColumn<QStringList>("remembered");
         QTest::addColumn<QString>("otherNumberDate");
 
-        const Step add = [](AccountRecords &r) { r.AddLoginAccount(); };
-        const Step choose = [](AccountRecords &r) { r.SaveRememberChoice(); };
-        const Step stampTicked = [](AccountRecords &r) { r.StampSignInDate(true); };
-        const Step stampUnticked = [](AccountRecords &r) { r.StampSignInDate(false); };
-        const Step forget = [](AccountRecords &r) { r.ForgetOtherAccounts(); };
+        const Step add = [](AccountRecords &r, const LoginEntry &l) { r.AddLoginAccount(l, {}); };
+        const Step choose = [](AccountRecords &r, const LoginEntry &l) { r.SaveRememberChoice(l); };
+        const Step stamp = [](AccountRecords &r, const LoginEntry &l) {
+            r.StampSignInDate(l.mobile, l.remember);
+        };
+        const Step forget = [](AccountRecords &r, const LoginEntry &l) {
+            r.ForgetOtherAccounts(l.mobile);
+        };
         const QString old = QStringLiteral("Old#1pass");
         const QString typed = QStringLiteral("New#2pass");
         const QStringList both{"9123456789", "9876543210"};
@@ -151,13 +137,13 @@ private slots:
         QTest::newRow("choice cleared")
             << choose << false << 1 << kept << 0 << kept << typed << old << other << kept;
         QTest::newRow("ticked stamp dates a remembered row")
-            << stampTicked << true << 1 << kept << 1 << "10/04/26" << old << old << both << kept;
+            << stamp << true << 1 << kept << 1 << "10/04/26" << old << old << both << kept;
         QTest::newRow("ticked stamp leaves a row not remembered")
-            << stampTicked << true << 0 << "" << 0 << "" << old << old << other << kept;
+            << stamp << true << 0 << "" << 0 << "" << old << old << other << kept;
         QTest::newRow("unticked stamp clears a row not remembered")
-            << stampUnticked << false << 0 << kept << 0 << "" << old << old << other << kept;
+            << stamp << false << 0 << kept << 0 << "" << old << old << other << kept;
         QTest::newRow("unticked stamp leaves a remembered row")
-            << stampUnticked << false << 1 << kept << 1 << kept << old << old << both << kept;
+            << stamp << false << 1 << kept << 1 << kept << old << old << both << kept;
         QTest::newRow("other numbers of this machine forgotten")
             << forget << true << 1 << kept << 1 << kept << old << old << QStringList{"9876543210"}
             << "";
@@ -172,9 +158,7 @@ private slots:
         seedRow(2, "9876543210", otherMachine, 1, "01/04/26");
         if (startRemember >= 0)
             seedRow(3, "9876543210", thisMachine, startRemember, startDate);
-        loginAs("9876543210", "New#2pass", ticked);
-
-        step(*records);
+        step(*records, {"9876543210", "New#2pass", ticked});
 
         const AccountRow row = only("9876543210", thisMachine);
         QTEST(row.RememberMe, "remember");
@@ -197,10 +181,7 @@ private slots:
         seedRow(1, "9876543210", thisMachine, 0, "");
         seedRow(2, "9876543210", otherMachine, 0, "");
         seedRow(3, "9123456789", thisMachine, 0, "");
-        window.Text1 = QStringLiteral("9876543210");
-        window.txtForPass = QStringLiteral("New#2pass");
-        window.txtForConPass = QStringLiteral("New#2pass");
-        records->UpdateAccountPassword();
+        records->UpdateAccountPassword({"9876543210", "New#2pass", "New#2pass"});
         for (const QString &machine : {thisMachine, otherMachine}) {
             QCOMPARE(only("9876543210", machine).sPassword, QStringLiteral("New#2pass"));
             QCOMPARE(only("9876543210", machine).cPassword, QStringLiteral("New#2pass"));
@@ -210,32 +191,35 @@ private slots:
 
     void quotesAndBackslashesAreStoredLiterally()
     {
-        window.TxtName = QStringLiteral("Seán O'Brien");
-        window.TxtFirmName = QStringLiteral(R"(O'Brien \ Sons)");
-        window.TxtMobileNo = QStringLiteral("9876543210");
-        window.TxtPassword = QStringLiteral(R"(It's\a'\"pw)");
-        window.TxtConfirmPassword = window.TxtPassword;
-        records->SaveSignupAccount();
+        AccountDetails form = validSignUp("9876543210", R"(It's\a'\"pw)", "Seán O'Brien");
+        form.firmName = QStringLiteral(R"(O'Brien \ Sons)");
+        form.confirmedPassword = QStringLiteral(R"(It's\a'\"pw2)");
+        records->SaveSignupAccount(form);
         const AccountRow row = only("9876543210", thisMachine);
-        QCOMPARE(row.FullName, window.TxtName);
-        QCOMPARE(row.FirmName, window.TxtFirmName);
-        QCOMPARE(row.sPassword, window.TxtPassword);
-        QCOMPARE(row.cPassword, window.TxtConfirmPassword);
+        QCOMPARE(row.FullName, form.fullName);
+        QCOMPARE(row.FirmName, form.firmName);
+        QCOMPARE(row.sPassword, form.password);
+        QCOMPARE(row.cPassword, form.confirmedPassword);
+        QCOMPARE(row.sEmailId, form.email);
+        QCOMPARE(row.Pin, form.pinCode);
     }
 
     // RememberMe has no default: on the server's strict sql_mode the inserts
     // that leave it out of their wording must still store 0.
     void insertsWithoutRememberMeWorkOnAStrictServer()
     {
-        QVERIFY(db->scalar("select @@SESSION.sql_mode").toString().contains("STRICT_TRANS_TABLES"));
-        window.TxtMobileNo = QStringLiteral("9876543210");
-        window.Opt2 = true;
-        records->SaveSignupAccount();
-        loginAs("9123456789", "Secret#1", false);
-        records->SaveLoginAccount(QStringLiteral("a.b.c"), QStringLiteral("check"));
+        QVERIFY(fixture->db.scalar("select @@SESSION.sql_mode")
+                    .toString()
+                    .contains("STRICT_TRANS_TABLES"));
+        records->SaveSignupAccount(validSignUp("9876543210", "Secret#1"));
+        AccountDetails login = validSignUp("9123456789", "Secret#1");
+        login.firmOption = 1;
+        records->SaveLoginAccount(login, QStringLiteral("a.b.c"), QStringLiteral("check"));
         QCOMPARE(only("9876543210", thisMachine).RememberMe, 0);
         QCOMPARE(only("9876543210", thisMachine).OptFirm, 2);
         QCOMPARE(only("9123456789", thisMachine).RememberMe, 0);
+        QCOMPARE(only("9123456789", thisMachine).OptFirm, 1);
+        QCOMPARE(only("9123456789", thisMachine).token1, QStringLiteral("check"));
         QCOMPARE(only("9876543210", thisMachine).cCodeNo, QStringLiteral("C042"));
         QCOMPARE(only("9876543210", thisMachine).AY, QStringLiteral("2026-27"));
     }
@@ -243,9 +227,7 @@ private slots:
     void signupKeepsAnExistingRow()
     {
         seedRow(1, "9876543210", thisMachine, 1, "01/04/26");
-        window.TxtMobileNo = QStringLiteral("9876543210");
-        window.TxtName = QStringLiteral("Ravi");
-        records->SaveSignupAccount();
+        records->SaveSignupAccount(validSignUp("9876543210", "Secret#1"));
         QCOMPARE(records->CountMachineAccounts(), 1);
         QCOMPARE(only("9876543210", thisMachine).RememberMe, 1);
     }
@@ -276,15 +258,16 @@ private slots:
             QByteArray(R"({"exp":4102444800})")
                 .toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals) +
             ".c2ln");
-        loginAs(typed, "Secret#1", false);
-        records->AddLoginAccount();
-        SaveLoginReply(*records, window, QStringLiteral(R"({"status":1,"token":"%1"})").arg(token));
-        QCOMPARE(window.CurrentToken, token);
-        QCOMPARE(window.CurrentToken1, MakeTokenCheck(token, checkedMobile, thisMachine));
-        QCOMPARE(records->ReadStoredToken(), token);
-        QCOMPARE(records->ReadStoredToken1(), window.CurrentToken1);
-        QCOMPARE(db->scalar("select count(*) from it_TBL115BAC").toInt(), 1);
-        QVERIFY(IsStoredTokenValid(*records, window));
+        records->AddLoginAccount({typed, "Secret#1", false}, QString());
+        const LoginToken login = ReadLoginToken(
+            *records, typed, QStringLiteral(R"({"status":1,"token":"%1"})").arg(token));
+        QCOMPARE(login.token, token);
+        QCOMPARE(login.check, MakeTokenCheck(token, checkedMobile, thisMachine));
+        records->SaveLoginAccount(validSignUp(typed, "Secret#1"), login.token, login.check);
+        QCOMPARE(records->ReadStoredToken(typed), token);
+        QCOMPARE(records->ReadStoredToken1(typed), login.check);
+        QCOMPARE(fixture->rowCount(), 1);
+        QVERIFY(IsStoredTokenValid(*records, typed));
     }
 
     void deleteRememberedAccountKeepsOtherRows()

@@ -19,7 +19,6 @@
 #include "store/AccountRecords.h"
 #include "store/AccountTable.h"
 #include "store/HostContext.h"
-#include "store/SignInValues.h"
 
 namespace
 {
@@ -30,6 +29,8 @@ const QString number = QStringLiteral("9876543210");
 const QString rememberedNumber = QStringLiteral("9123456780");
 const QString oldPassword = QStringLiteral("Old#pass1");
 const QString newPassword = QStringLiteral("New#pass2");
+const LoginEntry login{number, oldPassword, true};
+const NewPassword reset{number, newPassword, newPassword};
 
 enum class Interruption { ConnectionKilled, ServerStopped };
 
@@ -179,10 +180,10 @@ struct NamedStep {
 // number that has no row on this machine yet, with the remember box ticked.
 const NamedStep loginSteps[] = {
     {"FindAccount", [](AccountRecords &records) { records.FindAccount(number); }},
-    {"AddLoginAccount", [](AccountRecords &records) { records.AddLoginAccount(); }},
-    {"SaveRememberChoice", [](AccountRecords &records) { records.SaveRememberChoice(); }},
-    {"StampSignInDate", [](AccountRecords &records) { records.StampSignInDate(true); }},
-    {"ForgetOtherAccounts", [](AccountRecords &records) { records.ForgetOtherAccounts(); }},
+    {"AddLoginAccount", [](AccountRecords &records) { records.AddLoginAccount(login, {}); }},
+    {"SaveRememberChoice", [](AccountRecords &records) { records.SaveRememberChoice(login); }},
+    {"StampSignInDate", [](AccountRecords &records) { records.StampSignInDate(number, true); }},
+    {"ForgetOtherAccounts", [](AccountRecords &records) { records.ForgetOtherAccounts(number); }},
 };
 
 // Every operation, for a server that is gone before the first statement.
@@ -195,11 +196,12 @@ const NamedStep everyOperation[] = {
     loginSteps[3],
     loginSteps[4],
     {"SaveLoginAccount",
-     [](AccountRecords &records) { records.SaveLoginAccount("a.b.c", "check"); }},
-    {"SaveSignupAccount", [](AccountRecords &records) { records.SaveSignupAccount(); }},
-    {"UpdateAccountPassword", [](AccountRecords &records) { records.UpdateAccountPassword(); }},
-    {"ReadStoredToken", [](AccountRecords &records) { records.ReadStoredToken(); }},
-    {"ReadStoredToken1", [](AccountRecords &records) { records.ReadStoredToken1(); }},
+     [](AccountRecords &records) { records.SaveLoginAccount({}, "a.b.c", "check"); }},
+    {"SaveSignupAccount", [](AccountRecords &records) { records.SaveSignupAccount({}); }},
+    {"UpdateAccountPassword",
+     [](AccountRecords &records) { records.UpdateAccountPassword(reset); }},
+    {"ReadStoredToken", [](AccountRecords &records) { records.ReadStoredToken(number); }},
+    {"ReadStoredToken1", [](AccountRecords &records) { records.ReadStoredToken1(number); }},
     {"CountMachineAccounts", [](AccountRecords &records) { records.CountMachineAccounts(); }},
     {"ReadRememberedAccount", [](AccountRecords &records) { records.ReadRememberedAccount(); }},
     {"DeleteRememberedAccount",
@@ -216,7 +218,6 @@ private:
     const QString hostName = QStringLiteral("host");
     std::unique_ptr<OwnServer> ownServer;
     std::unique_ptr<TestDatabase> fixtureDb;
-    SignInValues window;
     QSqlDatabase host;
 
     // Opens the host's connection to a fresh database on the chosen server and
@@ -318,17 +319,6 @@ private slots:
     }
     void cleanupTestCase() { ownServer.reset(); }
 
-    void init()
-    {
-        window = SignInValues();
-        window.MachineAddress = machine;
-        window.TxtMobile1 = number;
-        window.TxtPassword2 = oldPassword;
-        window.chkRememberMe = 1;
-        window.Text1 = number;
-        window.txtForPass = newPassword;
-        window.txtForConPass = newPassword;
-    }
     void cleanup()
     {
         mdlPublicVar::hostContext().setCON(QSqlDatabase());
@@ -352,7 +342,7 @@ private slots:
         QFETCH(int, operation);
         QVERIFY(openHost(Interruption::ServerStopped));
         insertRow(rememberedNumber, machine, 1, QStringLiteral(""));
-        AccountRecords records(window, host);
+        AccountRecords records(machine, host);
         QVERIFY(ownServer->stop());
 
         std::optional<QString> message;
@@ -391,7 +381,7 @@ private slots:
         const std::optional<Place> place = openHost(kind);
         QVERIFY(place);
         insertRow(rememberedNumber, machine, 1, QStringLiteral("01/12/2026"));
-        AccountRecords records(window, host);
+        AccountRecords records(machine, host);
         for (int step = 0; step < failingStep; ++step)
             loginSteps[step].run(records);
 
@@ -400,7 +390,7 @@ private slots:
             return;
 
         QVERIFY(reconnect(kind));
-        QVERIFY(!IsStoredTokenValid(records, window));
+        QVERIFY(!IsStoredTokenValid(records, number));
         QCOMPARE(column(QStringLiteral("select count(*) from it_TBL115BAC where token<>'' or "
                                        "token1<>''"))
                      .value(0)
@@ -409,10 +399,10 @@ private slots:
         QVERIFY(records.FindAccount(number).size() <= 1);
 
         if (records.FindAccount(number).isEmpty())
-            records.AddLoginAccount();
-        records.SaveRememberChoice();
-        records.StampSignInDate(true);
-        records.ForgetOtherAccounts();
+            records.AddLoginAccount(login, {});
+        records.SaveRememberChoice(login);
+        records.StampSignInDate(number, true);
+        records.ForgetOtherAccounts(number);
         QCOMPARE(records.FindAccount(number).size(), 1);
         QCOMPARE(column(QStringLiteral("select MobileNo from it_TBL115BAC where RememberMe=1")),
                  QVariantList{number});
@@ -433,10 +423,10 @@ private slots:
         QVERIFY(place);
         insertRow(number, machine, 0, QStringLiteral(""));
         insertRow(number, otherMachine, 0, QStringLiteral(""));
-        AccountRecords records(window, host);
+        AccountRecords records(machine, host);
 
         cutOff(
-            *place, kind, [](AccountRecords &r) { r.UpdateAccountPassword(); }, records);
+            *place, kind, [](AccountRecords &r) { r.UpdateAccountPassword(reset); }, records);
         if (QTest::currentTestFailed())
             return;
 
@@ -444,7 +434,7 @@ private slots:
             QStringLiteral("select distinct concat(sPassword, '/', cPassword) from it_TBL115BAC");
         QVERIFY(reconnect(kind));
         QCOMPARE(column(passwords), QVariantList{oldPassword + u'/' + oldPassword});
-        records.UpdateAccountPassword();
+        records.UpdateAccountPassword(reset);
         QCOMPARE(column(passwords), QVariantList{newPassword + u'/' + newPassword});
     }
 };

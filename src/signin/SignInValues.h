@@ -4,7 +4,8 @@
 
 // What the sign-in window holds while it is open: the texts of its input boxes
 // as typed, the states of its option and check boxes, and its own fields. The
-// record operations and the service calls read it and write their results back.
+// window hands these values to the record operations and the service calls, and
+// keeps what they answer.
 struct SignInValues {
     // Login panel.
     QString TxtMobile1;

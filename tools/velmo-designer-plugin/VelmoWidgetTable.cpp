@@ -7,6 +7,8 @@
 #include "controls/display/OrvProgress.h"
 #include "controls/display/cmd.h"
 #include "controls/display/orvSeparator.h"
+#include "controls/input/OCombo1.h"
+#include "controls/input/OComboReadOnly.h"
 #include "controls/input/TextOrv.h"
 
 namespace
@@ -27,6 +29,16 @@ const std::vector<VelmoWidgetEntry> &velmoWidgets()
 {
     static const std::vector<VelmoWidgetEntry> entries{
         {"TextOrv", "controls/input/TextOrv.h", "Text input", {120, 22}, &placed<TextOrv>},
+        {"OCombo1",
+         "controls/input/OCombo1.h",
+         "Flat combo box that completes typed text",
+         {160, 22},
+         &placed<OCombo1>},
+        {"OComboReadOnly",
+         "controls/input/OComboReadOnly.h",
+         "Flat drop-down list",
+         {160, 22},
+         &placed<OComboReadOnly>},
         {"cmd", "controls/display/cmd.h", "Command button", {90, 26}, &placed<cmd>},
         {"DropDownButton",
          "controls/display/DropDownButton.h",

@@ -56,7 +56,7 @@ short keyCode(const QKeyEvent &event)
     }
 }
 
-short shiftState(const QKeyEvent &event)
+short shiftState(const QInputEvent &event)
 {
     const Qt::KeyboardModifiers modifiers = event.modifiers();
     return short((modifiers & Qt::ShiftModifier ? shiftMask : 0) |

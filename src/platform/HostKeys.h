@@ -1,5 +1,6 @@
 #pragma once
 
+class QInputEvent;
 class QKeyEvent;
 
 // Keys as the host's key events name them: key codes, the Shift/Ctrl/Alt mask,
@@ -16,7 +17,8 @@ constexpr short keyBackspace = 8;
 constexpr short keyTab = 9;
 
 short keyCode(const QKeyEvent &event);
-short shiftState(const QKeyEvent &event);
+// The Shift/Ctrl/Alt mask of a key or mouse event.
+short shiftState(const QInputEvent &event);
 
 // The character code the press types: control codes for Ctrl with a letter, 8 for
 // Backspace, 13 for Enter, the first UTF-16 unit of the text of any other key that types

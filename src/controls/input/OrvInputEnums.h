@@ -22,6 +22,10 @@ Q_ENUM_NS(Alignment)
 enum class Appearance : short { Flat = 0, ThreeD = 1 };
 Q_ENUM_NS(Appearance)
 
+// Whether the inner box draws a single-line border.
+enum class BorderStyle : short { None = 0, FixedSingle = 1 };
+Q_ENUM_NS(BorderStyle)
+
 // Standard: the inner box draws its own border; any other value draws the flat frame.
 enum class Style : int { Standard = 0, Flat = 1 };
 Q_ENUM_NS(Style)

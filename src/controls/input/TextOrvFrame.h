@@ -24,6 +24,7 @@ public:
     quint32 lineColour() const { return m_lineColour; }
 
     void setShapeRect(const QRect &rect) { m_shapeRect = rect; }
+    void setSurfaceColour(quint32 colour) { m_surfaceColour = colour; }
     void setShape(quint32 colour, int width);
     // Clears the surface to `surface` and draws the four lines in `colour`.
     void paintFlat(quint32 surface, quint32 colour);

@@ -1,0 +1,110 @@
+#pragma once
+
+#include <QLineEdit>
+#include <QPalette>
+#include <QString>
+
+#include "EditLengthLimit.h"
+#include "TextOrvFrame.h"
+#include "controls/core/UserControl.h"
+#include "platform/HostColor.h"
+
+class QInputMethodEvent;
+class QKeyEvent;
+
+// The base of the input controls made of one inner text box, `Text1`, and a frame element
+// drawn on the control's own surface. It reports the box's keys to the form with arguments
+// by reference, synchronously, so the form can change or cancel a character before the
+// control's own filter sees it; only typed characters are filtered, pasted text is not.
+// It also holds what the controls that show their focus share: the frame colours on entry,
+// on leaving and in error, and the field highlight.
+//
+// Each control keeps its own property table and getters; the apply functions here are
+// what their rows call.
+class InputField : public UserControl
+{
+    Q_OBJECT
+
+public:
+    QLineEdit *Text1() const { return m_text1; }
+    // The inner box's background and text colours, in the host's colour convention.
+    quint32 innerBackground() const { return m_background; }
+    quint32 innerForeground() const { return m_foreground; }
+
+signals:
+    void KeyDown(short &KeyCode, short &Shift);
+    void KeyPress(short &KeyAscii);
+    void KeyUp(short &KeyCode, short &Shift);
+    void Change();
+
+protected:
+    static constexpr quint32 windowText = HostColor::systemColourFlag + 8;
+    // The colour of the control's surface around the frame: the form's own face.
+    static constexpr quint32 buttonFace = HostColor::systemColourFlag + 15;
+
+    InputField(QWidget *parent, const QFont &designFont, int designMaxLength,
+               const QString &accessibleName);
+
+    // What a character typed into the box becomes once the form's KeyPress has seen it:
+    // the code to carry out, 0 to refuse it. The default takes every character.
+    virtual int filterCharacter(int code) { return code; }
+    // The focus entering and leaving the box; window activation does neither.
+    virtual void enterField() {}
+    virtual void leaveField() {}
+    // The default puts the box 20 twips in and the frame around it.
+    virtual void layoutChildren();
+
+    // The looks of a box that shows its focus.
+    void showFocusFrame();
+    void showIdleFrame();
+    void highlightField();
+    void unhighlightField();
+
+    const TextOrvFrame &frame() const { return m_frame; }
+    TextOrvFrame &frame() { return m_frame; }
+    QString errorFlag() const { return m_errorFlag; }
+    // 0 when the box takes text of any length.
+    int maxLength() const { return m_maxLength; }
+    bool innerEnabled() const { return m_text1->isEnabledTo(this); }
+
+    // Assignments that the property tables of the controls share.
+    // Text the control writes itself, never cut at MaxLength.
+    void applyText(const QString &value);
+    void applyInnerEnabled(bool value);
+    void applyMaxLength(int value);
+    void applyLocked(bool value);
+    void applyBackground(quint32 colour);
+    void applyForeground(quint32 colour);
+    void applyFontName(const QString &value);
+    void applyFontSize(float value);
+    void applyFontBold(bool value);
+    void applyFontItalic(bool value);
+    // A non-empty text marks the frame red and becomes the box's tooltip.
+    void applyErrorFlag(const QString &value);
+
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    bool handleKeyPress(QKeyEvent &event);
+    void handleKeyRelease(QKeyEvent &event);
+    bool handleInputMethod(QInputMethodEvent &event);
+    void typeText(const QString &text);
+    int typeCharacter(int typed);
+    void applyCharacter(int code, const QString &character);
+    void setInnerColour(QPalette::ColorRole role, quint32 colour);
+    template <typename Edit> void changeFont(Edit edit);
+    QString labelFromForm() const;
+
+    QLineEdit *m_text1;
+    EditLengthLimit *m_lengthLimit;
+    TextOrvFrame m_frame;
+    QString m_errorFlag;
+    int m_maxLength = 0;
+    quint32 m_background = HostColor::window;
+    quint32 m_foreground = windowText;
+    // Whether the focus has entered Text1 and not yet left it.
+    bool m_entered = false;
+};

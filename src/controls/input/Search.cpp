@@ -1,0 +1,205 @@
+#include "Search.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMouseEvent>
+
+#include "SearchLayout.h"
+#include "platform/HostKeys.h"
+#include "platform/Twips.h"
+
+namespace
+{
+
+constexpr quint32 white = HostColor::rgb(255, 255, 255);
+
+QFont designFont()
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(9);
+    font.setItalic(true);
+    return font;
+}
+
+// Mouse buttons as the host numbers them: left 1, right 2, middle 4.
+short hostButtons(Qt::MouseButtons buttons)
+{
+    return short((buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0) |
+                 (buttons & Qt::MiddleButton ? 4 : 0));
+}
+
+} // namespace
+
+Search::Search(QWidget *parent)
+    : InputField(parent, designFont(), 75, tr("Search")), m_image1(new QLabel(this))
+{
+    m_image1->setObjectName(QStringLiteral("Image1"));
+    m_image1->setAccessibleName(tr("Search"));
+    m_image1->setPixmap(QPixmap(QStringLiteral(":/velmo/search/magnifier.png")));
+    m_image1->setFixedSize(m_image1->pixmap().size());
+    // Mouse moves reach the form without a button held, as they do in the host.
+    Text1()->setMouseTracking(true);
+    frame().setSurfaceColour(white);
+    layoutChildren();
+}
+
+const ControlProperties<Search> &Search::properties()
+{
+    using namespace OrvInput;
+    // Rows in the order a form saves and loads them: the single font values come after the
+    // font, so they win over it.
+    static const ControlProperties<Search> rows{
+        propertyRow<&Search::BackColor, &Search::applyBackground>("BackColor",
+                                                                  qint32(HostColor::window)),
+        propertyRow<&Search::ForeColor, &Search::applyForeground>("ForeColor", qint32(windowText)),
+        propertyRow<&Search::Enabled, &Search::applyInnerEnabled>("Enabled", true),
+        propertyRow<&Search::savedFont, &Search::applyFont>("Font", QString()),
+        propertyRow<&Search::BackStyle, &Search::storeBackStyle>("BackStyle", short(0))
+            .initialised(),
+        propertyRow<&Search::BorderStyle, &Search::applyBorderStyle>("BorderStyle",
+                                                                     BorderStyle::None),
+        propertyRow<&Search::Alignment, &Search::applyAlignment>("Alignment", Alignment::Left),
+        propertyRow<&Search::FontBold, &Search::applyFontBold>("FontBold", false),
+        propertyRow<&Search::FontItalic, &Search::applyFontItalic>("FontItalic", false),
+        propertyRow<&Search::FontName, &Search::applyFontName>("FontName", QStringLiteral("Arial")),
+        propertyRow<&Search::FontSize, &Search::applyFontSize>("FontSize", 8.0f),
+        propertyRow<&Search::MaxLength, &Search::applyMaxLength>("MaxLength", short(75)),
+        propertyRow<&Search::Text, &Search::applyText>("Text", QString()),
+    };
+    return rows;
+}
+
+void Search::InitProperties()
+{
+    properties().init(*this);
+}
+
+void Search::ReadProperties(const PropertyBag &bag)
+{
+    properties().read(*this, bag);
+}
+
+void Search::WriteProperties(PropertyBag &bag) const
+{
+    properties().write(*this, bag);
+}
+
+CONTROL_PROPERTY_LET(Search, properties, BackColor, quint32)
+CONTROL_PROPERTY_LET(Search, properties, ForeColor, quint32)
+CONTROL_PROPERTY_LET(Search, properties, Enabled, bool)
+CONTROL_PROPERTY_LET(Search, properties, BackStyle, short)
+CONTROL_PROPERTY_LET(Search, properties, BorderStyle, OrvInput::BorderStyle)
+CONTROL_PROPERTY_LET(Search, properties, Alignment, OrvInput::Alignment)
+CONTROL_PROPERTY_LET(Search, properties, FontBold, bool)
+CONTROL_PROPERTY_LET(Search, properties, FontItalic, bool)
+CONTROL_PROPERTY_LET(Search, properties, FontName, const QString &)
+CONTROL_PROPERTY_LET(Search, properties, FontSize, float)
+CONTROL_PROPERTY_LET(Search, properties, MaxLength, int)
+CONTROL_PROPERTY_LET(Search, properties, Text, const QString &)
+
+// The font travels as its saved form, so the table's early return and announcement apply.
+void Search::letFont(const QFont &value)
+{
+    properties().assign<&Search::savedFont>(*this,
+                                            value == ambientFont() ? QString() : value.toString());
+}
+
+QString Search::savedFont() const
+{
+    const QFont font = Text1()->font();
+    return font == ambientFont() ? QString() : font.toString();
+}
+
+// A description that names no font leaves the box's font as it is.
+void Search::applyFont(const QString &description)
+{
+    QFont font = ambientFont();
+    if (description.isEmpty() || font.fromString(description))
+        Text1()->setFont(font);
+}
+
+QFont Search::ambientFont() const
+{
+    return parentWidget() ? parentWidget()->font() : QApplication::font();
+}
+
+void Search::storeBackStyle(short value)
+{
+    m_backStyle = value;
+}
+
+OrvInput::BorderStyle Search::BorderStyle() const
+{
+    return Text1()->hasFrame() ? OrvInput::BorderStyle::FixedSingle : OrvInput::BorderStyle::None;
+}
+
+void Search::applyBorderStyle(OrvInput::BorderStyle value)
+{
+    Text1()->setFrame(value == OrvInput::BorderStyle::FixedSingle);
+}
+
+void Search::applyAlignment(OrvInput::Alignment value)
+{
+    m_alignment = value;
+    const Qt::Alignment horizontal = value == OrvInput::Alignment::Right    ? Qt::AlignRight
+                                     : value == OrvInput::Alignment::Center ? Qt::AlignHCenter
+                                                                            : Qt::AlignLeft;
+    Text1()->setAlignment(horizontal | Qt::AlignVCenter);
+}
+
+void Search::Refresh()
+{
+    Text1()->repaint();
+}
+
+bool Search::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == Text1()) {
+        const auto &mouse = static_cast<const QMouseEvent &>(*event);
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+            forwardMouse(mouse, &Search::MouseDown);
+            break;
+        case QEvent::MouseMove:
+            forwardMouse(mouse, &Search::MouseMove);
+            break;
+        case QEvent::MouseButtonRelease:
+            forwardMouse(mouse, &Search::MouseUp);
+            if (mouse.button() == Qt::LeftButton && Text1()->rect().contains(mouse.pos()))
+                emit Click();
+            break;
+        case QEvent::MouseButtonDblClick:
+            emit DblClick();
+            break;
+        default:
+            break;
+        }
+    }
+    return InputField::eventFilter(watched, event);
+}
+
+void Search::forwardMouse(const QMouseEvent &event,
+                          void (Search::*signal)(short &, short &, float &, float &))
+{
+    const bool moving = event.type() == QEvent::MouseMove;
+    short button = hostButtons(moving ? event.buttons() : Qt::MouseButtons(event.button()));
+    short shift = HostKeys::shiftState(event);
+    const QPoint position = event.position().toPoint();
+    float x = float(Twips::fromPixels(position.x(), *this));
+    float y = float(Twips::fromPixels(position.y(), *this));
+    (this->*signal)(button, shift, x, y);
+}
+
+void Search::layoutChildren()
+{
+    frame().setShapeRect(rect());
+    // The box is one line of its font high, inside the frame.
+    const int lineHeight = Text1()->fontMetrics().height() + 2;
+    const std::optional<SearchLayout> layout =
+        SearchLayout::compute(size(), m_image1->size(), lineHeight, logicalDpiX());
+    if (layout) {
+        Text1()->setGeometry(layout->text);
+        m_image1->setGeometry(layout->image);
+    }
+    update();
+}

@@ -9,6 +9,8 @@
 #include "controls/display/OrvProgress.h"
 #include "controls/display/cmd.h"
 #include "controls/display/orvSeparator.h"
+#include "controls/input/OCombo1.h"
+#include "controls/input/OComboReadOnly.h"
 #include "controls/input/NumInt.h"
 #include "controls/input/Search.h"
 #include "controls/input/StringCtl.h"
@@ -41,6 +43,14 @@ QList<FormControl> formControls()
           {"PasswordChar", "<string>*</string>", QString("*")}},
          {"Text", "PasswordChar", "MaxLength", "Border", "Appearance", "TTYPE", "TLimit",
           "FontSize"}},
+        // A new combo keeps its design font and an emptied text, which differ from the defaults.
+        {"OCombo1",
+         {{"FontName", "<string>Tahoma</string>", QString("Tahoma")},
+          {"ErrorFlag", "<string>Pick a city</string>", QString("Pick a city")}},
+         {"ErrorFlag", "Font", "Text", "FontSize", "FontName"}},
+        {"OComboReadOnly",
+         {{"Enabled", "<bool>false</bool>", false}, {"FontSize", "<double>12</double>", 12.0f}},
+         {"Font", "Text", "Enabled", "FontName"}},
         // A new input keeps its design font, which differs from the saved default.
         {"NumInt",
          {{"MaxLength", "<number>5</number>", 5},
@@ -124,6 +134,7 @@ template <typename Control> bool saveAs(QWidget *widget, PropertyBag &bag)
 bool save(QWidget *widget, PropertyBag &bag)
 {
     return saveAs<TextOrv>(widget, bag) || saveAs<cmd>(widget, bag) ||
+           saveAs<FlatCombo>(widget, bag) ||
            saveAs<DropDownButton>(widget, bag) || saveAs<OrvLabel>(widget, bag) ||
            saveAs<OrvProgress>(widget, bag) || saveAs<InformationBar>(widget, bag) ||
            saveAs<LeftPanel>(widget, bag) || saveAs<NumInt>(widget, bag) ||

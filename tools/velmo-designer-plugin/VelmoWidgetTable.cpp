@@ -7,6 +7,8 @@
 #include "controls/display/OrvProgress.h"
 #include "controls/display/cmd.h"
 #include "controls/display/orvSeparator.h"
+#include "controls/input/OCombo1.h"
+#include "controls/input/OComboReadOnly.h"
 #include "controls/input/NumInt.h"
 #include "controls/input/Search.h"
 #include "controls/input/StringCtl.h"
@@ -30,6 +32,16 @@ const std::vector<VelmoWidgetEntry> &velmoWidgets()
 {
     static const std::vector<VelmoWidgetEntry> entries{
         {"TextOrv", "controls/input/TextOrv.h", "Text input", {120, 22}, &placed<TextOrv>},
+        {"OCombo1",
+         "controls/input/OCombo1.h",
+         "Flat combo box that completes typed text",
+         {160, 22},
+         &placed<OCombo1>},
+        {"OComboReadOnly",
+         "controls/input/OComboReadOnly.h",
+         "Flat drop-down list",
+         {160, 22},
+         &placed<OComboReadOnly>},
         {"NumInt", "controls/input/NumInt.h", "Whole-number input", {80, 22}, &placed<NumInt>},
         {"StringCtl",
          "controls/input/StringCtl.h",

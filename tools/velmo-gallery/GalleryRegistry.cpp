@@ -1,5 +1,7 @@
 #include "GalleryRegistry.h"
 
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLabel>
 
 #include "controls/display/DropDownButton.h"
@@ -9,6 +11,8 @@
 #include "controls/display/OrvProgress.h"
 #include "controls/display/cmd.h"
 #include "controls/display/orvSeparator.h"
+#include "controls/input/OCombo1.h"
+#include "controls/input/OComboReadOnly.h"
 #include "controls/input/NumInt.h"
 #include "controls/input/Search.h"
 #include "controls/input/StringCtl.h"
@@ -35,6 +39,21 @@ std::function<QWidget *(QWidget *)> make(QSize size, Configure configure)
 GalleryState textOrv(const char *name, bool focused, std::function<void(TextOrv &)> configure)
 {
     return {"TextOrv", name, make<TextOrv>({180, 24}, configure), focused};
+}
+
+// A combo of the kind Combo holding three cities, as high as its font makes it.
+template <typename Combo>
+GalleryState combo(const char *name, bool focused, std::function<void(FlatCombo &)> configure)
+{
+    return {Combo::staticMetaObject.className(), name,
+            make<Combo>(QSize(),
+                        [configure](FlatCombo &box) {
+                            for (const char *city : {"Delhi", "Mumbai", "Madurai"})
+                                box.AddItem(QString::fromLatin1(city));
+                            box.resize(180, box.sizeHint().height());
+                            configure(box);
+                        }),
+            focused};
 }
 
 // One of the input fields in a named state; the state named "focused" takes the focus.
@@ -77,6 +96,38 @@ const QList<GalleryState> &galleryStates()
                     box.letText("Disabled");
                     box.letEnabled(false);
                 }),
+        combo<OCombo1>("plain", false, [](FlatCombo &box) { box.letText("Mumbai"); }),
+        combo<OCombo1>("focused", true, [](FlatCombo &box) { box.letText("Mumbai"); }),
+        // The key arrives once the box has the focus, as a typed key does.
+        combo<OCombo1>("m typed, completed", true,
+                       [](FlatCombo &box) {
+                           QMetaObject::invokeMethod(
+                               &box,
+                               [&box] {
+                                   QKeyEvent m(QEvent::KeyPress, Qt::Key_M, Qt::NoModifier, "m");
+                                   QCoreApplication::sendEvent(box.Combo1(), &m);
+                               },
+                               Qt::QueuedConnection);
+                       }),
+        combo<OCombo1>("error", false,
+                       [](FlatCombo &box) {
+                           box.letText("Agra");
+                           box.letErrorFlag("Pick a city from the list");
+                       }),
+        combo<OCombo1>("disabled", false,
+                       [](FlatCombo &box) {
+                           box.letListIndex(0);
+                           box.letEnabled(false);
+                       }),
+        combo<OComboReadOnly>("plain", false, [](FlatCombo &box) { box.letListIndex(2); }),
+        combo<OComboReadOnly>("focused", true, [](FlatCombo &box) { box.letListIndex(2); }),
+        combo<OComboReadOnly>("error", false,
+                              [](FlatCombo &box) { box.letErrorFlag("Pick a city"); }),
+        combo<OComboReadOnly>("disabled", false,
+                              [](FlatCombo &box) {
+                                  box.letListIndex(1);
+                                  box.letEnabled(false);
+                              }),
         inputField<NumInt>("plain", {90, 24}, [](NumInt &box) { box.letText("250"); }),
         inputField<NumInt>("focused", {90, 24}, [](NumInt &box) { box.letText("250"); }),
         inputField<NumInt>("error", {90, 24},

@@ -12,6 +12,7 @@
 namespace
 {
 
+const QString connectionName = QStringLiteral("velmo-bench");
 constexpr int machines = 20;
 constexpr int thisMachineEvery = 200;
 
@@ -29,9 +30,17 @@ QString tokenLike(int row)
 
 } // namespace
 
-SeededAccountDatabase::SeededAccountDatabase(int rows)
-    : m_db(m_server.createDatabase(QStringLiteral("velmo_bench"))), m_rows(rows)
+SeededAccountDatabase::SeededAccountDatabase(int rows) : m_rows(rows)
 {
+    if (!m_server.isRunning())
+        throw std::runtime_error("mariadbd did not start");
+    const QString name = m_server.createDatabase();
+    m_db = PrivateMariaDb::open(m_server.socket(), name, connectionName);
+    if (name.isEmpty() || !m_db.isOpen()) {
+        m_db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(connectionName);
+        throw std::runtime_error("cannot create the benchmark database on mariadbd");
+    }
     mdlPublicVar::hostContext().setCON(m_db);
     qputenv("VELMO_MACHINE_ADDRESS", thisMachine.toUtf8());
     try {
@@ -48,6 +57,7 @@ SeededAccountDatabase::~SeededAccountDatabase()
     mdlPublicVar::hostContext().setCON(QSqlDatabase());
     m_db.close();
     m_db = QSqlDatabase();
+    QSqlDatabase::removeDatabase(connectionName);
 }
 
 int SeededAccountDatabase::rowsOfThisMachine() const

@@ -1,10 +1,7 @@
 #include <QDeadlineTimer>
-#include <QProcess>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QTemporaryDir>
 #include <QThread>
-#include <QUuid>
 #include <QtTest>
 
 #include <VelmoITNet22SU/VelmoError.h>
@@ -14,6 +11,7 @@
 #include <thread>
 
 #include "HumanMessage.h"
+#include "PrivateMariaDb.h"
 #include "TestDatabase.h"
 #include "service/StoredToken.h"
 #include "store/AccountRecords.h"
@@ -42,68 +40,8 @@ struct Place {
 
 QSqlDatabase openConnection(const Place &place, const QString &connectionName)
 {
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QMYSQL"), connectionName);
-    db.setUserName(QStringLiteral("root"));
-    db.setConnectOptions(QStringLiteral("UNIX_SOCKET=") + place.socket);
-    db.setDatabaseName(place.database);
-    db.open();
-    return db;
+    return PrivateMariaDb::open(place.socket, place.database, connectionName);
 }
-
-// A mariadbd of this test's own, started with the fixture script in a temporary
-// directory, so that it can be stopped without disturbing the tests that share
-// the fixture server.
-class OwnServer
-{
-public:
-    OwnServer() { m_running = script("start"); }
-    ~OwnServer() { script("stop"); }
-    OwnServer(const OwnServer &) = delete;
-    OwnServer &operator=(const OwnServer &) = delete;
-
-    bool isRunning() const { return m_running; }
-    bool stop()
-    {
-        m_running = !script("stop");
-        return !m_running;
-    }
-    bool resume()
-    {
-        m_running = script("resume");
-        return m_running;
-    }
-    QString socket() const { return serverDir() + QStringLiteral("/mysqld.sock"); }
-
-    // A fresh, empty database on this server.
-    std::optional<Place> freshPlace()
-    {
-        const QString name =
-            QStringLiteral("velmo_f_") + QUuid::createUuid().toString(QUuid::Id128).left(12);
-        bool created = false;
-        {
-            QSqlDatabase admin = openConnection({socket(), QString()}, QStringLiteral("own-admin"));
-            created = admin.isOpen() && QSqlQuery(admin).exec(QStringLiteral("create database ") +
-                                                              name + " character set utf8mb4");
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("own-admin"));
-        return created ? std::optional<Place>(Place{socket(), name}) : std::nullopt;
-    }
-
-private:
-    QString serverDir() const { return m_dir.filePath(QStringLiteral("server")); }
-    bool script(const char *command) const
-    {
-        QProcess process;
-        process.setProcessChannelMode(QProcess::ForwardedChannels);
-        process.start(QStringLiteral(VELMO_MARIADB_SCRIPT),
-                      {QString::fromLatin1(command), serverDir()});
-        return process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit &&
-               process.exitCode() == 0;
-    }
-
-    QTemporaryDir m_dir;
-    bool m_running = false;
-};
 
 // From a thread of its own, holds a write lock on the account table until the
 // victim connection waits for it, then kills that connection or stops the whole
@@ -216,7 +154,8 @@ class tst_DatabaseFaults : public QObject
 
 private:
     const QString hostName = QStringLiteral("host");
-    std::unique_ptr<OwnServer> ownServer;
+    // A server of the test's own, which it stops, never the shared one.
+    std::unique_ptr<PrivateMariaDb> ownServer;
     std::unique_ptr<TestDatabase> fixtureDb;
     QSqlDatabase host;
 
@@ -226,7 +165,9 @@ private:
     {
         std::optional<Place> place;
         if (interruption == Interruption::ServerStopped) {
-            place = ownServer->freshPlace();
+            const QString database = ownServer->createDatabase();
+            if (!database.isEmpty())
+                place = Place{ownServer->socket(), database};
         } else {
             fixtureDb = std::make_unique<TestDatabase>();
             place = Place{TestDatabase::socketPath(), fixtureDb->name()};
@@ -314,7 +255,7 @@ private:
 private slots:
     void initTestCase()
     {
-        ownServer = std::make_unique<OwnServer>();
+        ownServer = std::make_unique<PrivateMariaDb>();
         QVERIFY(ownServer->isRunning());
     }
     void cleanupTestCase() { ownServer.reset(); }

@@ -5,13 +5,14 @@
 
 #include "TestService.h"
 
-// What the library, its tests and the demo rely on in the local account service: the
-// replies of the six endpoints, the code and token lifetimes, and the /dev switches.
+// What the library's tests rely on in the local account service: the replies of the six
+// endpoints read as the library reads them, the code and token lifetimes, and the outbox.
+// Its faults and status file are checked through the library (tst_ServiceFaults,
+// tst_HttpGetText).
 namespace
 {
 
 const QString authPath = QStringLiteral("/api/service/v1/auth/user/");
-const QString statusPath = QStringLiteral("/auth/desktop-status.txt");
 const QString mobile = QStringLiteral("9876543210"); // registered before each case
 const QString newcomer = QStringLiteral("9123456780");
 const QString password = QStringLiteral("Secret#123");
@@ -41,7 +42,7 @@ bool firstOccursAsMember(const QByteArray &body, const QString &key)
 
 // Walks the endpoints as the sign-in window does, one named step at a time:
 // send[:number], forgot[:number], verify, wrong, signup, reset[:password], login[:password],
-// restart, advance:seconds.
+// advance:seconds.
 class Steps
 {
 public:
@@ -62,8 +63,6 @@ public:
         const QString argument = step.section(':', 1);
         const QString code = m_service.latestOtp(m_number);
         const QString otpId = QString::number(m_otpId);
-        if (name == "restart")
-            return m_service.restart();
         if (name == "advance")
             return m_service.advanceClock(argument.toLongLong());
         if (name == "send" || name == "forgot") {
@@ -129,7 +128,6 @@ private slots:
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("refusedWith"); // empty: the last step succeeds
         QTest::addColumn<QStringList>("membersRead");
-        const QString used = "This OTP has already been used. Please request a new OTP.";
         const auto row = [](const char *name, const QString &steps, const QString &refusedWith,
                             const QStringList &membersRead = {}) {
             QTest::newRow(name) << steps << refusedWith << membersRead;
@@ -146,24 +144,9 @@ private slots:
             "This mobile number is already registered. Please sign in.");
         row("reset of an unknown number", "forgot:" + newcomer,
             "This mobile number is not registered.");
-        row("code a minute before expiry", "send advance:840 verify", "");
         row("code expired", "send advance:900 verify",
             "The OTP has expired. Please request a new OTP.");
-        row("verified code verified again", "send verify verify", "");
-        row("used code", "send verify signup verify", used);
-        row("sign-up before verifying", "send signup",
-            "Please verify the OTP sent to your mobile number first.");
         row("first wrong code", "send wrong", "The OTP is incorrect. 4 attempts left.");
-        row("fifth wrong code", "send wrong wrong wrong wrong wrong",
-            "The OTP is incorrect. Too many wrong attempts: please request a new OTP.");
-        row("right code after five wrong", "send wrong wrong wrong wrong wrong verify",
-            "Too many wrong attempts. Please request a new OTP.");
-        row("new code after five wrong", "send wrong wrong wrong wrong wrong send verify", "");
-        row("reset asked again after a lost reply", "forgot verify reset reset", "");
-        row("reset asked again with another password", "forgot verify reset reset:Other#123", used);
-        row("reset asked again after expiry", "forgot verify reset advance:900 reset", used);
-        row("code kept over a restart", "send restart verify signup", "");
-        row("account kept over a restart", "restart login", "");
     }
     void replies()
     {
@@ -226,95 +209,6 @@ private slots:
         QCOMPARE(reply.value("otp_verification_id").toInt(), 2);
         QCOMPARE(service.request(outbox + mobile).body,
                  refusal("No OTP has been sent to this number."));
-    }
-
-    void faults_data()
-    {
-        QTest::addColumn<QString>("fault");
-        QTest::addColumn<int>("httpStatus"); // 0: no HTTP reply at all
-        QTest::addColumn<QByteArray>("bodyStart");
-        QTest::addColumn<bool>("codeSent");
-        QTest::newRow("HTML error page")
-            << "http500-html" << 500 << QByteArray("<!DOCTYPE") << false;
-        QTest::newRow("empty body") << "empty-body" << 200 << QByteArray() << false;
-        QTest::newRow("dropped connection") << "drop-connection" << 0 << QByteArray() << false;
-        QTest::newRow("malformed JSON") << "malformed-json" << 200 << success << true;
-        QTest::newRow("oversize")
-            << "oversize:300000" << 200
-            << QByteArray(
-                   "{\"status\":0,\"errors\":{\"mobile_no\":[\"This reply is padded to 300000")
-            << false;
-    }
-    void faults()
-    {
-        QFETCH(QString, fault);
-        QFETCH(int, httpStatus);
-        QFETCH(QByteArray, bodyStart);
-        QFETCH(bool, codeSent);
-        TestService service({"--fault=" + fault});
-        Steps road(service);
-        QVERIFY(!service.setFault("teapot"));
-        int codes = 0;
-        // Set at start, then switched off and on again at run time.
-        for (const QString &switchTo : {QString(), QStringLiteral("none"), fault}) {
-            if (!switchTo.isEmpty())
-                QVERIFY(service.setFault(switchTo));
-            road.run("send");
-            const bool faulty = switchTo != QLatin1String("none");
-            codes += faulty ? int(codeSent) : 1;
-            const QByteArray body = road.last().body;
-            QCOMPARE(road.last().httpStatus, faulty ? httpStatus : 200);
-            QVERIFY2(body.startsWith(faulty ? bodyStart : success), body.left(80).constData());
-            QCOMPARE(body.isEmpty(), faulty && bodyStart.isEmpty());
-            QCOMPARE(service.latestOtpVerificationId(newcomer), codes);
-            // The status file is no authentication endpoint: it keeps working.
-            QCOMPARE(service.request(statusPath).body, QByteArray("1"));
-        }
-    }
-
-    void delayedReplyOutlivesAClientThatGaveUp()
-    {
-        TestService service({"--fault=delay:1"});
-        const QByteArray body =
-            "{\"mobile_no\":\"9123456780\",\"email\":\"a@b.in\",\"country_code\":\"+91\"}";
-        const QString path = authPath + "send-otp-signup";
-        QCOMPARE(service.request(path, "POST", body, 300).error, QNetworkReply::TimeoutError);
-        // This reply's delay ends after the abandoned one's.
-        QVERIFY(service.request(path, "POST", body).body.startsWith(success));
-    }
-
-    void statusFile_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QStringList>("setAtRunTime"); // text, charset
-        QTest::addColumn<QByteArray>("contentType");
-        QTest::addColumn<QByteArray>("body");
-        const QByteArray utf8 = "text/plain; charset=utf-8";
-        QTest::newRow("default") << QStringList() << QStringList() << utf8 << QByteArray("1");
-        QTest::newRow("latin-1 text")
-            << QStringList{"--status-text=0 café", "--status-charset=iso-8859-1"} << QStringList()
-            << QByteArray("text/plain; charset=iso-8859-1") << QByteArray("0 caf\xe9");
-        QTest::newRow("set at run time")
-            << QStringList() << QStringList{" 1\r\n", "utf-8"} << utf8 << QByteArray(" 1\r\n");
-        QTest::newRow("no charset at run time")
-            << QStringList() << QStringList{"café", ""} << QByteArray("text/plain")
-            << QByteArray("caf\xc3\xa9");
-        QTest::newRow("unknown charset at run time")
-            << QStringList() << QStringList{"0", "no-such-charset"} << utf8 << QByteArray("1");
-    }
-    void statusFile()
-    {
-        QFETCH(QStringList, arguments);
-        QFETCH(QStringList, setAtRunTime);
-        QFETCH(QByteArray, contentType);
-        QFETCH(QByteArray, body);
-        TestService service(arguments);
-        if (!setAtRunTime.isEmpty())
-            service.setStatus(setAtRunTime.first(), setAtRunTime.last());
-        const TestService::Reply result = service.request(statusPath);
-        QCOMPARE(result.httpStatus, 200);
-        QCOMPARE(result.contentType, contentType);
-        QCOMPARE(result.body, body);
     }
 };
 

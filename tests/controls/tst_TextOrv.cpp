@@ -774,6 +774,46 @@ private slots:
         QCOMPARE(change.size(), 5);
     }
 
+    // The inner box's own edge, from its left: the border's pixels, then its background,
+    // which the text does not cover. A locked box keeps the readable text colour.
+    void innerBoxLook_data()
+    {
+        QTest::addColumn<bool>("border");
+        QTest::addColumn<int>("appearance");
+        QTest::addColumn<bool>("locked");
+        QTest::addColumn<QList<QColor>>("leftEdge");
+        const QColor white(255, 255, 255);
+        const QColor grey(245, 245, 245);
+        const QColor dark(0xa0, 0xa0, 0xa0);
+        QTest::newRow("sunken") << true << 1 << false << QList<QColor>{dark, dark, white};
+        QTest::newRow("single line") << true << 0 << false << QList<QColor>{Qt::black, white, white};
+        QTest::newRow("none") << false << 1 << false << QList<QColor>{white, white, white};
+        QTest::newRow("locked sunken") << true << 1 << true << QList<QColor>{dark, dark, grey};
+    }
+
+    void innerBoxLook()
+    {
+        QFETCH(bool, border);
+        QFETCH(int, appearance);
+        QFETCH(bool, locked);
+        QFETCH(QList<QColor>, leftEdge);
+        TextOrvForm form;
+        form.txt->letText("W");
+        form.txt->letBorder(border);
+        form.txt->letAppearance(OrvInput::Appearance(appearance));
+        form.txt->letLocked(locked);
+        QLineEdit *box = form.txt->Text1();
+        const QImage image = box->grab().toImage();
+        const int middle = image.height() / 2;
+        for (int x = 0; x < leftEdge.size(); ++x)
+            QCOMPARE(image.pixelColor(x, middle), leftEdge[x]);
+        // The bottom and right edges of the sunken border are light.
+        if (border && appearance == 1)
+            QCOMPARE(image.pixelColor(image.width() - 1, middle), QColor(0xf0, 0xf0, 0xf0));
+        const QColor text = QApplication::palette().color(QPalette::Active, QPalette::Text);
+        QCOMPARE(box->palette().color(QPalette::Disabled, QPalette::Text), text);
+    }
+
     void innerBoxIsNamed()
     {
         TextOrv txt;

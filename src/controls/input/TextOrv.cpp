@@ -54,14 +54,13 @@ short mouseButton(Qt::MouseButton button)
 } // namespace
 
 TextOrv::TextOrv(QWidget *parent)
-    : UserControl(parent), m_text1(new QLineEdit(this)), m_innerBackground(HostColor::window)
+    : UserControl(parent), m_text1(new TextOrvBox(this)), m_innerBackground(HostColor::window)
 {
     m_rules.textLimit = TextOrvLimit::defaultLimit;
     m_text1->setObjectName(QStringLiteral("Text1"));
     QFont designFont(QStringLiteral("Arial"));
     designFont.setPointSizeF(8.25);
     m_text1->setFont(designFont);
-    m_text1->setFrame(false);
     m_text1->installEventFilter(this);
     setFocusProxy(m_text1);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -255,13 +254,19 @@ void TextOrv::setInnerLook(OrvInput::Appearance appearance, bool border)
 {
     m_innerAppearance = appearance;
     m_innerBorder = border;
-    applyInnerStyleSheet();
+    if (!border)
+        m_text1->setBorder(TextOrvBox::Border::None);
+    else if (appearance == OrvInput::Appearance::Flat)
+        m_text1->setBorder(TextOrvBox::Border::Single);
+    else
+        m_text1->setBorder(TextOrvBox::Border::Sunken);
+    applyInnerColours();
 }
 
 void TextOrv::setInnerBackground(quint32 colour)
 {
     m_innerBackground = colour;
-    applyInnerStyleSheet();
+    applyInnerColours();
 }
 
 void TextOrv::setInnerAlignment(OrvInput::Alignment alignment)
@@ -280,8 +285,8 @@ void TextOrv::setInnerMaxLength(int maxLength)
 void TextOrv::setInnerPasswordChar(const QString &mask)
 {
     m_passwordChar = mask;
-    m_text1->setEchoMode(mask.isEmpty() ? QLineEdit::Normal : QLineEdit::Password);
-    applyInnerStyleSheet();
+    m_text1->setMask(mask);
+    applyInnerColours();
 }
 
 void TextOrv::setInnerBold(bool bold)
@@ -291,27 +296,18 @@ void TextOrv::setInnerBold(bool bold)
     m_text1->setFont(font);
 }
 
-// The inner box's border, look, background and mask character in one style sheet,
-// since a style sheet replaces the native frame as a whole.
-void TextOrv::applyInnerStyleSheet()
+// The box's background and text colour.
+void TextOrv::applyInnerColours()
 {
-    QString border = QStringLiteral("border: none;");
-    if (m_innerBorder && m_innerAppearance != OrvInput::Appearance::Flat)
-        border = QStringLiteral("border-width: 2px; border-style: solid;"
-                                "border-color: #a0a0a0 #f0f0f0 #f0f0f0 #a0a0a0;");
-    else if (m_innerBorder)
-        border = QStringLiteral("border: 1px solid #000000;");
-    QString sheet = QStringLiteral("QLineEdit { %1 background-color: %2; padding: 0px;")
-                        .arg(border, HostColor::toColor(m_innerBackground).name());
-    if (!m_passwordChar.isEmpty())
-        sheet += QStringLiteral(" lineedit-password-character: %1;")
-                     .arg(m_passwordChar.front().unicode());
+    QPalette colours;
+    const QColor background = HostColor::toColor(m_innerBackground);
     // A locked box is disabled only to keep the focus out; its text stays readable.
-    if (m_text1->isEnabledTo(this))
-        sheet += QStringLiteral(" color: %1;")
-                     .arg(QApplication::palette().color(QPalette::Active, QPalette::Text).name());
-    // The box reads its mask character when its style sheet changes, and an unpolished
-    // box reads the default one then.
-    m_text1->ensurePolished();
-    m_text1->setStyleSheet(sheet + QStringLiteral(" }"));
+    const bool readable = m_text1->isEnabledTo(this);
+    const QColor text = QApplication::palette().color(QPalette::Active, QPalette::Text);
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        colours.setColor(group, QPalette::Base, background);
+        if (readable)
+            colours.setColor(group, QPalette::Text, text);
+    }
+    m_text1->setPalette(colours);
 }

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "OrvInputEnums.h"
+#include "TextOrvBox.h"
 #include "TextOrvFrame.h"
 #include "TextOrvNormaliser.h"
 #include "controls/core/ControlProperties.h"
@@ -195,9 +196,9 @@ private:
     void setInnerMaxLength(int maxLength);
     void setInnerPasswordChar(const QString &mask);
     void setInnerBold(bool bold);
-    void applyInnerStyleSheet();
+    void applyInnerColours();
 
-    QLineEdit *m_text1;
+    TextOrvBox *m_text1;
     TextOrvFrame m_frame;
     TextOrvRules m_rules;
     QString m_errorFlag;

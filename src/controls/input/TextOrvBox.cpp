@@ -1,0 +1,97 @@
+#include "TextOrvBox.h"
+
+#include <QCoreApplication>
+#include <QPainter>
+
+#include "TextOrvBoxStyle.h"
+
+namespace
+{
+
+int borderWidth(TextOrvBox::Border border)
+{
+    switch (border) {
+    case TextOrvBox::Border::Single:
+        return 1;
+    case TextOrvBox::Border::Sunken:
+        return 2;
+    default:
+        return 0;
+    }
+}
+
+void fillQuad(QPainter &painter, const QColor &colour, std::initializer_list<QPointF> corners)
+{
+    painter.setBrush(colour);
+    painter.drawConvexPolygon(QPolygonF(corners));
+}
+
+// Edges drawn bottom, right, left, top, each over the ones before. Where edges of two
+// colours meet, each ends on the corner's diagonal; edges of one colour run through it.
+void drawEdges(QPainter &painter, const QRect &box, int width, const QColor &topLeft,
+               const QColor &bottomRight)
+{
+    const qreal w = width;
+    const qreal mitre = topLeft == bottomRight ? 0 : w;
+    const qreal left = box.left();
+    const qreal top = box.top();
+    const qreal right = box.left() + box.width();
+    const qreal bottom = box.top() + box.height();
+    painter.setPen(Qt::NoPen);
+    painter.setRenderHint(QPainter::Antialiasing);
+    fillQuad(painter, bottomRight,
+             {{left + mitre, bottom - w}, {left, bottom}, {right, bottom}, {right, bottom - w}});
+    fillQuad(painter, bottomRight,
+             {{right - w, top + mitre}, {right - w, bottom}, {right, bottom}, {right, top}});
+    fillQuad(painter, topLeft,
+             {{left, top}, {left, bottom}, {left + w, bottom - mitre}, {left + w, top}});
+    fillQuad(painter, topLeft,
+             {{left, top}, {left, top + w}, {right - mitre, top + w}, {right, top}});
+}
+
+} // namespace
+
+TextOrvBox::TextOrvBox(QWidget *parent) : QLineEdit(parent)
+{
+    setFrame(false);
+    setStyle(&TextOrvBoxStyle::shared());
+}
+
+void TextOrvBox::setBorder(Border border)
+{
+    if (border == m_border)
+        return;
+    m_border = border;
+    const int width = borderWidth(border);
+    setTextMargins(width, width, width, width);
+    update();
+}
+
+void TextOrvBox::setMask(const QString &mask)
+{
+    const QChar character = mask.isEmpty() ? QChar() : mask.front();
+    setEchoMode(mask.isEmpty() ? QLineEdit::Normal : QLineEdit::Password);
+    if (character == m_mask)
+        return;
+    m_mask = character;
+    // A line edit reads its mask character from its style only when told the style changed.
+    QEvent styleChange(QEvent::StyleChange);
+    QCoreApplication::sendEvent(this, &styleChange);
+}
+
+void TextOrvBox::paintEvent(QPaintEvent *event)
+{
+    QLineEdit::paintEvent(event);
+    // The text stays inside the margins, so the border goes on top.
+    QPainter painter(this);
+    switch (m_border) {
+    case Border::None:
+        break;
+    case Border::Single:
+        drawEdges(painter, rect(), 1, Qt::black, Qt::black);
+        break;
+    case Border::Sunken:
+        drawEdges(painter, rect(), 2, QColor(0xa0, 0xa0, 0xa0), QColor(0xf0, 0xf0, 0xf0));
+        break;
+    }
+}

@@ -50,7 +50,12 @@ void CreateAccountTable()
     ensure(QStringLiteral("RememberMe"), QStringLiteral("tinyint(4) Not Null"), 0);
     ensure(QStringLiteral("SignInDate"), QStringLiteral("varchar(10) not null default ''"),
            QString());
-    execSql(connection(), QStringLiteral("DELETE FROM it_TBL115BAC WHERE MobileNo=''"));
+    // On a table without an index the delete scans and locks every row, and usually finds
+    // none to remove: a plain read of the same condition decides whether it must run.
+    QSqlQuery withoutMobile = execSql(
+        connection(), QStringLiteral("SELECT 1 FROM it_TBL115BAC WHERE MobileNo='' LIMIT 1"));
+    if (withoutMobile.next())
+        execSql(connection(), QStringLiteral("DELETE FROM it_TBL115BAC WHERE MobileNo=''"));
 }
 
 void EnsureColumn(const QString &table, const QString &column, const QString &definition,

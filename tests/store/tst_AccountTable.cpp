@@ -335,6 +335,36 @@ private slots:
         QCOMPARE(db->column("select id from it_TBL115BAC"), QVariantList({2.0}));
     }
 
+    void onlyRowsWithoutMobileNumberAreRemoved_data()
+    {
+        QTest::addColumn<QStringList>("mobileNumbers");
+        QTest::addColumn<QStringList>("kept");
+        QTest::newRow("empty among numbers")
+            << QStringList{"9876543210", "", "9123456780"} << QStringList{"9876543210", "9123456780"};
+        // The column compares without trailing blanks, so blanks alone count as empty.
+        QTest::newRow("blanks only") << QStringList{"   ", "9876543210"} << QStringList{"9876543210"};
+        QTest::newRow("every row numbered")
+            << QStringList{"9876543210", "0"} << QStringList{"9876543210", "0"};
+        QTest::newRow("nothing but empty") << QStringList{"", ""} << QStringList{};
+    }
+
+    void onlyRowsWithoutMobileNumberAreRemoved()
+    {
+        QFETCH(QStringList, mobileNumbers);
+        QFETCH(QStringList, kept);
+        CreateAccountTable();
+        for (int id = 0; id < mobileNumbers.size(); ++id)
+            db->exec(QStringLiteral("insert into it_TBL115BAC(id, MobileNo, RememberMe) "
+                                    "values (%1, '%2', 0)")
+                         .arg(id)
+                         .arg(mobileNumbers[id]));
+        CreateAccountTable();
+        QVariantList expected;
+        for (const QString &number : kept)
+            expected << number;
+        QCOMPARE(db->column("select MobileNo from it_TBL115BAC order by id"), expected);
+    }
+
     void secondRunChangesNoData()
     {
         CreateAccountTable();

@@ -101,10 +101,13 @@ void FrmSignUp::runStartup()
 
     guarded([this] {
         AccountRecords records(m_values.MachineAddress, mdlPublicVar::hostContext().CON());
-        if (records.CountMachineAccounts() == 0) {
+        // Each read scans the whole table. A remembered row is one of this machine's rows,
+        // so only a machine without one needs its rows counted.
+        const QList<AccountRow> remembered = records.ReadRememberedAccount();
+        if (remembered.isEmpty() && records.CountMachineAccounts() == 0) {
             showScreen(Transition::OpenOnSignUp);
         } else {
-            fillRememberedAccount();
+            fillRememberedAccount(records, remembered);
             showScreen(Transition::OpenOnLogin);
         }
     });
@@ -116,10 +119,9 @@ void FrmSignUp::runStartup()
     m_signUp->brand->setApplicationName(m_messages.title());
 }
 
-void FrmSignUp::fillRememberedAccount()
+void FrmSignUp::fillRememberedAccount(AccountRecords &records,
+                                      const QList<AccountRow> &remembered)
 {
-    AccountRecords records(m_values.MachineAddress, mdlPublicVar::hostContext().CON());
-    const QList<AccountRow> remembered = records.ReadRememberedAccount();
     if (remembered.isEmpty())
         return;
     const AccountRow &row = remembered.first();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QList>
 #include <QString>
 
 #include <functional>
@@ -11,6 +12,8 @@
 #include "signin/SignInValues.h"
 
 struct AccountDetails;
+class AccountRecords;
+struct AccountRow;
 class AccountServiceCalls;
 struct CallOutcome;
 struct CallReply;
@@ -63,7 +66,7 @@ protected:
 
 private:
     void runStartup();
-    void fillRememberedAccount();
+    void fillRememberedAccount(AccountRecords &records, const QList<AccountRow> &remembered);
     void applyColours();
     void applyPasswordRules();
     void layoutPanels();

@@ -30,63 +30,48 @@ class tst_FlatComboPersistence : public QObject
     Q_OBJECT
 
 private slots:
-    // A new control keeps its design font (Verdana 8.25) and an emptied text; one loaded
-    // from an empty store has the defaults, of which the two kinds save different keys (and
-    // the form's font under Arial 12 is no longer the form's font).
-    void savedKeys_data()
+    // A new control keeps its design font (Verdana 8.25, regular) and an emptied text. One
+    // loaded from an empty store takes the defaults over the form's bold font, and saves that
+    // font, no longer the form's, and what its kind does not leave out.
+    void emptyStore_data()
     {
         QTest::addColumn<QString>("kind");
-        QTest::addColumn<bool>("loadedFromEmptyStore");
-        QTest::addColumn<QStringList>("keys");
-        QTest::addColumn<QString>("fontName");
-        for (const QString &kind : kinds())
-            QTest::addRow("%s new", qPrintable(kind))
-                << kind << false << QStringList{"Font", "Text", "FontSize", "FontName"}
-                << "Verdana";
-        QTest::newRow("OCombo1 loaded: every font name is written")
-            << "OCombo1" << true << QStringList{"Font", "FontName"} << "Arial";
-        QTest::newRow("OComboReadOnly loaded: Arial is not written, an unread text is")
-            << "OComboReadOnly" << true << QStringList{"Font", "Text"} << "";
-    }
-    void savedKeys()
-    {
-        QFETCH(QString, kind);
-        QFETCH(bool, loadedFromEmptyStore);
-        withComboKind(kind, [&]<typename Combo>() {
-            FlatComboForm<Combo> form;
-            if (loadedFromEmptyStore)
-                form.load();
-            form.save();
-            QTEST(form.store.keys(), "keys");
-            QTEST(form.store.ReadProperty("FontName", QString()).toString(), "fontName");
-        });
-    }
-
-    // A missing key loads its default: the form's font under Arial 12, the text "Combo1"
-    // in the typing kind only.
-    void emptyStoreLoadsDefaults_data()
-    {
-        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("loaded");
         QTest::addColumn<QString>("text");
-        QTest::newRow("OCombo1") << "OCombo1" << "Combo1";
-        QTest::newRow("OComboReadOnly") << "OComboReadOnly" << "";
+        QTest::addColumn<QString>("fontName");
+        QTest::addColumn<QStringList>("keys");
+        QTest::addColumn<QString>("savedFontName");
+        const QStringList newKeys{"Font", "Text", "FontSize", "FontName"};
+        for (const QString &kind : kinds())
+            QTest::addRow("%s new", qPrintable(kind)) << kind << false << ""
+                                                      << "Verdana" << newKeys << "Verdana";
+        QTest::newRow("OCombo1 loaded: every font name is written")
+            << "OCombo1" << true << "Combo1"
+            << "Arial" << QStringList{"Font", "FontName"} << "Arial";
+        QTest::newRow("OComboReadOnly loaded: Arial left out, the unread text written")
+            << "OComboReadOnly" << true << ""
+            << "Arial" << QStringList{"Font", "Text"} << "";
     }
-    void emptyStoreLoadsDefaults()
+    void emptyStore()
     {
         QFETCH(QString, kind);
+        QFETCH(bool, loaded);
         withComboKind(kind, [&]<typename Combo>() {
             FlatComboForm<Combo> form;
             QFont formFont("DejaVu Serif");
             formFont.setBold(true);
             form.window.setFont(formFont);
-            form.load();
-            FlatCombo &combo = *form.control;
+            if (loaded)
+                form.load();
+            const FlatCombo &combo = *form.control;
             QTEST(combo.Text(), "text");
-            QCOMPARE(combo.FontName(), QString("Arial"));
-            QCOMPARE(combo.FontSize(), 12.0f);
-            QVERIFY(combo.Font().bold());
+            QTEST(combo.FontName(), "fontName");
+            QCOMPARE(combo.FontSize(), loaded ? 12.0f : 8.25f);
+            QCOMPARE(combo.Font().bold(), loaded);
             QVERIFY(combo.Enabled());
-            QCOMPARE(combo.ErrorFlag(), QString());
+            form.save();
+            QTEST(form.store.keys(), "keys");
+            QTEST(form.store.ReadProperty("FontName", QString()).toString(), "savedFontName");
         });
     }
 
@@ -95,8 +80,10 @@ private slots:
     {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("loadedText");
-        QTest::newRow("OCombo1") << "OCombo1" << "Madurai";
-        QTest::newRow("OComboReadOnly does not read Text") << "OComboReadOnly" << "";
+        QTest::newRow("OCombo1") << "OCombo1"
+                                 << "Madurai";
+        QTest::newRow("OComboReadOnly does not read Text") << "OComboReadOnly"
+                                                           << "";
     }
     void everyKeyInOrderAndBack()
     {
@@ -113,11 +100,11 @@ private slots:
             combo.letErrorFlag("Pick a city");
             combo.letEnabled(false);
             const PropertyBag bag = throughJson(combo);
-            QCOMPARE(bag.keys(), (QStringList{"ErrorFlag", "Font", "Text", "Enabled", "FontSize",
-                                              "FontName"}));
+            QCOMPARE(bag.keys(),
+                     (QStringList{"ErrorFlag", "Font", "Text", "Enabled", "FontSize", "FontName"}));
             QCOMPARE(bag.ReadProperty("Text", QString()).toString(), QString("Madurai"));
-            QCOMPARE(form.changed, (QStringList{"Font", "FontSize", "ListIndex", "ErrorFlag",
-                                                "Enabled"}));
+            QCOMPARE(form.changed,
+                     (QStringList{"Font", "FontSize", "ListIndex", "ErrorFlag", "Enabled"}));
 
             FlatComboForm<Combo> loaded;
             loaded.store = bag;

@@ -32,6 +32,8 @@ FlatCombo::FlatCombo(const FlatComboKind &kind, QWidget *parent)
     m_combo->setObjectName(QStringLiteral("Combo1"));
     QFont designFont(QStringLiteral("Verdana"));
     designFont.setPointSizeF(8.25);
+    designFont.setBold(false);
+    designFont.setItalic(false);
     m_combo->setFont(designFont);
     if (kind.style == OrvCombo::Style::DropDownCombo) {
         m_combo->setEditable(true);
@@ -82,8 +84,8 @@ short FlatCombo::listIndex() const
     if (!m_combo->isEditable() ||
         (current >= 0 && m_combo->itemText(current) == m_combo->currentText()))
         return short(current);
-    return short(m_combo->findText(m_combo->currentText(),
-                                   Qt::MatchExactly | Qt::MatchCaseSensitive));
+    return short(
+        m_combo->findText(m_combo->currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive));
 }
 
 short FlatCombo::ListCount() const
@@ -111,6 +113,7 @@ void FlatCombo::letDataSource(QAbstractItemModel *model, int column)
     if (model == m_dataSource && (!model || column == m_combo->modelColumn()))
         return;
     m_dataSource = model;
+    disconnect(m_combo->model(), nullptr, this, nullptr);
     keepingShownText([&] {
         // A combo deletes a model it owns when given another one.
         m_combo->setModel(model ? model : new QStandardItemModel(0, 1, m_combo));
@@ -273,7 +276,7 @@ void FlatCombo::layoutChildren()
     const int border = Twips::toPixels(comboBorderTwips, dpi);
     const int comboHeight = m_combo->sizeHint().height();
     m_shape->setGeometry(0, 0, width() + band, height() + band);
-    m_frame1->setGeometry(band, band, width() - border, comboHeight - 
-                                                          Twips::toPixels(clippedHeightTwips, dpi));
+    m_frame1->setGeometry(band, band, width() - border,
+                          comboHeight - Twips::toPixels(clippedHeightTwips, dpi));
     m_combo->setGeometry(-border, -border, m_frame1->width() + 2 * border, comboHeight);
 }

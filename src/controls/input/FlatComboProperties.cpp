@@ -15,8 +15,7 @@ ControlProperties<FlatCombo> FlatCombo::tableFor(const FlatComboKind &kind)
     const auto text = propertyRow<&C::Text, &C::applyText>("Text", QStringLiteral("Combo1"));
     return {
         // A loaded error is kept but not shown until the error is assigned again.
-        propertyRow<&C::ErrorFlag, &C::applyErrorFlag, &C::storeErrorFlag>("ErrorFlag",
-                                                                            QString()),
+        propertyRow<&C::ErrorFlag, &C::applyErrorFlag, &C::storeErrorFlag>("ErrorFlag", QString()),
         propertyRow<&C::savedFont, &C::applySavedFont>("Font", QString()),
         kind.loadsText ? text : text.writtenOnly(),
         propertyRow<&C::Enabled, &C::applyEnabled>("Enabled", true),

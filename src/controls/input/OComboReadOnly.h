@@ -8,8 +8,7 @@ class OComboReadOnly : public FlatCombo
     Q_OBJECT
 
 public:
-    explicit OComboReadOnly(QWidget *parent = nullptr)
-        : FlatCombo(FlatComboKinds::picking, parent)
+    explicit OComboReadOnly(QWidget *parent = nullptr) : FlatCombo(FlatComboKinds::picking, parent)
     {
     }
 };

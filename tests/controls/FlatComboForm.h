@@ -13,6 +13,16 @@ template <typename Combo> struct FlatComboForm : ControlForm<Combo> {
     }
 };
 
+inline const QStringList comboKinds{"OCombo1", "OComboReadOnly"};
+
+// A data table of one row per combo kind, in the column "kind".
+inline void addComboKindRows()
+{
+    QTest::addColumn<QString>("kind");
+    for (const QString &kind : comboKinds)
+        QTest::newRow(qPrintable(kind)) << kind;
+}
+
 // Runs `test` with the combo kind that a data row names.
 template <typename Test> void withComboKind(const QString &kind, Test test)
 {

@@ -110,12 +110,7 @@ private slots:
     }
 
     // Enter moves on and neither adds the text to the list nor changes it.
-    void enterMovesOn_data()
-    {
-        QTest::addColumn<QString>("kind");
-        QTest::newRow("OCombo1") << "OCombo1";
-        QTest::newRow("OComboReadOnly") << "OComboReadOnly";
-    }
+    void enterMovesOn_data() { addComboKindRows(); }
     void enterMovesOn()
     {
         QFETCH(QString, kind);

@@ -11,12 +11,7 @@ class tst_FlatComboDataSource : public QObject
     Q_OBJECT
 
 private slots:
-    void listFollowsTheQuery_data()
-    {
-        QTest::addColumn<QString>("kind");
-        QTest::newRow("OCombo1") << "OCombo1";
-        QTest::newRow("OComboReadOnly") << "OComboReadOnly";
-    }
+    void listFollowsTheQuery_data() { addComboKindRows(); }
     void listFollowsTheQuery()
     {
         QFETCH(QString, kind);

@@ -18,11 +18,6 @@ PropertyBag throughJson(const FlatCombo &combo)
     return loaded;
 }
 
-QStringList kinds()
-{
-    return {"OCombo1", "OComboReadOnly"};
-}
-
 } // namespace
 
 class tst_FlatComboPersistence : public QObject
@@ -42,7 +37,7 @@ private slots:
         QTest::addColumn<QStringList>("keys");
         QTest::addColumn<QString>("savedFontName");
         const QStringList newKeys{"Font", "Text", "FontSize", "FontName"};
-        for (const QString &kind : kinds())
+        for (const QString &kind : comboKinds)
             QTest::addRow("%s new", qPrintable(kind)) << kind << false << ""
                                                       << "Verdana" << newKeys << "Verdana";
         QTest::newRow("OCombo1 loaded: every font name is written")

@@ -1,8 +1,5 @@
 #include "FlatCombo.h"
 
-#include <QApplication>
-#include <QFocusEvent>
-#include <QLineEdit>
 #include <QSignalBlocker>
 #include <QStandardItemModel>
 
@@ -13,9 +10,8 @@
 namespace
 {
 
-// The band of Shape that shows around Frame1, and the combo's own border that Frame1 clips
-// away on each side; Frame1 is that much lower than the combo at the top and 33 twips at the
-// bottom.
+// In twips: the band of Shape that shows around Frame1, and the combo's own border, which
+// Frame1 clips away; Frame1 is 56 twips lower than the combo, 23 cut at the top, 33 below.
 constexpr int bandTwips = 10;
 constexpr int comboBorderTwips = 23;
 constexpr int clippedHeightTwips = 56;

@@ -29,6 +29,11 @@ int SignInTestCase::rowsOf(const QString &mobile) const
     return db->scalar("select count(*) from it_TBL115BAC where MobileNo='" + mobile + "'").toInt();
 }
 
+QVariant SignInTestCase::fieldOf(const QString &mobile, const QString &column) const
+{
+    return db->scalar("select " + column + " from it_TBL115BAC where MobileNo='" + mobile + "'");
+}
+
 void SignInTestCase::initTestCase()
 {
     qputenv("VELMO_MACHINE_ADDRESS", m_machine.toUtf8());

@@ -24,6 +24,8 @@ protected:
     void insertRow(const QString &mobile, const QString &address, const QString &rowPassword,
                    int remember = 0, const QString &signInDate = QStringLiteral(""));
     int rowsOf(const QString &mobile) const;
+    // A column of the number's row (the first, if there are several).
+    QVariant fieldOf(const QString &mobile, const QString &column) const;
     QString machine() const { return m_machine; }
 
     std::unique_ptr<TestDatabase> db;

@@ -95,6 +95,22 @@ private slots:
         QVERIFY(boxes.messages().isEmpty());
     }
 
+    void lostAtTheLogin()
+    {
+        insertRow(QStringLiteral("9123456780"), machine(), password);
+        MessageBoxWatcher boxes;
+        const bool signedIn = SignInSession::open([&](FrmSignUp &window) {
+            dropHostConnection();
+            typeInto(window.Frame5()->TxtMobile1, QStringLiteral("9876543210"));
+            typeInto(window.Frame5()->TxtPassword2, password);
+            window.Frame5()->CmdLogin->click();
+            QVERIFY(window.isVisible());
+            window.close();
+        });
+        QVERIFY(!signedIn);
+        expectLostDatabaseMessage(boxes);
+    }
+
     void lostWhileTheNewAccountIsStored()
     {
         const QString mobile = QStringLiteral("9200000001");

@@ -109,6 +109,23 @@ private slots:
         QTEST(events.join(' '), "events");
     }
 
+    // An item picked with the arrows is shown as it is and clicked, not completed to an
+    // earlier item that starts the same.
+    void arrowsPickWithoutCompleting()
+    {
+        FlatComboForm<OCombo1> form;
+        OCombo1 &combo = *form.control;
+        combo.AddItem("Mumbai Suburban", 1);
+        combo.letListIndex(1);
+        int clicks = 0;
+        connect(&combo, &FlatCombo::Click, this, [&clicks] { ++clicks; });
+        form.enter();
+        QTest::keyClick(combo.Combo1(), Qt::Key_Down);
+        QCOMPARE(combo.Text(), QString("Mumbai"));
+        QCOMPARE(combo.listIndex(), short(2));
+        QCOMPARE(clicks, 1);
+    }
+
     // Enter moves on and neither adds the text to the list nor changes it.
     void enterMovesOn_data() { addComboKindRows(); }
     void enterMovesOn()

@@ -52,11 +52,10 @@ bool FlatCombo::handleKeyPress(QKeyEvent &event)
     emit KeyDown(keyCode, shift);
     m_backspaceDown = keyCode == HostKeys::keyBackspace;
     m_deleteDown = keyCode == keyDelete;
+    // Keys that type nothing (arrows picking an item among them) leave the text uncompleted.
     const int typed = HostKeys::characterCode(event);
-    if (typed < 0) {
-        passToCombo1(event);
-        return true;
-    }
+    if (typed < 0)
+        return false;
     short keyAscii = short(typed);
     emit KeyPress(keyAscii);
     const int code = quint16(keyAscii);
@@ -73,7 +72,7 @@ bool FlatCombo::handleKeyPress(QKeyEvent &event)
     return true;
 }
 
-// Whatever the key changes in the box's text while the combo handles it was typed.
+// Whatever the character changes in the box's text while the combo handles it was typed.
 void FlatCombo::passToCombo1(QKeyEvent &event)
 {
     m_typing = true;

@@ -1,7 +1,7 @@
 #include <QMap>
 #include <QPushButton>
-#include <QSqlQuery>
 #include <QScopeGuard>
+#include <QSqlQuery>
 #include <QSqlRecord>
 #include <QtTest>
 
@@ -148,24 +148,33 @@ private slots:
     {
         QTest::addColumn<Button>("button");
         QTest::addColumn<QString>("fault");
-        const std::pair<const char *, QString> faults[] = {
-            {"HTTP 500 page", QStringLiteral("http500-html")},
-            {"empty body", QStringLiteral("empty-body")},
-            {"dropped connection", QStringLiteral("drop-connection")},
-            {"malformed JSON", QStringLiteral("malformed-json")},
-            {"10 MB body", QStringLiteral("oversize:%1").arg(10 * 1024 * 1024)},
-            {"10 MB announced", QStringLiteral("oversize-announced:%1").arg(10 * 1024 * 1024)},
+        QTest::addColumn<QMessageBox::Icon>("icon");
+        // A login without a usable reply only warns; a reply too large, a refused
+        // certificate and any fault at another step are critical.
+        const auto warnsAtLogin = QMessageBox::Warning;
+        const auto critical = QMessageBox::Critical;
+        const std::tuple<const char *, QString, QMessageBox::Icon> faults[] = {
+            {"HTTP 500 page", QStringLiteral("http500-html"), warnsAtLogin},
+            {"empty body", QStringLiteral("empty-body"), warnsAtLogin},
+            {"dropped connection", QStringLiteral("drop-connection"), warnsAtLogin},
+            {"malformed JSON", QStringLiteral("malformed-json"), warnsAtLogin},
+            {"10 MB body", QStringLiteral("oversize:%1").arg(10 * 1024 * 1024), critical},
+            {"10 MB announced", QStringLiteral("oversize-announced:%1").arg(10 * 1024 * 1024),
+             critical},
         };
         for (const auto &[buttonName, button] : allButtons)
-            for (const auto &[faultName, fault] : faults)
-                QTest::addRow("%s, %s", buttonName, faultName) << button << fault;
-        QTest::newRow("LOGIN, untrusted certificate") << Button::Login << untrustedCertificate;
+            for (const auto &[faultName, fault, loginIcon] : faults)
+                QTest::addRow("%s, %s", buttonName, faultName)
+                    << button << fault << (button == Button::Login ? loginIcon : critical);
+        QTest::newRow("LOGIN, untrusted certificate")
+            << Button::Login << untrustedCertificate << critical;
     }
 
     void faultKeepsTheWindowUsable()
     {
         QFETCH(Button, button);
         QFETCH(QString, fault);
+        QFETCH(QMessageBox::Icon, icon);
         const QString mobile = freshNumber();
         prepareAccount(button, mobile);
 
@@ -195,6 +204,7 @@ private slots:
             QCOMPARE(boxes.messages().size(), 1);
             const QString why = whyNotHumanMessage(boxes.messages().first().text);
             QVERIFY2(why.isEmpty(), qPrintable(why));
+            QCOMPARE(boxes.messages().first().icon, icon);
             QVERIFY(window.isVisible());
             QVERIFY(panel->isVisible());
             QCOMPARE(inputsOf(*panel), typed);

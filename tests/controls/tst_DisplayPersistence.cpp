@@ -106,10 +106,10 @@ private slots:
                     label.letBackColor(HostColor::rgb(1, 2, 3));
                     label.letBackStyle(OrvDisplay::BackStyle::Opaque);
                     label.letForeColor(HostColor::rgb(4, 5, 6));
-                    label.letBorderStyle(OrvDisplay::BorderStyle::FixedSingle);
+                    label.letBorderStyle(Orv::BorderStyle::FixedSingle);
                     label.letEnabled(false);
                     label.letAutoSize(false);
-                    label.letAlignment(OrvDisplay::Alignment::Center);
+                    label.letAlignment(Orv::Alignment::Center);
                     label.letCaption("Total");
                     label.letFontBold(true);
                     label.letFontSize(12);
@@ -168,7 +168,7 @@ private slots:
         auto *info = new InformationBar(&form);
         form.show();
         label->letCaption("Changed");
-        label->letAlignment(OrvDisplay::Alignment::Right);
+        label->letAlignment(Orv::Alignment::Right);
         bar->letMax(50);
         bar->letValue(20);
         info->letText("Changed");
@@ -178,7 +178,7 @@ private slots:
         bar->ReadProperties(empty);
         info->ReadProperties(empty);
         QCOMPARE(label->Caption(), QString("Label1"));
-        QCOMPARE(label->Alignment(), OrvDisplay::Alignment::Left);
+        QCOMPARE(label->Alignment(), Orv::Alignment::Left);
         QCOMPARE(label->FontName(), QString("Arial"));
         QCOMPARE(label->FontSize(), 10.0f);
         QCOMPARE(bar->Value(), 0.0);

@@ -42,8 +42,8 @@ void configure(Search &box)
     box.letEnabled(false);
     box.letFont(QFont("DejaVu Sans Mono", 11));
     box.letBackStyle(1);
-    box.letBorderStyle(OrvInput::BorderStyle::FixedSingle);
-    box.letAlignment(OrvInput::Alignment::Center);
+    box.letBorderStyle(Orv::BorderStyle::FixedSingle);
+    box.letAlignment(Orv::Alignment::Center);
     box.letFontBold(true);
     box.letFontItalic(true);
     box.letFontName("DejaVu Sans");
@@ -184,8 +184,8 @@ private slots:
                        {"BackColor", quint32(0x80000005)},
                        {"ForeColor", quint32(0x80000008)},
                        {"BackStyle", QVariant::fromValue(short(0))},
-                       {"BorderStyle", QVariant::fromValue(OrvInput::BorderStyle::None)},
-                       {"Alignment", QVariant::fromValue(OrvInput::Alignment::Left)},
+                       {"BorderStyle", QVariant::fromValue(Orv::BorderStyle::None)},
+                       {"Alignment", QVariant::fromValue(Orv::Alignment::Left)},
                        {"FontBold", false},
                        {"FontItalic", false}});
         QTest::newRow("NumInt") << "NumInt" << numInt;

@@ -114,19 +114,19 @@ private slots:
     // loading; later changes of the caption leave it where it was.
     void alignment_data()
     {
-        QTest::addColumn<OrvDisplay::Alignment>("alignment");
+        QTest::addColumn<Orv::Alignment>("alignment");
         QTest::addColumn<bool>("loaded");
         QTest::addColumn<int>("expectedRoom"); // 0: left, 1: all the room, 2: half of it
         for (const bool loaded : {false, true}) {
             const char *how = loaded ? "loaded" : "assigned";
-            QTest::addRow("left %s", how) << OrvDisplay::Alignment::Left << loaded << 0;
-            QTest::addRow("right %s", how) << OrvDisplay::Alignment::Right << loaded << 1;
-            QTest::addRow("centre %s", how) << OrvDisplay::Alignment::Center << loaded << 2;
+            QTest::addRow("left %s", how) << Orv::Alignment::Left << loaded << 0;
+            QTest::addRow("right %s", how) << Orv::Alignment::Right << loaded << 1;
+            QTest::addRow("centre %s", how) << Orv::Alignment::Center << loaded << 2;
         }
     }
     void alignment()
     {
-        QFETCH(OrvDisplay::Alignment, alignment);
+        QFETCH(Orv::Alignment, alignment);
         QFETCH(bool, loaded);
         QFETCH(int, expectedRoom);
         LabelForm form;

@@ -157,6 +157,29 @@ private slots:
         QTest::newRow("a text past MaxLength takes no more")
             << 0 << anyRange << 3 << "abcd" << 4 << keys << "e"
             << "abcd";
+
+        // Pasted text is normalised for the type, and the caret ends after it.
+        QTest::newRow("Ctrl+V, integer 12abc") << 2 << anyRange << 0 << "" << 0 << Route::CtrlV
+                                               << "12abc"
+                                               << "12";
+        QTest::newRow("Ctrl+V, digit string 0042x")
+            << 4 << anyRange << 0 << "" << 0 << Route::CtrlV << "0042x"
+            << "0042";
+        QTest::newRow("Ctrl+V, free text untouched")
+            << 0 << anyRange << 0 << "" << 0 << Route::CtrlV << "ab cd"
+            << "ab cd";
+        QTest::newRow("Shift+Insert, integer 12abc")
+            << 2 << anyRange << 0 << "" << 0 << Route::ShiftInsert << "12abc"
+            << "12";
+        QTest::newRow("menu, digit string 0042x")
+            << 4 << anyRange << 0 << "" << 0 << Route::MenuPaste << "0042x"
+            << "0042";
+        QTest::newRow("Ctrl+V stops at MaxLength")
+            << 0 << anyRange << 4 << "" << 0 << Route::CtrlV << "abcdef"
+            << "abcd";
+        QTest::newRow("menu paste stops at MaxLength")
+            << 0 << anyRange << 4 << "" << 0 << Route::MenuPaste << "abcdef"
+            << "abcd";
     }
     void typing()
     {
@@ -177,6 +200,8 @@ private slots:
         form.txt->Text1()->setCursorPosition(caret);
         deliver(form.txt->Text1(), route, keys);
         QCOMPARE(form.txt->Text(), expected);
+        if (initial.isEmpty())
+            QCOMPARE(form.txt->Text1()->cursorPosition(), int(expected.size()));
     }
 
     void pointRefusedEvenOverASelectedPoint()
@@ -458,45 +483,6 @@ private slots:
         QCOMPARE(form.txt->Text(), QString("0.00"));
     }
 
-    void pasteNormalisesAndPutsCaretAtEnd_data()
-    {
-        QTest::addColumn<int>("textType");
-        QTest::addColumn<Route>("route");
-        QTest::addColumn<int>("maxLength");
-        QTest::addColumn<QString>("clipboard");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("integer 12abc") << 2 << Route::CtrlV << 0 << "12abc"
-                                       << "12";
-        QTest::newRow("digit string 0042x") << 4 << Route::CtrlV << 0 << "0042x"
-                                            << "0042";
-        QTest::newRow("free text untouched") << 0 << Route::CtrlV << 0 << "ab cd"
-                                             << "ab cd";
-        QTest::newRow("Shift+Insert, integer 12abc") << 2 << Route::ShiftInsert << 0 << "12abc"
-                                                     << "12";
-        QTest::newRow("menu, digit string 0042x") << 4 << Route::MenuPaste << 0 << "0042x"
-                                                  << "0042";
-        QTest::newRow("Ctrl+V stops at MaxLength") << 0 << Route::CtrlV << 4 << "abcdef"
-                                                   << "abcd";
-        QTest::newRow("menu paste stops at MaxLength") << 0 << Route::MenuPaste << 4 << "abcdef"
-                                                       << "abcd";
-    }
-    void pasteNormalisesAndPutsCaretAtEnd()
-    {
-        QFETCH(int, textType);
-        QFETCH(Route, route);
-        QFETCH(int, maxLength);
-        QFETCH(QString, clipboard);
-        QFETCH(QString, expected);
-        TextOrvForm form;
-        form.txt->letTextType(textType);
-        form.txt->letMaxLength(maxLength);
-        form.enter();
-        form.txt->Text1()->clear();
-        deliver(form.txt->Text1(), route, clipboard);
-        QCOMPARE(form.txt->Text(), expected);
-        QCOMPARE(form.txt->Text1()->cursorPosition(), int(expected.size()));
-    }
-
     void maskCharacterShowsFromTheStart_data()
     {
         QTest::addColumn<QString>("mask");
@@ -604,55 +590,6 @@ private slots:
         QCOMPARE(txt.Values(), expected);
     }
 
-    // Each property assigned twice through its Qt property: announced once under its key.
-    void everyPropertyNamesItsChangedKey_data()
-    {
-        QTest::addColumn<QByteArray>("property");
-        QTest::addColumn<QVariant>("value");
-        QTest::addColumn<QString>("key");
-        const auto row = [](const char *property, const QVariant &value, const char *key) {
-            QTest::newRow(property) << QByteArray(property) << value << QString(key);
-        };
-        row("Text", QString("a"), "Text");
-        row("PasswordChar", QString("*"), "PasswordChar");
-        row("Enabled", false, "Enabled");
-        row("MaxLength", 10, "MaxLength");
-        row("Locked", true, "Locked");
-        row("Border", true, "Border");
-        row("Alignment", QVariant::fromValue(OrvInput::Alignment::Center), "Alignment");
-        row("Appearance", QVariant::fromValue(OrvInput::Appearance::ThreeD), "Appearance");
-        row("TextLimit", QString("0:5"), "TLimit");
-        row("TextType", QVariant::fromValue(OrvInput::TextType::Digits), "TTYPE");
-        row("DigitAfterDecimal", QVariant::fromValue(short(3)), "");
-        row("TextCase", QVariant::fromValue(OrvInput::TextCase::Upper), "");
-        row("BorderColor", quint32(1), "BorderColor");
-        row("BorderColorFocus", quint32(1), "BorderColorOver");
-        row("Style", QVariant::fromValue(OrvInput::Style::Flat), "Style");
-        row("ErrorFlag", QString("e"), "ErrorFlag");
-        row("FillColor", quint32(1), "FillColor");
-        row("FontName", QString("DejaVu Sans"), "FontName");
-        row("FontSize", 12.0f, "FontSize");
-    }
-    void everyPropertyNamesItsChangedKey()
-    {
-        QFETCH(QByteArray, property);
-        QFETCH(QVariant, value);
-        QFETCH(QString, key);
-        TextOrv txt;
-        const QMetaProperty meta =
-            txt.metaObject()->property(txt.metaObject()->indexOfProperty(property));
-        QSignalSpy changeSignal(&txt, meta.notifySignal());
-        QSignalSpy changed(&txt, &TextOrv::propertyChanged);
-        for (int assignment = 0; assignment < 2; ++assignment)
-            QVERIFY(txt.setProperty(property, value));
-        QCOMPARE(txt.property(property), value);
-        QStringList keys;
-        for (const QList<QVariant> &arguments : changed)
-            keys << arguments.at(0).toString();
-        QCOMPARE(keys, key.isEmpty() ? QStringList() : QStringList{key});
-        QCOMPARE(changeSignal.size(), 1);
-    }
-
     void assigningTextTypeNormalisesAndAligns_data()
     {
         QTest::addColumn<int>("maxLength");
@@ -676,12 +613,12 @@ private slots:
         QFETCH(QString, expected);
         QFETCH(int, alignment);
         TextOrv txt;
-        txt.letAlignment(OrvInput::Alignment::Center);
+        txt.letAlignment(Orv::Alignment::Center);
         txt.letMaxLength(maxLength);
         txt.letText(initial);
         txt.letTextType(textType);
         QCOMPARE(txt.Text(), expected);
-        QCOMPARE(txt.Alignment(), OrvInput::Alignment(alignment));
+        QCOMPARE(txt.Alignment(), Orv::Alignment(alignment));
     }
 
     void assigningTextLimit_data()
@@ -737,13 +674,31 @@ private slots:
         QCOMPARE(txt.Appearance(), OrvInput::Appearance::Flat);
     }
 
-    void lockedControlTakesNoFocus()
+    // Locked by assignment it takes no focus; loaded locked from the store it still does.
+    void lockedControl_data()
     {
+        QTest::addColumn<bool>("loaded");
+        QTest::newRow("assigned") << false;
+        QTest::newRow("loaded") << true;
+    }
+    void lockedControl()
+    {
+        QFETCH(bool, loaded);
         TextOrvForm form;
-        form.txt->letLocked(true);
+        if (loaded) {
+            form.store.WriteProperty("Locked", true);
+            form.load();
+        } else {
+            form.txt->letLocked(true);
+        }
         QVERIFY(form.txt->Locked());
         QVERIFY(form.txt->Text1()->isReadOnly());
         QCOMPARE(form.txt->innerBackground(), HostColor::rgb(245, 245, 245));
+        form.enter();
+        QCOMPARE(form.txt->Text1()->hasFocus(), loaded);
+        // Assigned by the form, even unchanged, it takes the focus no longer.
+        form.next->setFocus();
+        form.txt->letLocked(true);
         form.enter();
         QVERIFY(!form.txt->Text1()->hasFocus());
         form.txt->letLocked(false);

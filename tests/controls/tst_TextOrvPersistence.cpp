@@ -23,7 +23,7 @@ void configure(TextOrv &txt)
     txt.letText("O'Brien");
     txt.letPasswordChar("*");
     txt.letMaxLength(30);
-    txt.letAlignment(OrvInput::Alignment::Center);
+    txt.letAlignment(Orv::Alignment::Center);
     txt.letTextType(7);
     txt.letTextLimit("1:50");
     txt.letBorderColor(111);
@@ -89,7 +89,7 @@ private slots:
         QCOMPARE(txt.MaxLength(), 0);
         QVERIFY(!txt.Locked());
         QVERIFY(txt.Border());
-        QCOMPARE(txt.Alignment(), OrvInput::Alignment::Left);
+        QCOMPARE(txt.Alignment(), Orv::Alignment::Left);
         QCOMPARE(txt.Appearance(), OrvInput::Appearance::ThreeD);
         QCOMPARE(txt.TextType(), OrvInput::TextType::FreeText);
         QCOMPARE(txt.TextLimit(), TextOrvLimit::defaultLimit);

@@ -15,19 +15,6 @@ namespace
 // The saved form of a bold font: the form code's integer truth values.
 constexpr short savedTrue = -1;
 
-Qt::Alignment labelAlignment(OrvDisplay::Alignment value)
-{
-    switch (value) {
-    case OrvDisplay::Alignment::Right:
-        return Qt::AlignRight | Qt::AlignTop;
-    case OrvDisplay::Alignment::Center:
-        return Qt::AlignHCenter | Qt::AlignTop;
-    case OrvDisplay::Alignment::Left:
-        break;
-    }
-    return Qt::AlignLeft | Qt::AlignTop;
-}
-
 QLabel *designLabel(QWidget *parent, const char *name)
 {
     auto *label = new QLabel(QStringLiteral("Label1"), parent);
@@ -46,11 +33,11 @@ const ControlProperties<OrvLabel> &OrvLabel::table()
     // Rows in the order a form loads them.
     static const ControlProperties<OrvLabel> rows{
         propertyRow<&OrvLabel::BorderStyle, &OrvLabel::applyBorderStyle>(
-            "BorderStyle", OrvDisplay::BorderStyle::None),
+            "BorderStyle", Orv::BorderStyle::None),
         propertyRow<&OrvLabel::Enabled, &OrvLabel::applyEnabled>("Enabled", true),
         propertyRow<&OrvLabel::AutoSize, &OrvLabel::applyAutoSize>("AutoSize", true),
         propertyRow<&OrvLabel::Alignment, &OrvLabel::applyAlignment>("Alignment",
-                                                                     OrvDisplay::Alignment::Left),
+                                                                     Orv::Alignment::Left),
         propertyRow<&OrvLabel::Caption, &OrvLabel::applyCaption>("Caption",
                                                                  QStringLiteral("Label1")),
         propertyRow<&OrvLabel::FontBold, &OrvLabel::applyFontBold>("FontBold", false).notSaved(),
@@ -116,11 +103,11 @@ void OrvLabel::WriteProperties(PropertyBag &bag) const
     table().write(*this, bag);
 }
 
-CONTROL_PROPERTY_LET(OrvLabel, table, Alignment, OrvDisplay::Alignment)
+CONTROL_PROPERTY_LET(OrvLabel, table, Alignment, Orv::Alignment)
 CONTROL_PROPERTY_LET(OrvLabel, table, AutoSize, bool)
 CONTROL_PROPERTY_LET(OrvLabel, table, BackColor, quint32)
 CONTROL_PROPERTY_LET(OrvLabel, table, BackStyle, OrvDisplay::BackStyle)
-CONTROL_PROPERTY_LET(OrvLabel, table, BorderStyle, OrvDisplay::BorderStyle)
+CONTROL_PROPERTY_LET(OrvLabel, table, BorderStyle, Orv::BorderStyle)
 CONTROL_PROPERTY_LET(OrvLabel, table, Caption, const QString &)
 CONTROL_PROPERTY_LET(OrvLabel, table, Enabled, bool)
 CONTROL_PROPERTY_LET(OrvLabel, table, FontBold, bool)
@@ -128,11 +115,11 @@ CONTROL_PROPERTY_LET(OrvLabel, table, FontSize, float)
 CONTROL_PROPERTY_LET(OrvLabel, table, FontName, const QString &)
 CONTROL_PROPERTY_LET(OrvLabel, table, ForeColor, quint32)
 
-void OrvLabel::applyAlignment(OrvDisplay::Alignment value)
+void OrvLabel::applyAlignment(Orv::Alignment value)
 {
     m_alignment = value;
-    m_label1->setAlignment(labelAlignment(value));
-    m_label2->setAlignment(labelAlignment(value));
+    m_label1->setAlignment(Orv::horizontalAlignment(value) | Qt::AlignTop);
+    m_label2->setAlignment(Orv::horizontalAlignment(value) | Qt::AlignTop);
     reposition();
 }
 
@@ -157,7 +144,7 @@ void OrvLabel::applyBackStyle(OrvDisplay::BackStyle value)
     showBackground();
 }
 
-void OrvLabel::applyBorderStyle(OrvDisplay::BorderStyle value)
+void OrvLabel::applyBorderStyle(Orv::BorderStyle value)
 {
     m_borderStyle = value;
     update();
@@ -235,9 +222,9 @@ void OrvLabel::reposition()
 {
     const double room = width() - m_label1->width();
     double left = 0;
-    if (m_alignment == OrvDisplay::Alignment::Right)
+    if (m_alignment == Orv::Alignment::Right)
         left = room;
-    else if (m_alignment == OrvDisplay::Alignment::Center)
+    else if (m_alignment == Orv::Alignment::Center)
         left = room / 2;
     m_label1->move(int(std::lround(left)), m_label1->y());
     m_label2->move(m_label1->x() + onePixel(), m_label1->y() + onePixel());
@@ -275,7 +262,7 @@ void OrvLabel::changeEvent(QEvent *event)
 
 void OrvLabel::paintEvent(QPaintEvent *)
 {
-    if (m_borderStyle != OrvDisplay::BorderStyle::FixedSingle)
+    if (m_borderStyle != Orv::BorderStyle::FixedSingle)
         return;
     QPainter painter(this);
     painter.setPen(Qt::black);

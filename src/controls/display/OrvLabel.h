@@ -4,6 +4,7 @@
 
 #include "OrvDisplayEnums.h"
 #include "controls/core/ControlProperties.h"
+#include "controls/core/OrvEnums.h"
 #include "controls/core/UserControl.h"
 
 class QLabel;
@@ -18,12 +19,12 @@ class OrvLabel : public UserControl
 {
     Q_OBJECT
     Q_PROPERTY(
-        OrvDisplay::Alignment Alignment READ Alignment WRITE letAlignment NOTIFY AlignmentChanged)
+        Orv::Alignment Alignment READ Alignment WRITE letAlignment NOTIFY AlignmentChanged)
     Q_PROPERTY(bool AutoSize READ AutoSize WRITE letAutoSize NOTIFY AutoSizeChanged)
     Q_PROPERTY(quint32 BackColor READ BackColor WRITE letBackColor NOTIFY BackColorChanged)
     Q_PROPERTY(
         OrvDisplay::BackStyle BackStyle READ BackStyle WRITE letBackStyle NOTIFY BackStyleChanged)
-    Q_PROPERTY(OrvDisplay::BorderStyle BorderStyle READ BorderStyle WRITE letBorderStyle NOTIFY
+    Q_PROPERTY(Orv::BorderStyle BorderStyle READ BorderStyle WRITE letBorderStyle NOTIFY
                    BorderStyleChanged)
     Q_PROPERTY(QString Caption READ Caption WRITE letCaption NOTIFY CaptionChanged)
     Q_PROPERTY(bool Enabled READ Enabled WRITE letEnabled NOTIFY EnabledChanged)
@@ -35,16 +36,16 @@ class OrvLabel : public UserControl
 public:
     explicit OrvLabel(QWidget *parent = nullptr);
 
-    OrvDisplay::Alignment Alignment() const { return m_alignment; }
-    void letAlignment(OrvDisplay::Alignment value);
+    Orv::Alignment Alignment() const { return m_alignment; }
+    void letAlignment(Orv::Alignment value);
     bool AutoSize() const { return m_autoSize; }
     void letAutoSize(bool value);
     quint32 BackColor() const { return m_backColor; }
     void letBackColor(quint32 value);
     OrvDisplay::BackStyle BackStyle() const { return m_backStyle; }
     void letBackStyle(OrvDisplay::BackStyle value);
-    OrvDisplay::BorderStyle BorderStyle() const { return m_borderStyle; }
-    void letBorderStyle(OrvDisplay::BorderStyle value);
+    Orv::BorderStyle BorderStyle() const { return m_borderStyle; }
+    void letBorderStyle(Orv::BorderStyle value);
     QString Caption() const;
     void letCaption(const QString &value);
     // The control's own switch; a disabled form disables it without changing this.
@@ -91,11 +92,11 @@ protected:
 private:
     static const ControlProperties<OrvLabel> &table();
 
-    void applyAlignment(OrvDisplay::Alignment value);
+    void applyAlignment(Orv::Alignment value);
     void applyAutoSize(bool value);
     void applyBackColor(quint32 value);
     void applyBackStyle(OrvDisplay::BackStyle value);
-    void applyBorderStyle(OrvDisplay::BorderStyle value);
+    void applyBorderStyle(Orv::BorderStyle value);
     void applyCaption(const QString &value);
     void applyEnabled(bool value);
     void applyFontBold(bool value);
@@ -114,11 +115,11 @@ private:
     // The engraved copy lies under the caption, so it is made first.
     QLabel *m_label2;
     QLabel *m_label1;
-    OrvDisplay::Alignment m_alignment = OrvDisplay::Alignment::Left;
+    Orv::Alignment m_alignment = Orv::Alignment::Left;
     bool m_autoSize = true;
     quint32 m_backColor;
     // Transparent, so that the engraved copy shows beside the caption.
     OrvDisplay::BackStyle m_backStyle = OrvDisplay::BackStyle::Transparent;
-    OrvDisplay::BorderStyle m_borderStyle = OrvDisplay::BorderStyle::None;
+    Orv::BorderStyle m_borderStyle = Orv::BorderStyle::None;
     quint32 m_foreColor = 0;
 };

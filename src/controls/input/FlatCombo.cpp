@@ -19,7 +19,7 @@ constexpr int clippedHeightTwips = 56;
 } // namespace
 
 FlatCombo::FlatCombo(const FlatComboKind &kind, QWidget *parent)
-    : UserControl(parent), m_kind(kind), m_shape(new QWidget(this)), m_frame1(new QWidget(this)),
+    : KeyedControl(parent), m_kind(kind), m_shape(new QWidget(this)), m_frame1(new QWidget(this)),
       m_combo(new QComboBox(m_frame1))
 {
     m_shape->setObjectName(QStringLiteral("Shape"));
@@ -39,8 +39,7 @@ FlatCombo::FlatCombo(const FlatComboKind &kind, QWidget *parent)
         connect(m_combo, &QComboBox::editTextChanged, this, &FlatCombo::innerTextChanged);
     }
     connect(m_combo, &QComboBox::activated, this, &FlatCombo::Click);
-    m_combo->installEventFilter(this);
-    setFocusProxy(m_combo);
+    watchKeysOf(m_combo);
     connect(this, &QObject::objectNameChanged, this, &FlatCombo::nameForAccessibility);
     watchList();
     fillShape(TextOrvFrame::idleShapeColour);
@@ -217,12 +216,12 @@ void FlatCombo::listChanged()
     emit ListCountChanged();
 }
 
-void FlatCombo::enterCombo1()
+void FlatCombo::entered()
 {
     fillShape(TextOrvFrame::focusShapeColour);
 }
 
-void FlatCombo::leaveCombo1()
+void FlatCombo::left()
 {
     const bool inError = !m_errorFlag.isEmpty();
     fillShape(inError ? TextOrvFrame::errorShapeColour : TextOrvFrame::idleShapeColour);
@@ -247,7 +246,7 @@ void FlatCombo::nameForAccessibility()
 
 void FlatCombo::showEvent(QShowEvent *event)
 {
-    UserControl::showEvent(event);
+    KeyedControl::showEvent(event);
     nameForAccessibility();
 }
 
@@ -261,7 +260,7 @@ QSize FlatCombo::sizeHint() const
 
 void FlatCombo::resizeEvent(QResizeEvent *event)
 {
-    UserControl::resizeEvent(event);
+    KeyedControl::resizeEvent(event);
     layoutChildren();
 }
 

@@ -9,18 +9,18 @@
 #include <QString>
 
 #include "FlatComboKind.h"
+#include "KeyedControl.h"
 #include "controls/core/ControlProperties.h"
-#include "controls/core/UserControl.h"
 #include "platform/TypeAheadCompletion.h"
 
 // A flat-looking combo box: the inner combo `Combo1` is clipped inside the borderless
 // `Frame1`, so its own border is not seen, and the filled `Shape` behind them shows as a
 // narrow band that turns light blue with the focus and red on error. Enter moves on as Tab
-// does. Key events reach the form first with arguments by reference. OCombo1 and
+// does. Key events reach the form first (KeyedControl). OCombo1 and
 // OComboReadOnly are this control with the kind that tells them apart (FlatComboKind).
 //
 // Properties follow the form code's get/let pairs; the list members forward to Combo1.
-class FlatCombo : public UserControl
+class FlatCombo : public KeyedControl
 {
     Q_OBJECT
     Q_PROPERTY(QString ErrorFlag READ ErrorFlag WRITE letErrorFlag NOTIFY ErrorFlagChanged)
@@ -88,11 +88,7 @@ public:
     QSize sizeHint() const override;
 
 signals:
-    void KeyPress(short &KeyAscii);
-    void Change();
     void Click();
-    void KeyDown(short &KeyCode, short &Shift);
-    void KeyUp(short &KeyCode, short &Shift);
 
     void ErrorFlagChanged();
     void FontChanged();
@@ -110,7 +106,9 @@ signals:
 protected:
     FlatCombo(const FlatComboKind &kind, QWidget *parent);
 
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    bool keyPressed(QKeyEvent &event, short keyCode) override;
+    void entered() override;
+    void left() override;
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
@@ -131,13 +129,8 @@ private:
     void applyFontName(const QString &value);
     void applyListIndex(short value);
 
-    bool handleKeyPress(QKeyEvent &event);
-    void handleKeyRelease(QKeyEvent &event);
-    void passToCombo1(QKeyEvent &event);
     void innerTextChanged();
     void complete();
-    void enterCombo1();
-    void leaveCombo1();
     void fillShape(quint32 colour);
     template <typename Edit> void keepingShownText(Edit edit);
     void watchList();
@@ -159,7 +152,5 @@ private:
     // Set by the last key pressed: deleting never completes again.
     bool m_backspaceDown = false;
     bool m_deleteDown = false;
-    // The inner box is handling a key, so a change of its text was typed.
-    bool m_typing = false;
     bool m_completing = false;
 };

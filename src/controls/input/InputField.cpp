@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
-#include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 
 #include "TextOrvLayout.h"
+#include "TypedText.h"
 #include "platform/HostKeys.h"
 
 namespace
@@ -25,28 +25,20 @@ constexpr quint32 highlightText = HostColor::rgb(64, 0, 0);
 constexpr quint32 white = HostColor::rgb(255, 255, 255);
 constexpr quint32 black = HostColor::rgb(0, 0, 0);
 
-// Window activation and popups move the focus in and out of the box without the user
-// leaving it.
-bool isWindowSwitch(const QEvent &event)
-{
-    const Qt::FocusReason reason = static_cast<const QFocusEvent &>(event).reason();
-    return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
-}
-
 } // namespace
 
 InputField::InputField(QWidget *parent, const QFont &designFont, int designMaxLength,
                        const QString &accessibleName)
-    : UserControl(parent), m_text1(new QLineEdit(this)), m_lengthLimit(new EditLengthLimit(m_text1))
+    : KeyedControl(parent), m_text1(new QLineEdit(this)),
+      m_lengthLimit(new EditLengthLimit(m_text1))
 {
     m_text1->setValidator(m_lengthLimit);
     m_text1->setObjectName(QStringLiteral("Text1"));
     m_text1->setAccessibleName(accessibleName);
     m_text1->setFont(designFont);
     m_text1->setFrame(false);
-    m_text1->installEventFilter(this);
+    watchKeysOf(m_text1);
     applyMaxLength(designMaxLength);
-    setFocusProxy(m_text1);
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_frame.setSurfaceColour(buttonFace);
     m_frame.setShape(TextOrvFrame::idleShapeColour, designShapeLineWidth);
@@ -153,45 +145,10 @@ void InputField::applyErrorFlag(const QString &value)
     update();
 }
 
-bool InputField::eventFilter(QObject *watched, QEvent *event)
+// A typed character goes through the form's KeyPress and the filter; a control key that
+// they leave alone does what the box makes of it (Backspace, copy, paste, cut, select all).
+bool InputField::keyPressed(QKeyEvent &event, short)
 {
-    if (watched != m_text1)
-        return UserControl::eventFilter(watched, event);
-    switch (event->type()) {
-    case QEvent::KeyPress:
-        return handleKeyPress(static_cast<QKeyEvent &>(*event));
-    case QEvent::KeyRelease:
-        handleKeyRelease(static_cast<QKeyEvent &>(*event));
-        return false;
-    case QEvent::InputMethod:
-        return handleInputMethod(static_cast<QInputMethodEvent &>(*event));
-    case QEvent::FocusIn:
-        // Activation enters a box not entered yet, such as the first box of a window just
-        // shown, but not one that its window's deactivation did not leave.
-        if (!m_entered || !isWindowSwitch(*event)) {
-            m_entered = true;
-            enterField();
-        }
-        return false;
-    case QEvent::FocusOut:
-        if (m_entered && !isWindowSwitch(*event)) {
-            m_entered = false;
-            leaveField();
-        }
-        return false;
-    default:
-        return false;
-    }
-}
-
-bool InputField::handleKeyPress(QKeyEvent &event)
-{
-    // Tab belongs to focus navigation, as it does in the host; the box never sees it.
-    if (event.key() == Qt::Key_Tab || event.key() == Qt::Key_Backtab)
-        return false;
-    short keyCode = HostKeys::keyCode(event);
-    short shift = HostKeys::shiftState(event);
-    emit KeyDown(keyCode, shift);
     const int typed = HostKeys::characterCode(event);
     if (typed < 0)
         return false;
@@ -199,8 +156,6 @@ bool InputField::handleKeyPress(QKeyEvent &event)
         typeText(event.text());
         return true;
     }
-    // A control key the form and the filter leave alone does what the box makes of it
-    // (Backspace, copy, paste, cut, select all).
     const int code = typeCharacter(typed);
     if (code == typed)
         return false;
@@ -208,35 +163,18 @@ bool InputField::handleKeyPress(QKeyEvent &event)
     return true;
 }
 
-void InputField::handleKeyRelease(QKeyEvent &event)
+bool InputField::innerEvent(QEvent &event)
 {
-    if (event.key() == Qt::Key_Tab || event.key() == Qt::Key_Backtab || event.isAutoRepeat())
-        return;
-    short keyCode = HostKeys::keyCode(event);
-    short shift = HostKeys::shiftState(event);
-    emit KeyUp(keyCode, shift);
-}
-
-// What an input method commits (dead keys, composed characters) is typed like keys; what
-// it is still composing goes to the box as it came.
-bool InputField::handleInputMethod(QInputMethodEvent &event)
-{
-    if (event.commitString().isEmpty())
+    if (event.type() != QEvent::InputMethod)
         return false;
-    if (event.replacementLength() > 0)
-        m_text1->setSelection(m_text1->cursorPosition() + event.replacementStart(),
-                              event.replacementLength());
-    typeText(event.commitString());
-    QInputMethodEvent composing(event.preeditString(), event.attributes());
-    QCoreApplication::sendEvent(m_text1, &composing);
-    return true;
+    return typeInputMethodCommit(*m_text1, static_cast<QInputMethodEvent &>(event),
+                                 [this](const QString &text) { typeText(text); });
 }
 
 // Each character of a typed text, a surrogate pair as one, passes the form and the filter.
 void InputField::typeText(const QString &text)
 {
-    for (const char32_t point : text.toUcs4()) {
-        const QString character = QString::fromUcs4(&point, 1);
+    for (const QString &character : typedCharacters(text)) {
         const int typed = character.front().unicode();
         const int code = typeCharacter(typed);
         applyCharacter(code, code == typed ? character : QString(QChar(char16_t(code))));
@@ -245,9 +183,7 @@ void InputField::typeText(const QString &text)
 
 int InputField::typeCharacter(int typed)
 {
-    short keyAscii = short(typed);
-    emit KeyPress(keyAscii);
-    return filterCharacter(quint16(keyAscii));
+    return filterCharacter(formKeyPress(typed));
 }
 
 // Carries out the code left by the form and the filter; `character` is what it types.
@@ -303,7 +239,7 @@ void InputField::paintEvent(QPaintEvent *)
 
 void InputField::resizeEvent(QResizeEvent *event)
 {
-    UserControl::resizeEvent(event);
+    KeyedControl::resizeEvent(event);
     layoutChildren();
 }
 
@@ -311,7 +247,7 @@ void InputField::resizeEvent(QResizeEvent *event)
 // caption of a label whose buddy it is.
 void InputField::showEvent(QShowEvent *event)
 {
-    UserControl::showEvent(event);
+    KeyedControl::showEvent(event);
     const QString name = accessibleName().isEmpty() ? labelFromForm() : accessibleName();
     if (!name.isEmpty())
         m_text1->setAccessibleName(name);

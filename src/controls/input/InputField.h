@@ -5,23 +5,20 @@
 #include <QString>
 
 #include "EditLengthLimit.h"
+#include "KeyedControl.h"
 #include "TextOrvFrame.h"
-#include "controls/core/UserControl.h"
 #include "platform/HostColor.h"
 
-class QInputMethodEvent;
-class QKeyEvent;
-
 // The base of the input controls made of one inner text box, `Text1`, and a frame element
-// drawn on the control's own surface. It reports the box's keys to the form with arguments
-// by reference, synchronously, so the form can change or cancel a character before the
-// control's own filter sees it; only typed characters are filtered, pasted text is not.
+// drawn on the control's own surface. The form hears the box's keys first (KeyedControl),
+// so it can change or cancel a character before the control's own filter sees it; only
+// typed characters are filtered, pasted text is not.
 // It also holds what the controls that show their focus share: the frame colours on entry,
 // on leaving and in error, and the field highlight.
 //
 // Each control keeps its own property table and getters; the apply functions here are
 // what their rows call.
-class InputField : public UserControl
+class InputField : public KeyedControl
 {
     Q_OBJECT
 
@@ -30,12 +27,6 @@ public:
     // The inner box's background and text colours, in the host's colour convention.
     quint32 innerBackground() const { return m_background; }
     quint32 innerForeground() const { return m_foreground; }
-
-signals:
-    void KeyDown(short &KeyCode, short &Shift);
-    void KeyPress(short &KeyAscii);
-    void KeyUp(short &KeyCode, short &Shift);
-    void Change();
 
 protected:
     static constexpr quint32 windowText = HostColor::systemColourFlag + 8;
@@ -48,9 +39,6 @@ protected:
     // What a character typed into the box becomes once the form's KeyPress has seen it:
     // the code to carry out, 0 to refuse it. The default takes every character.
     virtual int filterCharacter(int code) { return code; }
-    // The focus entering and leaving the box; window activation does neither.
-    virtual void enterField() {}
-    virtual void leaveField() {}
     // The default puts the box 20 twips in and the frame around it.
     virtual void layoutChildren();
 
@@ -82,15 +70,13 @@ protected:
     // A non-empty text marks the frame red and becomes the box's tooltip.
     void applyErrorFlag(const QString &value);
 
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    bool keyPressed(QKeyEvent &event, short keyCode) override;
+    bool innerEvent(QEvent &event) override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:
-    bool handleKeyPress(QKeyEvent &event);
-    void handleKeyRelease(QKeyEvent &event);
-    bool handleInputMethod(QInputMethodEvent &event);
     void typeText(const QString &text);
     int typeCharacter(int typed);
     void applyCharacter(int code, const QString &character);
@@ -105,6 +91,4 @@ private:
     int m_maxLength = 0;
     quint32 m_background = HostColor::window;
     quint32 m_foreground = windowText;
-    // Whether the focus has entered Text1 and not yet left it.
-    bool m_entered = false;
 };

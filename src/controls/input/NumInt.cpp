@@ -79,7 +79,7 @@ int NumInt::filterCharacter(int code)
     return digit || code == HostKeys::keyBackspace ? code : 0;
 }
 
-void NumInt::enterField()
+void NumInt::entered()
 {
     showFocusFrame();
     if (Text() == shownZero)
@@ -87,7 +87,7 @@ void NumInt::enterField()
     highlightField();
 }
 
-void NumInt::leaveField()
+void NumInt::left()
 {
     showIdleFrame();
     if (Text().isEmpty())

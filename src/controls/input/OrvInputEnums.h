@@ -2,8 +2,9 @@
 
 #include <QObject>
 
-// The enumerated properties of the input controls; each value is the integer a form
-// saves, and a saved value without a name here is kept as it is.
+// The enumerated properties of the input controls alone (Orv holds those they share with
+// the display controls); each value is the integer a form saves, and a saved value without
+// a name here is kept as it is.
 namespace OrvInput
 {
 Q_NAMESPACE
@@ -16,15 +17,8 @@ Q_ENUM_NS(TextType)
 enum class TextCase : int { Upper = 0, Lower = 1, Proper = 2 };
 Q_ENUM_NS(TextCase)
 
-enum class Alignment : short { Left = 0, Right = 1, Center = 2 };
-Q_ENUM_NS(Alignment)
-
 enum class Appearance : short { Flat = 0, ThreeD = 1 };
 Q_ENUM_NS(Appearance)
-
-// Whether the inner box draws a single-line border.
-enum class BorderStyle : short { None = 0, FixedSingle = 1 };
-Q_ENUM_NS(BorderStyle)
 
 // Standard: the inner box draws its own border; any other value draws the flat frame.
 enum class Style : int { Standard = 0, Flat = 1 };

@@ -45,7 +45,7 @@ Search::Search(QWidget *parent)
 
 const ControlProperties<Search> &Search::properties()
 {
-    using namespace OrvInput;
+    using namespace Orv;
     // Rows in the order a form saves and loads them: the single font values come after the
     // font, so they win over it.
     static const ControlProperties<Search> rows{
@@ -88,8 +88,8 @@ CONTROL_PROPERTY_LET(Search, properties, BackColor, quint32)
 CONTROL_PROPERTY_LET(Search, properties, ForeColor, quint32)
 CONTROL_PROPERTY_LET(Search, properties, Enabled, bool)
 CONTROL_PROPERTY_LET(Search, properties, BackStyle, short)
-CONTROL_PROPERTY_LET(Search, properties, BorderStyle, OrvInput::BorderStyle)
-CONTROL_PROPERTY_LET(Search, properties, Alignment, OrvInput::Alignment)
+CONTROL_PROPERTY_LET(Search, properties, BorderStyle, Orv::BorderStyle)
+CONTROL_PROPERTY_LET(Search, properties, Alignment, Orv::Alignment)
 CONTROL_PROPERTY_LET(Search, properties, FontBold, bool)
 CONTROL_PROPERTY_LET(Search, properties, FontItalic, bool)
 CONTROL_PROPERTY_LET(Search, properties, FontName, const QString &)
@@ -128,23 +128,20 @@ void Search::storeBackStyle(short value)
     m_backStyle = value;
 }
 
-OrvInput::BorderStyle Search::BorderStyle() const
+Orv::BorderStyle Search::BorderStyle() const
 {
-    return Text1()->hasFrame() ? OrvInput::BorderStyle::FixedSingle : OrvInput::BorderStyle::None;
+    return Text1()->hasFrame() ? Orv::BorderStyle::FixedSingle : Orv::BorderStyle::None;
 }
 
-void Search::applyBorderStyle(OrvInput::BorderStyle value)
+void Search::applyBorderStyle(Orv::BorderStyle value)
 {
-    Text1()->setFrame(value == OrvInput::BorderStyle::FixedSingle);
+    Text1()->setFrame(value == Orv::BorderStyle::FixedSingle);
 }
 
-void Search::applyAlignment(OrvInput::Alignment value)
+void Search::applyAlignment(Orv::Alignment value)
 {
     m_alignment = value;
-    const Qt::Alignment horizontal = value == OrvInput::Alignment::Right    ? Qt::AlignRight
-                                     : value == OrvInput::Alignment::Center ? Qt::AlignHCenter
-                                                                            : Qt::AlignLeft;
-    Text1()->setAlignment(horizontal | Qt::AlignVCenter);
+    Text1()->setAlignment(Orv::horizontalAlignment(value) | Qt::AlignVCenter);
 }
 
 void Search::Refresh()
@@ -152,30 +149,28 @@ void Search::Refresh()
     Text1()->repaint();
 }
 
-bool Search::eventFilter(QObject *watched, QEvent *event)
+// The box's mouse events reach the form too; the box still handles them.
+bool Search::innerEvent(QEvent &event)
 {
-    if (watched == Text1()) {
-        const auto &mouse = static_cast<const QMouseEvent &>(*event);
-        switch (event->type()) {
-        case QEvent::MouseButtonPress:
-            forwardMouse(mouse, &Search::MouseDown);
-            break;
-        case QEvent::MouseMove:
-            forwardMouse(mouse, &Search::MouseMove);
-            break;
-        case QEvent::MouseButtonRelease:
-            forwardMouse(mouse, &Search::MouseUp);
-            if (mouse.button() == Qt::LeftButton && Text1()->rect().contains(mouse.pos()))
-                emit Click();
-            break;
-        case QEvent::MouseButtonDblClick:
-            emit DblClick();
-            break;
-        default:
-            break;
-        }
+    const auto &mouse = static_cast<const QMouseEvent &>(event);
+    switch (event.type()) {
+    case QEvent::MouseButtonPress:
+        forwardMouse(mouse, &Search::MouseDown);
+        return false;
+    case QEvent::MouseMove:
+        forwardMouse(mouse, &Search::MouseMove);
+        return false;
+    case QEvent::MouseButtonRelease:
+        forwardMouse(mouse, &Search::MouseUp);
+        if (mouse.button() == Qt::LeftButton && Text1()->rect().contains(mouse.pos()))
+            emit Click();
+        return false;
+    case QEvent::MouseButtonDblClick:
+        emit DblClick();
+        return false;
+    default:
+        return InputField::innerEvent(event);
     }
-    return InputField::eventFilter(watched, event);
 }
 
 void Search::forwardMouse(const QMouseEvent &event,

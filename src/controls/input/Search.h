@@ -3,8 +3,8 @@
 #include <QFont>
 
 #include "InputField.h"
-#include "OrvInputEnums.h"
 #include "controls/core/ControlProperties.h"
+#include "controls/core/OrvEnums.h"
 
 class QLabel;
 class QMouseEvent;
@@ -20,10 +20,10 @@ class Search : public InputField
     Q_PROPERTY(bool Enabled READ Enabled WRITE letEnabled NOTIFY EnabledChanged)
     Q_PROPERTY(QFont Font READ Font WRITE letFont NOTIFY FontChanged)
     Q_PROPERTY(short BackStyle READ BackStyle WRITE letBackStyle NOTIFY BackStyleChanged)
-    Q_PROPERTY(OrvInput::BorderStyle BorderStyle READ BorderStyle WRITE letBorderStyle NOTIFY
+    Q_PROPERTY(Orv::BorderStyle BorderStyle READ BorderStyle WRITE letBorderStyle NOTIFY
                    BorderStyleChanged)
     Q_PROPERTY(
-        OrvInput::Alignment Alignment READ Alignment WRITE letAlignment NOTIFY AlignmentChanged)
+        Orv::Alignment Alignment READ Alignment WRITE letAlignment NOTIFY AlignmentChanged)
     Q_PROPERTY(bool FontBold READ FontBold WRITE letFontBold NOTIFY FontBoldChanged)
     Q_PROPERTY(bool FontItalic READ FontItalic WRITE letFontItalic NOTIFY FontItalicChanged)
     Q_PROPERTY(QString FontName READ FontName WRITE letFontName NOTIFY FontNameChanged)
@@ -46,10 +46,10 @@ public:
     // Kept and saved; it changes nothing on screen.
     short BackStyle() const { return m_backStyle; }
     void letBackStyle(short value);
-    OrvInput::BorderStyle BorderStyle() const;
-    void letBorderStyle(OrvInput::BorderStyle value);
-    OrvInput::Alignment Alignment() const { return m_alignment; }
-    void letAlignment(OrvInput::Alignment value);
+    Orv::BorderStyle BorderStyle() const;
+    void letBorderStyle(Orv::BorderStyle value);
+    Orv::Alignment Alignment() const { return m_alignment; }
+    void letAlignment(Orv::Alignment value);
     bool FontBold() const { return Text1()->font().bold(); }
     void letFontBold(bool value);
     bool FontItalic() const { return Text1()->font().italic(); }
@@ -96,7 +96,7 @@ signals:
     void TextChanged();
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    bool innerEvent(QEvent &event) override;
     void layoutChildren() override;
 
 private:
@@ -107,12 +107,12 @@ private:
     void applyFont(const QString &description);
     QFont ambientFont() const;
     void storeBackStyle(short value);
-    void applyBorderStyle(OrvInput::BorderStyle value);
-    void applyAlignment(OrvInput::Alignment value);
+    void applyBorderStyle(Orv::BorderStyle value);
+    void applyAlignment(Orv::Alignment value);
     void forwardMouse(const QMouseEvent &event,
                       void (Search::*signal)(short &, short &, float &, float &));
 
     QLabel *m_image1;
     short m_backStyle = 0;
-    OrvInput::Alignment m_alignment = OrvInput::Alignment::Left;
+    Orv::Alignment m_alignment = Orv::Alignment::Left;
 };

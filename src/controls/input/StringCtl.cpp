@@ -67,13 +67,13 @@ int StringCtl::filterCharacter(int code)
     return code == apostrophe ? 0 : code;
 }
 
-void StringCtl::enterField()
+void StringCtl::entered()
 {
     showFocusFrame();
     highlightField();
 }
 
-void StringCtl::leaveField()
+void StringCtl::left()
 {
     showIdleFrame();
     unhighlightField();

@@ -63,8 +63,8 @@ signals:
 
 protected:
     int filterCharacter(int code) override;
-    void enterField() override;
-    void leaveField() override;
+    void entered() override;
+    void left() override;
 
 private:
     static const ControlProperties<StringCtl> &properties();

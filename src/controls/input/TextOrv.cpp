@@ -7,6 +7,7 @@
 
 #include "TextOrvLayout.h"
 #include "TextOrvLimit.h"
+#include "TypedText.h"
 #include "platform/HostColor.h"
 #include "platform/HostKeys.h"
 #include "platform/ModalMessage.h"
@@ -17,25 +18,6 @@ namespace
 {
 
 constexpr quint32 white = HostColor::rgb(255, 255, 255);
-
-Qt::Alignment toQtAlignment(OrvInput::Alignment alignment)
-{
-    switch (alignment) {
-    case OrvInput::Alignment::Right:
-        return Qt::AlignRight | Qt::AlignVCenter;
-    case OrvInput::Alignment::Center:
-        return Qt::AlignHCenter | Qt::AlignVCenter;
-    default:
-        return Qt::AlignLeft | Qt::AlignVCenter;
-    }
-}
-
-// Window activation and popups move the focus in and out of the box without the user
-// leaving it.
-bool isWindowSwitch(const QFocusEvent &event)
-{
-    return event.reason() == Qt::ActiveWindowFocusReason || event.reason() == Qt::PopupFocusReason;
-}
 
 short mouseButton(Qt::MouseButton button)
 {
@@ -54,15 +36,14 @@ short mouseButton(Qt::MouseButton button)
 } // namespace
 
 TextOrv::TextOrv(QWidget *parent)
-    : UserControl(parent), m_text1(new TextOrvBox(this)), m_innerBackground(HostColor::window)
+    : KeyedControl(parent), m_text1(new TextOrvBox(this)), m_innerBackground(HostColor::window)
 {
     m_rules.textLimit = TextOrvLimit::defaultLimit;
     m_text1->setObjectName(QStringLiteral("Text1"));
     QFont designFont(QStringLiteral("Arial"));
     designFont.setPointSizeF(8.25);
     m_text1->setFont(designFont);
-    m_text1->installEventFilter(this);
-    setFocusProxy(m_text1);
+    watchKeysOf(m_text1);
     setAttribute(Qt::WA_OpaquePaintEvent);
     connect(m_text1, &QLineEdit::textChanged, this, &TextOrv::Change);
     setInnerLook(OrvInput::Appearance::Flat, false);
@@ -112,24 +93,20 @@ QSize TextOrv::sizeHint() const
     return m_text1->sizeHint() + QSize(2, 2);
 }
 
-bool TextOrv::eventFilter(QObject *watched, QEvent *event)
+// The box's other events: input-method commits are typed, the mouse reaches the form, and
+// every paste runs through the form and the filter.
+bool TextOrv::innerEvent(QEvent &event)
 {
-    if (watched != m_text1)
-        return UserControl::eventFilter(watched, event);
-    switch (event->type()) {
-    case QEvent::KeyPress:
-        return handleKeyPress(static_cast<QKeyEvent &>(*event));
-    case QEvent::KeyRelease:
-        handleKeyRelease(static_cast<QKeyEvent &>(*event));
-        return false;
+    switch (event.type()) {
     case QEvent::InputMethod:
-        return handleInputMethod(static_cast<QInputMethodEvent &>(*event));
+        return typeInputMethodCommit(*m_text1, static_cast<QInputMethodEvent &>(event),
+                                     [this](const QString &text) { typeText(text); });
     case QEvent::MouseButtonPress:
-        handleMousePress(static_cast<QMouseEvent &>(*event));
+        handleMousePress(static_cast<QMouseEvent &>(event));
         return false;
     case QEvent::MouseButtonRelease:
         // The middle button pastes the selection where the system has one.
-        if (static_cast<QMouseEvent &>(*event).button() == Qt::MiddleButton &&
+        if (static_cast<QMouseEvent &>(event).button() == Qt::MiddleButton &&
             QGuiApplication::clipboard()->supportsSelection()) {
             m_text1->deselect();
             pasteAsCtrlV(QClipboard::Selection);
@@ -137,28 +114,14 @@ bool TextOrv::eventFilter(QObject *watched, QEvent *event)
         }
         return false;
     case QEvent::ContextMenu:
-        showContextMenu(static_cast<QContextMenuEvent &>(*event));
+        showContextMenu(static_cast<QContextMenuEvent &>(event));
         return true;
     // Dropped text would skip the filter: the box takes no drops.
     case QEvent::DragEnter:
     case QEvent::DragMove:
     case QEvent::Drop:
-        event->ignore();
+        event.ignore();
         return true;
-    case QEvent::FocusIn:
-        // Activation enters a box that was not entered yet, such as the first box of a
-        // window just shown, but not one that its window's deactivation did not leave.
-        if (!m_entered || !isWindowSwitch(static_cast<QFocusEvent &>(*event))) {
-            m_entered = true;
-            enterText1();
-        }
-        return false;
-    case QEvent::FocusOut:
-        if (m_entered && !isWindowSwitch(static_cast<QFocusEvent &>(*event))) {
-            m_entered = false;
-            leaveText1();
-        }
-        return false;
     default:
         return false;
     }
@@ -176,7 +139,7 @@ void TextOrv::handleMousePress(QMouseEvent &event)
     emit MouseDown(button, shift, x, y);
 }
 
-void TextOrv::enterText1()
+void TextOrv::entered()
 {
     m_frame.setShape(TextOrvFrame::focusShapeColour, TextOrvFrame::shapeLineWidth);
     if ((m_rules.textType == 1 || m_rules.textType == 2) &&
@@ -192,7 +155,7 @@ void TextOrv::enterText1()
     update();
 }
 
-void TextOrv::leaveText1()
+void TextOrv::left()
 {
     m_frame.setShape(TextOrvFrame::idleShapeColour, TextOrvFrame::shapeLineWidth);
     update();
@@ -223,7 +186,7 @@ void TextOrv::paintEvent(QPaintEvent *)
 
 void TextOrv::resizeEvent(QResizeEvent *event)
 {
-    UserControl::resizeEvent(event);
+    KeyedControl::resizeEvent(event);
     layoutChildren();
 }
 
@@ -269,10 +232,10 @@ void TextOrv::setInnerBackground(quint32 colour)
     applyInnerColours();
 }
 
-void TextOrv::setInnerAlignment(OrvInput::Alignment alignment)
+void TextOrv::setInnerAlignment(Orv::Alignment alignment)
 {
     m_alignment = alignment;
-    m_text1->setAlignment(toQtAlignment(alignment));
+    m_text1->setAlignment(Orv::horizontalAlignment(alignment) | Qt::AlignVCenter);
 }
 
 // The box's own maximum length would also cut the text that the control writes itself,

@@ -4,23 +4,24 @@
 #include <QLineEdit>
 #include <QString>
 
+#include "KeyedControl.h"
 #include "OrvInputEnums.h"
 #include "TextOrvBox.h"
 #include "TextOrvFrame.h"
 #include "TextOrvNormaliser.h"
 #include "controls/core/ControlProperties.h"
-#include "controls/core/UserControl.h"
+#include "controls/core/OrvEnums.h"
 
 // The library's single-line input. It wraps one text box, `Text1`, inside a frame
 // element, filters keystrokes by text type (free text, decimal number, integer, date,
 // digit string), normalises the text when the box is left, and reports key and mouse
 // events to its form with arguments by reference, delivered synchronously, so that a
-// form can change or cancel a key before the filter sees it.
+// form can change or cancel a key before the filter sees it (KeyedControl).
 //
 // Properties follow the form code's get/let pairs: `TextType()` reads and
 // `letTextType()` assigns. The let prefix keeps QWidget's own setEnabled() as the
 // widget-level switch that `Locked` uses.
-class TextOrv : public UserControl
+class TextOrv : public KeyedControl
 {
     Q_OBJECT
     Q_PROPERTY(QString Text READ Text WRITE letText NOTIFY TextChanged)
@@ -31,7 +32,7 @@ class TextOrv : public UserControl
     Q_PROPERTY(bool Locked READ Locked WRITE letLocked NOTIFY LockedChanged)
     Q_PROPERTY(bool Border READ Border WRITE letBorder NOTIFY BorderChanged)
     Q_PROPERTY(
-        OrvInput::Alignment Alignment READ Alignment WRITE letAlignment NOTIFY AlignmentChanged)
+        Orv::Alignment Alignment READ Alignment WRITE letAlignment NOTIFY AlignmentChanged)
     Q_PROPERTY(OrvInput::Appearance Appearance READ Appearance WRITE letAppearance NOTIFY
                    AppearanceChanged)
     Q_PROPERTY(OrvInput::TextType TextType READ TextType WRITE letTextType NOTIFY TextTypeChanged)
@@ -66,8 +67,8 @@ public:
     void letLocked(bool value);
     bool Border() const { return m_innerBorder; }
     void letBorder(bool value);
-    OrvInput::Alignment Alignment() const { return m_alignment; }
-    void letAlignment(OrvInput::Alignment value);
+    Orv::Alignment Alignment() const { return m_alignment; }
+    void letAlignment(Orv::Alignment value);
     OrvInput::Appearance Appearance() const { return m_innerAppearance; }
     void letAppearance(OrvInput::Appearance value);
     QString TextLimit() const { return m_rules.textLimit; }
@@ -112,11 +113,7 @@ public:
     QSize sizeHint() const override;
 
 signals:
-    void KeyPress(short &KeyAscii);
-    void KeyDown(short &KeyCode, short &Shift);
-    void KeyUp(short &KeyCode, short &Shift);
     void MouseDown(short &Button, short &Shift, float &X, float &Y);
-    void Change();
 
     void TextChanged();
     void PasswordCharChanged();
@@ -139,7 +136,11 @@ signals:
     void ErrorFlagChanged();
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    bool keyPressed(QKeyEvent &event, short keyCode) override;
+    void keyReleased(short keyCode, short shift) override;
+    bool innerEvent(QEvent &event) override;
+    void entered() override;
+    void left() override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
@@ -173,8 +174,6 @@ private:
 
     // Every way text enters the box (keys, input methods, pastes) runs through the form's
     // KeyPress and the filter of the text type.
-    bool handleKeyPress(QKeyEvent &event);
-    bool handleInputMethod(QInputMethodEvent &event);
     void typeText(const QString &text);
     int filterTyped(int typed);
     void applyCharacter(int code, const QString &character);
@@ -182,17 +181,14 @@ private:
     void pasteAsCtrlV(QClipboard::Mode mode);
     void normalisePaste();
     void showContextMenu(const QContextMenuEvent &event);
-    void handleKeyRelease(QKeyEvent &event);
     void handleMousePress(QMouseEvent &event);
-    void enterText1();
-    void leaveText1();
     void normaliseText(TextOrvNormaliser::Occasion occasion);
     void layoutChildren();
     void paintFlat(quint32 surface);
     void recolourFlat(quint32 colour);
     void setInnerLook(OrvInput::Appearance appearance, bool border);
     void setInnerBackground(quint32 colour);
-    void setInnerAlignment(OrvInput::Alignment alignment);
+    void setInnerAlignment(Orv::Alignment alignment);
     void setInnerMaxLength(int maxLength);
     void setInnerPasswordChar(const QString &mask);
     void setInnerBold(bool bold);
@@ -204,7 +200,7 @@ private:
     QString m_errorFlag;
     QString m_passwordChar;
     int m_maxLength = 0;
-    OrvInput::Alignment m_alignment = OrvInput::Alignment::Left;
+    Orv::Alignment m_alignment = Orv::Alignment::Left;
     OrvInput::Style m_style = OrvInput::Style::Standard;
     bool m_innerBorder = false;
     OrvInput::Appearance m_innerAppearance = OrvInput::Appearance::Flat;
@@ -212,6 +208,4 @@ private:
     quint32 m_borderColor = defaultBorderColor;
     quint32 m_borderColorFocus = defaultBorderColorFocus;
     quint32 m_fillColor = 0;
-    // Whether the focus has entered Text1 and not yet left it; window activation does neither.
-    bool m_entered = false;
 };

@@ -33,7 +33,8 @@ const ControlProperties<TextOrv> &TextOrv::properties()
         propertyRow<&TextOrv::Locked, &TextOrv::applyLocked, &TextOrv::loadLocked>("Locked", false)
             .alwaysApplied(),
         propertyRow<&TextOrv::Border, &TextOrv::applyBorder>("Border", short(1)).writtenOnly(),
-        propertyRow<&TextOrv::Alignment, &TextOrv::setInnerAlignment>("Alignment", Alignment::Left),
+        propertyRow<&TextOrv::Alignment, &TextOrv::setInnerAlignment>("Alignment",
+                                                                      Orv::Alignment::Left),
         propertyRow<&TextOrv::Appearance, &TextOrv::applyAppearance>("Appearance",
                                                                      Appearance::ThreeD)
             .writtenOnly(),
@@ -96,7 +97,7 @@ CONTROL_PROPERTY_LET(TextOrv, properties, Enabled, bool)
 CONTROL_PROPERTY_LET(TextOrv, properties, MaxLength, int)
 CONTROL_PROPERTY_LET(TextOrv, properties, Locked, bool)
 CONTROL_PROPERTY_LET(TextOrv, properties, Border, bool)
-CONTROL_PROPERTY_LET(TextOrv, properties, Alignment, OrvInput::Alignment)
+CONTROL_PROPERTY_LET(TextOrv, properties, Alignment, Orv::Alignment)
 CONTROL_PROPERTY_LET(TextOrv, properties, Appearance, OrvInput::Appearance)
 CONTROL_PROPERTY_LET(TextOrv, properties, TextType, OrvInput::TextType)
 CONTROL_PROPERTY_LET(TextOrv, properties, TextLimit, const QString &)
@@ -162,9 +163,9 @@ void TextOrv::applyTextType(OrvInput::TextType value)
     loadTextType(value);
     normaliseText(TextOrvNormaliser::Occasion::TextTypeAssigned);
     if (value == TextType::FreeText || value == TextType::Digits)
-        setInnerAlignment(OrvInput::Alignment::Left);
+        setInnerAlignment(Orv::Alignment::Left);
     else if (value == TextType::Decimal || value == TextType::Integer || value == TextType::Date)
-        setInnerAlignment(OrvInput::Alignment::Right);
+        setInnerAlignment(Orv::Alignment::Right);
 }
 
 // A saved type and range arrive as stored: nothing is normalised or parsed.

@@ -11,6 +11,7 @@
 
 #include "FocusAsTab.h"
 #include "TextOrvKeyFilter.h"
+#include "TypedText.h"
 #include "platform/HostKeys.h"
 
 namespace
@@ -21,20 +22,6 @@ constexpr int codeCopy = 3;
 constexpr int codePaste = 22;
 constexpr int codeCut = 24;
 
-// The characters of a text one by one, a surrogate pair kept together.
-QStringList characters(const QString &text)
-{
-    QStringList result;
-    for (qsizetype i = 0; i < text.size();) {
-        const qsizetype length =
-            text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate() ? 2
-                                                                                             : 1;
-        result << text.mid(i, length);
-        i += length;
-    }
-    return result;
-}
-
 QString characterOf(int code)
 {
     return QString(QChar(char16_t(code)));
@@ -42,14 +29,8 @@ QString characterOf(int code)
 
 } // namespace
 
-bool TextOrv::handleKeyPress(QKeyEvent &event)
+bool TextOrv::keyPressed(QKeyEvent &event, short)
 {
-    // Tab belongs to focus navigation, as it does in the host; the box never sees it.
-    if (event.key() == Qt::Key_Tab || event.key() == Qt::Key_Backtab)
-        return false;
-    short keyCode = HostKeys::keyCode(event);
-    short shift = HostKeys::shiftState(event);
-    emit KeyDown(keyCode, shift);
     const int typed = HostKeys::characterCode(event);
     if (typed < 0) {
         if (!event.matches(QKeySequence::Paste))
@@ -70,24 +51,9 @@ bool TextOrv::handleKeyPress(QKeyEvent &event)
     return true;
 }
 
-// What an input method commits (dead keys, composed characters) is typed character by
-// character; what it is still composing goes to the box as it came.
-bool TextOrv::handleInputMethod(QInputMethodEvent &event)
-{
-    if (event.commitString().isEmpty())
-        return false;
-    if (event.replacementLength() > 0)
-        m_text1->setSelection(m_text1->cursorPosition() + event.replacementStart(),
-                              event.replacementLength());
-    typeText(event.commitString());
-    QInputMethodEvent composing(event.preeditString(), event.attributes());
-    QCoreApplication::sendEvent(m_text1, &composing);
-    return true;
-}
-
 void TextOrv::typeText(const QString &text)
 {
-    for (const QString &character : characters(text)) {
+    for (const QString &character : typedCharacters(text)) {
         const int typed = character.front().unicode();
         const int code = filterTyped(typed);
         applyCharacter(code, code == typed ? character : characterOf(code));
@@ -98,9 +64,7 @@ void TextOrv::typeText(const QString &text)
 // and the filter of the text type decides on the rest. Answers the code left to apply.
 int TextOrv::filterTyped(int typed)
 {
-    short keyAscii = short(typed);
-    emit KeyPress(keyAscii);
-    const int code = quint16(keyAscii);
+    const int code = formKeyPress(typed);
     if (code == HostKeys::keyEnter) {
         moveFocusAsTab();
         return 0;
@@ -112,13 +76,9 @@ int TextOrv::filterTyped(int typed)
                m_rules.textLimit});
 }
 
-void TextOrv::handleKeyRelease(QKeyEvent &event)
+// Ctrl+V's release normalises what it pasted.
+void TextOrv::keyReleased(short keyCode, short shift)
 {
-    if (event.key() == Qt::Key_Tab || event.key() == Qt::Key_Backtab || event.isAutoRepeat())
-        return;
-    short keyCode = HostKeys::keyCode(event);
-    short shift = HostKeys::shiftState(event);
-    emit KeyUp(keyCode, shift);
     if (keyCode == keyCodeV && shift == HostKeys::ctrlMask)
         normalisePaste();
 }

@@ -119,7 +119,6 @@ private:
 
     // The font as saved: empty while it is the container's (ambient) font.
     QString savedFont() const;
-    QFont ambientFont() const;
     void applySavedFont(const QString &value);
     void applyErrorFlag(const QString &value);
     void storeErrorFlag(const QString &value);

@@ -3,9 +3,8 @@
 // form's notification and the change signal.
 #include "FlatCombo.h"
 
-#include <QApplication>
-
 #include "TextOrvFrame.h"
+#include "controls/core/AmbientFont.h"
 
 // Rows in the order a form saves and loads them. DataSource has no row: a live model has
 // no saved form, so nothing is written for it and loading gives every control none.
@@ -54,8 +53,7 @@ CONTROL_PROPERTY_LET(FlatCombo, properties, FontName, const QString &)
 
 void FlatCombo::letFont(const QFont &value)
 {
-    properties().assign<&FlatCombo::savedFont>(*this, value == ambientFont() ? QString()
-                                                                             : value.toString());
+    properties().assign<&FlatCombo::savedFont>(*this, AmbientFont::saved(*this, value));
 }
 
 void FlatCombo::letListIndex(short value)
@@ -65,22 +63,13 @@ void FlatCombo::letListIndex(short value)
 
 QString FlatCombo::savedFont() const
 {
-    const QFont font = m_combo->font();
-    return font == ambientFont() ? QString() : font.toString();
+    return AmbientFont::saved(*this, m_combo->font());
 }
 
-// The font of the form that holds the control.
-QFont FlatCombo::ambientFont() const
-{
-    return parentWidget() ? parentWidget()->font() : QApplication::font();
-}
-
+// A description that names no font gives the ambient font.
 void FlatCombo::applySavedFont(const QString &value)
 {
-    QFont font = ambientFont();
-    if (!value.isEmpty())
-        font.fromString(value);
-    m_combo->setFont(font);
+    m_combo->setFont(AmbientFont::loaded(*this, value).value_or(AmbientFont::of(*this)));
     layoutChildren();
 }
 

@@ -1,12 +1,11 @@
 #include "Search.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QMouseEvent>
 
+#include "HostMouse.h"
 #include "SearchLayout.h"
-#include "platform/HostKeys.h"
-#include "platform/Twips.h"
+#include "controls/core/AmbientFont.h"
 
 namespace
 {
@@ -19,13 +18,6 @@ QFont designFont()
     font.setPointSizeF(9);
     font.setItalic(true);
     return font;
-}
-
-// Mouse buttons as the host numbers them: left 1, right 2, middle 4.
-short hostButtons(Qt::MouseButtons buttons)
-{
-    return short((buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0) |
-                 (buttons & Qt::MiddleButton ? 4 : 0));
 }
 
 } // namespace
@@ -100,27 +92,19 @@ CONTROL_PROPERTY_LET(Search, properties, Text, const QString &)
 // The font travels as its saved form, so the table's early return and announcement apply.
 void Search::letFont(const QFont &value)
 {
-    properties().assign<&Search::savedFont>(*this,
-                                            value == ambientFont() ? QString() : value.toString());
+    properties().assign<&Search::savedFont>(*this, AmbientFont::saved(*this, value));
 }
 
 QString Search::savedFont() const
 {
-    const QFont font = Text1()->font();
-    return font == ambientFont() ? QString() : font.toString();
+    return AmbientFont::saved(*this, Text1()->font());
 }
 
 // A description that names no font leaves the box's font as it is.
 void Search::applyFont(const QString &description)
 {
-    QFont font = ambientFont();
-    if (description.isEmpty() || font.fromString(description))
-        Text1()->setFont(font);
-}
-
-QFont Search::ambientFont() const
-{
-    return parentWidget() ? parentWidget()->font() : QApplication::font();
+    if (const std::optional<QFont> font = AmbientFont::loaded(*this, description))
+        Text1()->setFont(*font);
 }
 
 void Search::storeBackStyle(short value)
@@ -176,13 +160,8 @@ bool Search::innerEvent(QEvent &event)
 void Search::forwardMouse(const QMouseEvent &event,
                           void (Search::*signal)(short &, short &, float &, float &))
 {
-    const bool moving = event.type() == QEvent::MouseMove;
-    short button = hostButtons(moving ? event.buttons() : Qt::MouseButtons(event.button()));
-    short shift = HostKeys::shiftState(event);
-    const QPoint position = event.position().toPoint();
-    float x = float(Twips::fromPixels(position.x(), *this));
-    float y = float(Twips::fromPixels(position.y(), *this));
-    (this->*signal)(button, shift, x, y);
+    HostMouse mouse = HostMouse::of(event, *this);
+    (this->*signal)(mouse.button, mouse.shift, mouse.x, mouse.y);
 }
 
 void Search::layoutChildren()

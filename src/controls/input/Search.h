@@ -105,7 +105,6 @@ private:
     // The font as saved: empty while it is the form's own font, else its description.
     QString savedFont() const;
     void applyFont(const QString &description);
-    QFont ambientFont() const;
     void storeBackStyle(short value);
     void applyBorderStyle(Orv::BorderStyle value);
     void applyAlignment(Orv::Alignment value);

@@ -5,33 +5,18 @@
 #include <QKeyEvent>
 #include <QPainter>
 
+#include "HostMouse.h"
 #include "TextOrvLayout.h"
 #include "TextOrvLimit.h"
 #include "TypedText.h"
 #include "platform/HostColor.h"
-#include "platform/HostKeys.h"
 #include "platform/ModalMessage.h"
 #include "platform/TextRules.h"
-#include "platform/Twips.h"
 
 namespace
 {
 
 constexpr quint32 white = HostColor::rgb(255, 255, 255);
-
-short mouseButton(Qt::MouseButton button)
-{
-    switch (button) {
-    case Qt::LeftButton:
-        return 1;
-    case Qt::RightButton:
-        return 2;
-    case Qt::MiddleButton:
-        return 4;
-    default:
-        return 0;
-    }
-}
 
 } // namespace
 
@@ -129,14 +114,8 @@ bool TextOrv::innerEvent(QEvent &event)
 
 void TextOrv::handleMousePress(QMouseEvent &event)
 {
-    short button = mouseButton(event.button());
-    short shift = short((event.modifiers() & Qt::ShiftModifier ? HostKeys::shiftMask : 0) |
-                        (event.modifiers() & Qt::ControlModifier ? HostKeys::ctrlMask : 0) |
-                        (event.modifiers() & Qt::AltModifier ? HostKeys::altMask : 0));
-    const QPoint position = event.position().toPoint();
-    float x = float(Twips::fromPixels(position.x(), *this));
-    float y = float(Twips::fromPixels(position.y(), *this));
-    emit MouseDown(button, shift, x, y);
+    HostMouse mouse = HostMouse::of(event, *this);
+    emit MouseDown(mouse.button, mouse.shift, mouse.x, mouse.y);
 }
 
 void TextOrv::entered()

@@ -87,49 +87,6 @@ private slots:
         QCOMPARE(form.child("DownArrow")->geometry(), QRect(120 - arrow, 0, arrow, 25));
         QCOMPARE(form.child("Default")->width(), 120 - arrow);
     }
-
-    void roundTrip()
-    {
-        DropDownForm form;
-        DropDownButton &button = *form.control;
-        button.letReset(true);
-        button.letCaption("Pay");
-        button.letBackColor(0x123456);
-        button.letButtonType(Cmd::ButtonType::Selection);
-        button.letArrowColor(0x0000FF);
-        button.letIsBlueButton(true);
-        // Announced under the saved keys.
-        QCOMPARE(form.changed, (QStringList{"IsReset", "Caption", "BackColor", "ButtonType",
-                                            "ArrowColor", "IsBlue"}));
-        form.save();
-        QCOMPARE(form.store.keys(), (QStringList{"Caption", "BackColor", "ButtonType",
-                                                 "ArrowColor", "IsBlue", "IsReset"}));
-
-        DropDownForm reopened;
-        reopened.store = form.store;
-        reopened.load();
-        cmd *arrow = reopened.child("DownArrow");
-        QCOMPARE(reopened.control->Caption(), QString("Pay"));
-        QCOMPARE(reopened.control->entries(), QStringList{"Default"});
-        QCOMPARE(arrow->BackColor(), quint32(0x123456));
-        QCOMPARE(arrow->ButtonType(), Cmd::ButtonType::Selection);
-        QCOMPARE(arrow->ForeColor(), quint32(0x0000FF));
-        QCOMPARE(arrow->ForeOver(), quint32(0x0000FF));
-        QCOMPARE(reopened.child("Default")->ForeColor(), quint32(0));
-        QVERIFY(reopened.control->IsBlueButton());
-        QVERIFY(reopened.control->Reset());
-    }
-
-    // A store in which the keys were missing loads every default, into both buttons.
-    void emptyStoreLoadsDefaults()
-    {
-        DropDownForm form;
-        form.control->letButtonType(Cmd::ButtonType::Oval);
-        form.load();
-        QCOMPARE(form.child("Default")->ButtonType(), Cmd::ButtonType::ThinBevel);
-        QCOMPARE(form.child("DownArrow")->ButtonType(), Cmd::ButtonType::ThinBevel);
-        QCOMPARE(form.control->FontName(), QString("Arial"));
-    }
 };
 
 QTEST_MAIN(tst_DropDownButton)

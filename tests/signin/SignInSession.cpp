@@ -1,5 +1,7 @@
 #include "SignInSession.h"
 
+#include <QCheckBox>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
 
@@ -10,6 +12,10 @@
 #include "ValidSignUp.h"
 #include "WindowScript.h"
 #include "controls/input/TextOrv.h"
+#include "signin/ForgotPasswordPanel.h"
+#include "signin/FrmSignUp.h"
+#include "signin/LoginPanel.h"
+#include "signin/OtpPanel.h"
 #include "signin/SignUpPanel.h"
 
 namespace SignInSession
@@ -33,6 +39,28 @@ void fillSignUp(SignUpPanel &form, const QString &mobile, const QString &passwor
     typeInto(form.TxtConfirmPassword, valid.confirmedPassword);
     typeInto(form.txtPinCode, valid.pinCode);
     form.Opt2->setChecked(true);
+}
+
+void logIn(FrmSignUp &window, const QString &mobile, const QString &password, bool remember)
+{
+    typeInto(window.Frame5()->TxtMobile1, mobile);
+    typeInto(window.Frame5()->TxtPassword2, password);
+    if (remember)
+        window.Frame5()->chkRememberMe->setChecked(true);
+    QTest::mouseClick(window.Frame5()->CmdLogin, Qt::LeftButton);
+}
+
+void sendResetCode(FrmSignUp &window, const QString &mobile)
+{
+    window.Frame5()->CmdForgatPassord->click();
+    typeInto(window.Frame7()->Text1, mobile);
+    window.Frame7()->Command5->click();
+}
+
+void verifyCode(FrmSignUp &window, const TestService &service, const QString &mobile)
+{
+    typeInto(window.Frame6()->txtOTP, service.latestOtp(mobile));
+    window.Frame6()->Command4->click();
 }
 
 bool open(const std::function<void(FrmSignUp &)> &script)

@@ -19,6 +19,17 @@ void typeInto(TextOrv *input, const QString &text);
 // Types a valid sign-up form for the number, with the business option.
 void fillSignUp(SignUpPanel &form, const QString &mobile, const QString &password);
 
+// Types the number and password into the login panel, ticks Remember me when asked,
+// and clicks LOGIN.
+void logIn(FrmSignUp &window, const QString &mobile, const QString &password,
+           bool remember = false);
+
+// From the login panel, asks for a reset code for the number.
+void sendResetCode(FrmSignUp &window, const QString &mobile);
+
+// Types the code the service sent to the number and clicks VERIFY OTP.
+void verifyCode(FrmSignUp &window, const TestService &service, const QString &mobile);
+
 // Opens the window through the host API and runs script on it once it is modal;
 // answers what SignUp returned.
 bool open(const std::function<void(FrmSignUp &)> &script);

@@ -161,9 +161,7 @@ private slots:
         insertRow(other, machine(), password, 0, "");
         MessageBoxWatcher boxes;
         open([&](FrmSignUp &window) {
-            typeInto(window.Frame5()->TxtMobile1, "987654321");
-            typeInto(window.Frame5()->TxtPassword2, password);
-            QTest::mouseClick(window.Frame5()->CmdLogin, Qt::LeftButton);
+            SignInSession::logIn(window, "987654321", password);
             QVERIFY(window.isVisible());
             window.close();
         });
@@ -202,12 +200,8 @@ private slots:
             insertRow(number, machine(), "Old#pass1", remember, signInDate);
         insertRow(other, machine(), password, 1, "01/12/2026");
         MessageBoxWatcher boxes;
-        const bool signedIn = open([&](FrmSignUp &window) {
-            typeInto(window.Frame5()->TxtMobile1, number);
-            typeInto(window.Frame5()->TxtPassword2, password);
-            window.Frame5()->chkRememberMe->setChecked(true);
-            QTest::mouseClick(window.Frame5()->CmdLogin, Qt::LeftButton);
-        });
+        const bool signedIn =
+            open([&](FrmSignUp &window) { SignInSession::logIn(window, number, password, true); });
         QVERIFY(boxes.messages().isEmpty());
         QVERIFY(signedIn);
         QCOMPARE(rowsOf(number), 1);

@@ -102,8 +102,7 @@ private slots:
             paste(form.TxtFirmName, text);
             form.CmdSubmit->click();
             QVERIFY(window.Frame6()->isVisible());
-            typeInto(window.Frame6()->txtOTP, service->latestOtp(mobile));
-            window.Frame6()->Command4->click();
+            SignInSession::verifyCode(window, *service, mobile);
             // What the boxes held, after their own rules, is what went out.
             sentName = form.TxtName->Text();
             sentFirm = form.TxtFirmName->Text();

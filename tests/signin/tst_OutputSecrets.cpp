@@ -2,12 +2,9 @@
 // reach the host's stdout or stderr, even with every debug category switched on. This
 // binary runs again as a child: a login through the window, the six service calls and a
 // refused login against the local service. The parent reads all the child printed.
-#include <QCheckBox>
 #include <QFile>
 #include <QLoggingCategory>
-#include <QNetworkAccessManager>
 #include <QProcess>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -21,9 +18,7 @@
 #include "SignInSession.h"
 #include "TestService.h"
 #include "ValidSignUp.h"
-#include "controls/input/TextOrv.h"
 #include "signin/FrmSignUp.h"
-#include "signin/LoginPanel.h"
 
 Q_LOGGING_CATEGORY(outputCanary, "velmo.test.canary", QtWarningMsg)
 
@@ -156,18 +151,6 @@ private:
         return values;
     }
 
-    // Signs in through the window, as a user at the screen would.
-    void loginThroughWindow()
-    {
-        const bool signedIn = SignInSession::open([](FrmSignUp &window) {
-            SignInSession::typeInto(window.Frame5()->TxtMobile1, mobile);
-            SignInSession::typeInto(window.Frame5()->TxtPassword2, firstPassword);
-            window.Frame5()->chkRememberMe->setChecked(true);
-            QTest::mouseClick(window.Frame5()->CmdLogin, Qt::LeftButton);
-        });
-        QVERIFY(signedIn);
-    }
-
     void noteStoredTokens(SecretLedger &ledger)
     {
         QSqlQuery stored(fixture->db.connection());
@@ -218,7 +201,9 @@ private slots:
                              })
                     .succeeded);
 
-        loginThroughWindow();
+        // Signs in through the window, as a user at the screen would.
+        QVERIFY(SignInSession::open(
+            [](FrmSignUp &window) { SignInSession::logIn(window, mobile, firstPassword, true); }));
         noteStoredTokens(ledger);
 
         QVERIFY(calls.ApiLogin(validSignUp(mobile, wrongPassword)).refused);

@@ -90,13 +90,9 @@ private slots:
             SignInSession::fillSignUp(*w.Frame1(), mobile, password);
             w.Frame1()->CmdSubmit->click();
         };
-        const Route send = then(forgot, [](FrmSignUp &w, const QString &mobile) {
-            typeInto(w.Frame7()->Text1, mobile);
-            w.Frame7()->Command5->click();
-        });
+        const Route send = SignInSession::sendResetCode;
         const Route verify = [this](FrmSignUp &w, const QString &mobile) {
-            typeInto(w.Frame6()->txtOTP, service->latestOtp(mobile));
-            w.Frame6()->Command4->click();
+            SignInSession::verifyCode(w, *service, mobile);
         };
         const Route update = [](FrmSignUp &w, const QString &) {
             typeInto(w.Frame8()->txtForPass, QStringLiteral("Fresh@Pass2027"));

@@ -101,9 +101,7 @@ private slots:
         MessageBoxWatcher boxes;
         const bool signedIn = SignInSession::open([&](FrmSignUp &window) {
             dropHostConnection();
-            typeInto(window.Frame5()->TxtMobile1, QStringLiteral("9876543210"));
-            typeInto(window.Frame5()->TxtPassword2, password);
-            window.Frame5()->CmdLogin->click();
+            SignInSession::logIn(window, QStringLiteral("9876543210"), password);
             QVERIFY(window.isVisible());
             window.close();
         });
@@ -118,9 +116,8 @@ private slots:
         const bool signedIn = SignInSession::open([&](FrmSignUp &window) {
             SignInSession::fillSignUp(*window.Frame1(), mobile, password);
             window.Frame1()->CmdSubmit->click();
-            typeInto(window.Frame6()->txtOTP, service->latestOtp(mobile));
             dropHostConnection();
-            window.Frame6()->Command4->click();
+            SignInSession::verifyCode(window, *service, mobile);
             QVERIFY(window.isVisible());
             QVERIFY(!window.Frame5()->isVisible());
             window.close();
@@ -138,11 +135,8 @@ private slots:
         const QString fresh = QStringLiteral("Fresh@Pass9");
         MessageBoxWatcher boxes;
         const bool signedIn = SignInSession::open([&](FrmSignUp &window) {
-            window.Frame5()->CmdForgatPassord->click();
-            typeInto(window.Frame7()->Text1, mobile);
-            window.Frame7()->Command5->click();
-            typeInto(window.Frame6()->txtOTP, service->latestOtp(mobile));
-            window.Frame6()->Command4->click();
+            SignInSession::sendResetCode(window, mobile);
+            SignInSession::verifyCode(window, *service, mobile);
             typeInto(window.Frame8()->txtForPass, fresh);
             typeInto(window.Frame8()->txtForConPass, fresh);
             dropHostConnection();

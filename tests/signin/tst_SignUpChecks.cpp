@@ -7,6 +7,7 @@
 
 #include "MessageBoxWatcher.h"
 #include "SignInSession.h"
+#include "ValidSignUp.h"
 #include "controls/input/TextOrv.h"
 #include "signin/FrmSignUp.h"
 #include "signin/NewPasswordPanel.h"
@@ -21,36 +22,28 @@ namespace
 
 const QString validPassword = QStringLiteral("Secret#2026");
 
-struct SignUpForm {
-    QString name = QStringLiteral("Asha Rao");
-    QString firm = QStringLiteral("Rao & Co");
-    QString mobile = QStringLiteral("9876543210");
-    QString email = QStringLiteral("asha@example.in");
-    QString password = validPassword;
-    QString confirm = validPassword;
-    QString pinCode = QStringLiteral("560001");
-    bool professional = true;
-    bool agreed = true;
-
-    void fill(SignUpPanel &panel) const
-    {
-        panel.TxtName->letText(name);
-        panel.TxtFirmName->letText(firm);
-        panel.TxtMobileNo->letText(mobile);
-        panel.TxtEmail->letText(email);
-        panel.TxtPassword->letText(password);
-        panel.TxtConfirmPassword->letText(confirm);
-        panel.txtPinCode->letText(pinCode);
-        panel.Opt1->setAutoExclusive(false);
-        panel.Opt1->setChecked(professional);
-        panel.Opt1->setAutoExclusive(true);
-        panel.ChekAgreeOrNot->setChecked(agreed);
+// Puts the form into the panel without the checks that leaving each box runs.
+void fill(SignUpPanel &panel, const AccountDetails &form)
+{
+    panel.TxtName->letText(form.fullName);
+    panel.TxtFirmName->letText(form.firmName);
+    panel.TxtMobileNo->letText(form.mobile);
+    panel.TxtEmail->letText(form.email);
+    panel.TxtPassword->letText(form.password);
+    panel.TxtConfirmPassword->letText(form.confirmedPassword);
+    panel.txtPinCode->letText(form.pinCode);
+    // Neither option may be chosen, which the group alone would not allow.
+    for (QRadioButton *option : {panel.Opt1, panel.Opt2}) {
+        option->setAutoExclusive(false);
+        option->setChecked(form.firmOption == (option == panel.Opt1 ? 1 : 2));
+        option->setAutoExclusive(true);
     }
-};
+    panel.ChekAgreeOrNot->setChecked(form.agreed == 1);
+}
 
 } // namespace
 
-Q_DECLARE_METATYPE(SignUpForm)
+Q_DECLARE_METATYPE(AccountDetails)
 
 class tst_SignUpChecks : public QObject
 {
@@ -73,77 +66,74 @@ private slots:
 
     void signUpFormStopsAtTheFirstFailure_data()
     {
-        QTest::addColumn<SignUpForm>("form");
+        QTest::addColumn<AccountDetails>("form");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QMessageBox::Icon>("icon");
         QTest::addColumn<QString>("focus");
 
-        const auto row = [](const char *name, SignUpForm form, const QString &message,
+        const AccountDetails valid = validSignUp(QStringLiteral("9876543210"), validPassword);
+        const auto row = [](const char *name, const AccountDetails &form, const QString &message,
                             QMessageBox::Icon icon = QMessageBox::Warning,
                             const QString &focus = QStringLiteral("TxtEmail")) {
             QTest::newRow(name) << form << message << icon << focus;
         };
-        SignUpForm form;
-        form.name = "   ";
-        form.firm = "";
+        AccountDetails form = valid;
+        form.fullName = "   ";
+        form.firmName = "";
         row("blank name, before the empty firm", form, "Full Name is mandatory.",
             QMessageBox::Warning, "TxtName");
-        form = {};
-        form.firm = " \t ";
+        form = valid;
+        form.firmName = " \t ";
         form.mobile = "123";
         row("blank firm, before the short number", form, "Firm Name is mandatory.",
             QMessageBox::Warning, "TxtFirmName");
-        form = {};
+        form = valid;
         form.mobile = "987654321";
         form.email = "";
         row("nine-digit number, before the empty address", form, "Please enter correct Mobile No.");
-        form = {};
+        form = valid;
         form.email = "  ";
         row("blank address", form, "Please enter EMail Id.");
-        form = {};
-        form.email = "asha.example.in";
-        row("address without @", form, "Invalid EMail Id");
-        form = {};
-        form.email = "asha@YOPmail.com";
-        row("throw-away domain in capitals", form, "Invalid EMail Id");
-        form = {};
-        form.email = "asha@Mailinator.net";
-        row("another throw-away domain", form, "Invalid EMail Id");
-        form = {};
+        for (const char *email : {"asha.example.in", "asha@YOPmail.com", "asha@Mailinator.net"}) {
+            form = valid;
+            form.email = email;
+            row(email, form, "Invalid EMail Id");
+        }
+        form = valid;
         form.password = "";
-        form.confirm = "";
+        form.confirmedPassword = "";
         row("empty password", form, "Password should be minimum 8 characters.");
-        form = {};
+        form = valid;
         form.password = "Sec#202";
         row("seven characters", form, "Invalid password format.");
-        form = {};
-        form.confirm = validPassword.toLower();
+        form = valid;
+        form.confirmedPassword = validPassword.toLower();
         row("confirmation in lower case fails its format before the comparison", form,
             "Invalid password format.");
-        form = {};
-        form.confirm = "Secret#2027";
+        form = valid;
+        form.confirmedPassword = "Secret#2027";
         row("different confirmation", form, "Password and confirm password does not match.",
             QMessageBox::Critical);
-        form = {};
-        form.professional = false;
+        form = valid;
+        form.firmOption = 0;
         form.pinCode = "1";
         row("no firm type, before the short pin code", form,
             "Please select option from professional / Business");
-        form = {};
+        form = valid;
         form.pinCode = "56000";
-        form.agreed = false;
+        form.agreed = 0;
         row("five-digit pin code, before the terms", form, "Invalid Pin Code");
-        form = {};
-        form.agreed = false;
+        form = valid;
+        form.agreed = 0;
         row("terms not accepted", form, "Please agree to Terms & Conditions");
     }
     void signUpFormStopsAtTheFirstFailure()
     {
-        QFETCH(SignUpForm, form);
+        QFETCH(AccountDetails, form);
         QFETCH(QString, message);
         QFETCH(QMessageBox::Icon, icon);
         QFETCH(QString, focus);
-        form.fill(panel());
+        fill(panel(), form);
         panel().TxtEmail->setFocus();
         MessageBoxWatcher boxes;
         SignInMessages messages(window.get(), QStringLiteral("Velmo IT Test"));
@@ -154,24 +144,22 @@ private slots:
         QCOMPARE(window->focusWidget()->parentWidget()->objectName(), focus);
         // Nothing the user typed is lost.
         QCOMPARE(panel().TxtMobileNo->Text(), form.mobile);
-        QCOMPARE(panel().TxtConfirmPassword->Text(), form.confirm);
+        QCOMPARE(panel().TxtConfirmPassword->Text(), form.confirmedPassword);
     }
 
     void validFormPassesAndIsTrimmed()
     {
-        SignUpForm form;
-        form.name = "  Asha Rao ";
-        form.firm = " Rao & Co  ";
-        form.email = "  asha@example.in ";
-        form.professional = false;
-        form.fill(panel());
-        panel().Opt2->setChecked(true);
+        AccountDetails form = validSignUp(QStringLiteral("9876543210"), validPassword);
+        form.fullName = "  Ravi Shah ";
+        form.firmName = " Shah & Co  ";
+        form.email = "  ravi@example.com ";
+        fill(panel(), form);
         MessageBoxWatcher boxes;
         QVERIFY(SignInChecks::ValidateSignUpForm(panel(), SignInMessages(window.get(), "T")));
         QVERIFY(boxes.messages().isEmpty());
-        QCOMPARE(panel().TxtName->Text(), QStringLiteral("Asha Rao"));
-        QCOMPARE(panel().TxtFirmName->Text(), QStringLiteral("Rao & Co"));
-        QCOMPARE(panel().TxtEmail->Text(), QStringLiteral("asha@example.in"));
+        QCOMPARE(panel().TxtName->Text(), QStringLiteral("Ravi Shah"));
+        QCOMPARE(panel().TxtFirmName->Text(), QStringLiteral("Shah & Co"));
+        QCOMPARE(panel().TxtEmail->Text(), QStringLiteral("ravi@example.com"));
     }
 
     void passwordClasses_data()

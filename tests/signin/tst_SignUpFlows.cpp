@@ -53,13 +53,6 @@ private:
         QVERIFY(window.Frame6()->isVisible());
     }
 
-    void logIn(FrmSignUp &window, const QString &mobile, const QString &withPassword)
-    {
-        typeInto(window.Frame5()->TxtMobile1, mobile);
-        typeInto(window.Frame5()->TxtPassword2, withPassword);
-        window.Frame5()->CmdLogin->click();
-    }
-
 private slots:
     // Where the panels, caption and focus go is tst_ScreenTransitions' part; this is
     // what the code panel shows and counts.
@@ -76,12 +69,11 @@ private slots:
             QVERIFY(otp.Timer1->isActive());
             QCOMPARE(window.ResetUserId(), 0);
 
-            typeInto(otp.txtOTP, service->latestOtp(mobile));
-            otp.Command4->click();
+            SignInSession::verifyCode(window, *service, mobile);
             QVERIFY(!otp.Timer1->isActive());
             QCOMPARE(otp.Command3->text(), QStringLiteral("Resend OTP"));
             QCOMPARE(rowsOf(mobile), 1);
-            logIn(window, mobile, password);
+            SignInSession::logIn(window, mobile, password);
         });
         QVERIFY(boxes.messages().isEmpty());
         QVERIFY(signedIn);
@@ -162,16 +154,13 @@ private slots:
         const QString later = freshNumber();
         MessageBoxWatcher boxes;
         const bool signedIn = SignInSession::open([&](FrmSignUp &window) {
-            window.Frame5()->CmdForgatPassord->click();
-            typeInto(window.Frame7()->Text1, mobile);
-            window.Frame7()->Command5->click();
+            SignInSession::sendResetCode(window, mobile);
             OtpPanel &otp = *window.Frame6();
             QCOMPARE(otp.LblMobileNp->text(), "(+91 " + mobile + ")");
             QCOMPARE(otp.Command3->text(), QStringLiteral("Resend OTP 120 Sec"));
             QVERIFY(window.ResetUserId() >= 1);
 
-            typeInto(otp.txtOTP, service->latestOtp(mobile));
-            otp.Command4->click();
+            SignInSession::verifyCode(window, *service, mobile);
             NewPasswordPanel &fresh = *window.Frame8();
             typeInto(fresh.txtForPass, newPassword);
             typeInto(fresh.txtForConPass, newPassword);
@@ -183,11 +172,10 @@ private slots:
             window.Frame5()->Command2->click();
             submitSignUp(window, later);
             QCOMPARE(window.ResetUserId(), 0);
-            typeInto(otp.txtOTP, service->latestOtp(later));
-            otp.Command4->click();
+            SignInSession::verifyCode(window, *service, later);
             QCOMPARE(rowsOf(later), 1);
 
-            logIn(window, mobile, newPassword);
+            SignInSession::logIn(window, mobile, newPassword);
         });
         QVERIFY(boxes.messages().isEmpty());
         QVERIFY(signedIn);

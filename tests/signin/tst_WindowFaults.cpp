@@ -115,11 +115,8 @@ private:
             typeInto(window.Frame7()->Text1, mobile);
             return {window.Frame7(), window.Frame7()->Command5};
         case Button::UpdatePassword:
-            window.Frame5()->CmdForgatPassord->click();
-            typeInto(window.Frame7()->Text1, mobile);
-            window.Frame7()->Command5->click();
-            typeInto(window.Frame6()->txtOTP, service->latestOtp(mobile));
-            window.Frame6()->Command4->click();
+            SignInSession::sendResetCode(window, mobile);
+            SignInSession::verifyCode(window, *service, mobile);
             typeInto(window.Frame8()->txtForPass, newPassword);
             typeInto(window.Frame8()->txtForConPass, newPassword);
             return {window.Frame8(), window.Frame8()->Command8};

@@ -4,9 +4,7 @@
 
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPainter>
 
-#include "TextOrvLayout.h"
 #include "TypedText.h"
 #include "platform/HostKeys.h"
 
@@ -29,7 +27,7 @@ constexpr quint32 black = HostColor::rgb(0, 0, 0);
 
 InputField::InputField(QWidget *parent, const QFont &designFont, int designMaxLength,
                        const QString &accessibleName)
-    : KeyedControl(parent), m_text1(new QLineEdit(this)),
+    : FramedInput(parent), m_text1(new QLineEdit(this)),
       m_lengthLimit(new EditLengthLimit(m_text1))
 {
     m_text1->setValidator(m_lengthLimit);
@@ -40,30 +38,20 @@ InputField::InputField(QWidget *parent, const QFont &designFont, int designMaxLe
     watchKeysOf(m_text1);
     applyMaxLength(designMaxLength);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    m_frame.setSurfaceColour(buttonFace);
-    m_frame.setShape(TextOrvFrame::idleShapeColour, designShapeLineWidth);
+    frame().setSurfaceColour(buttonFace);
+    frame().setShape(TextOrvFrame::idleShapeColour, designShapeLineWidth);
     connect(m_text1, &QLineEdit::textChanged, this, &InputField::Change);
-}
-
-void InputField::layoutChildren()
-{
-    const std::optional<TextOrvLayout> layout = TextOrvLayout::compute(size(), logicalDpiX());
-    if (!layout)
-        return;
-    m_text1->setGeometry(layout->text);
-    m_frame.setShapeRect(layout->shape);
-    update();
 }
 
 void InputField::showFocusFrame()
 {
-    m_frame.setShape(TextOrvFrame::focusShapeColour, TextOrvFrame::shapeLineWidth);
+    frame().setShape(TextOrvFrame::focusShapeColour, TextOrvFrame::shapeLineWidth);
     update();
 }
 
 void InputField::showIdleFrame()
 {
-    m_frame.setShape(TextOrvFrame::idleShapeColour, idleShapeLineWidth);
+    frame().setShape(TextOrvFrame::idleShapeColour, idleShapeLineWidth);
     update();
 }
 
@@ -138,7 +126,7 @@ void InputField::applyFontItalic(bool value)
 void InputField::applyErrorFlag(const QString &value)
 {
     m_errorFlag = value;
-    m_frame.setShape(value.isEmpty() ? TextOrvFrame::idleShapeColour
+    frame().setShape(value.isEmpty() ? TextOrvFrame::idleShapeColour
                                      : TextOrvFrame::errorShapeColour,
                      TextOrvFrame::shapeLineWidth);
     m_text1->setToolTip(value);
@@ -231,23 +219,11 @@ template <typename Edit> void InputField::changeFont(Edit edit)
     m_text1->setFont(font);
 }
 
-void InputField::paintEvent(QPaintEvent *)
-{
-    QPainter painter(this);
-    m_frame.paint(painter, rect(), logicalDpiX());
-}
-
-void InputField::resizeEvent(QResizeEvent *event)
-{
-    KeyedControl::resizeEvent(event);
-    layoutChildren();
-}
-
 // The box is named as the form names the control: by its own accessible name, or by the
 // caption of a label whose buddy it is.
 void InputField::showEvent(QShowEvent *event)
 {
-    KeyedControl::showEvent(event);
+    FramedInput::showEvent(event);
     const QString name = accessibleName().isEmpty() ? labelFromForm() : accessibleName();
     if (!name.isEmpty())
         m_text1->setAccessibleName(name);

@@ -5,8 +5,7 @@
 #include <QString>
 
 #include "EditLengthLimit.h"
-#include "KeyedControl.h"
-#include "TextOrvFrame.h"
+#include "FramedInput.h"
 #include "platform/HostColor.h"
 
 // The base of the input controls made of one inner text box, `Text1`, and a frame element
@@ -18,7 +17,7 @@
 //
 // Each control keeps its own property table and getters; the apply functions here are
 // what their rows call.
-class InputField : public KeyedControl
+class InputField : public FramedInput
 {
     Q_OBJECT
 
@@ -39,8 +38,6 @@ protected:
     // What a character typed into the box becomes once the form's KeyPress has seen it:
     // the code to carry out, 0 to refuse it. The default takes every character.
     virtual int filterCharacter(int code) { return code; }
-    // The default puts the box 20 twips in and the frame around it.
-    virtual void layoutChildren();
 
     // The looks of a box that shows its focus.
     void showFocusFrame();
@@ -48,8 +45,6 @@ protected:
     void highlightField();
     void unhighlightField();
 
-    const TextOrvFrame &frame() const { return m_frame; }
-    TextOrvFrame &frame() { return m_frame; }
     QString errorFlag() const { return m_errorFlag; }
     // 0 when the box takes text of any length.
     int maxLength() const { return m_maxLength; }
@@ -72,8 +67,6 @@ protected:
 
     bool keyPressed(QKeyEvent &event, short keyCode) override;
     bool innerEvent(QEvent &event) override;
-    void paintEvent(QPaintEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:
@@ -86,7 +79,6 @@ private:
 
     QLineEdit *m_text1;
     EditLengthLimit *m_lengthLimit;
-    TextOrvFrame m_frame;
     QString m_errorFlag;
     int m_maxLength = 0;
     quint32 m_background = HostColor::window;

@@ -26,6 +26,7 @@ protected:
 
     // Routes the events of `inner` through the handlers below and makes it the focus proxy.
     void watchKeysOf(QWidget *inner);
+    QWidget *innerWidget() const { return m_inner; }
 
     // A key press after the form's KeyDown, with the key code as the form left it; answers
     // whether the event is done with.

@@ -3,10 +3,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
-#include <QPainter>
 
 #include "HostMouse.h"
-#include "TextOrvLayout.h"
 #include "TextOrvLimit.h"
 #include "TypedText.h"
 #include "platform/HostColor.h"
@@ -21,7 +19,7 @@ constexpr quint32 white = HostColor::rgb(255, 255, 255);
 } // namespace
 
 TextOrv::TextOrv(QWidget *parent)
-    : KeyedControl(parent), m_text1(new TextOrvBox(this)), m_innerBackground(HostColor::window)
+    : FramedInput(parent), m_text1(new TextOrvBox(this)), m_innerBackground(HostColor::window)
 {
     m_rules.textLimit = TextOrvLimit::defaultLimit;
     m_text1->setObjectName(QStringLiteral("Text1"));
@@ -120,7 +118,7 @@ void TextOrv::handleMousePress(QMouseEvent &event)
 
 void TextOrv::entered()
 {
-    m_frame.setShape(TextOrvFrame::focusShapeColour, TextOrvFrame::shapeLineWidth);
+    frame().setShape(TextOrvFrame::focusShapeColour, TextOrvFrame::shapeLineWidth);
     if ((m_rules.textType == 1 || m_rules.textType == 2) &&
         TextRules::numericValue(m_text1->text()) == 0)
         m_text1->clear();
@@ -136,7 +134,7 @@ void TextOrv::entered()
 
 void TextOrv::left()
 {
-    m_frame.setShape(TextOrvFrame::idleShapeColour, TextOrvFrame::shapeLineWidth);
+    frame().setShape(TextOrvFrame::idleShapeColour, TextOrvFrame::shapeLineWidth);
     update();
     normaliseText(TextOrvNormaliser::Occasion::LeavingBox);
     if (m_style != OrvInput::Style::Standard) {
@@ -157,38 +155,16 @@ void TextOrv::normaliseText(TextOrvNormaliser::Occasion occasion)
     m_text1->setText(result.text);
 }
 
-void TextOrv::paintEvent(QPaintEvent *)
-{
-    QPainter painter(this);
-    m_frame.paint(painter, rect(), logicalDpiX());
-}
-
-void TextOrv::resizeEvent(QResizeEvent *event)
-{
-    KeyedControl::resizeEvent(event);
-    layoutChildren();
-}
-
-void TextOrv::layoutChildren()
-{
-    const std::optional<TextOrvLayout> layout = TextOrvLayout::compute(size(), logicalDpiX());
-    if (!layout)
-        return;
-    m_text1->setGeometry(layout->text);
-    m_frame.setShapeRect(layout->shape);
-    update();
-}
-
 void TextOrv::paintFlat(quint32 surface)
 {
     setInnerLook(OrvInput::Appearance::Flat, false);
-    m_frame.paintFlat(surface, m_borderColor);
+    frame().paintFlat(surface, m_borderColor);
     update();
 }
 
 void TextOrv::recolourFlat(quint32 colour)
 {
-    m_frame.recolourFlat(colour);
+    frame().recolourFlat(colour);
     update();
 }
 

@@ -4,10 +4,9 @@
 #include <QLineEdit>
 #include <QString>
 
-#include "KeyedControl.h"
+#include "FramedInput.h"
 #include "OrvInputEnums.h"
 #include "TextOrvBox.h"
-#include "TextOrvFrame.h"
 #include "TextOrvNormaliser.h"
 #include "controls/core/ControlProperties.h"
 #include "controls/core/OrvEnums.h"
@@ -21,7 +20,7 @@
 // Properties follow the form code's get/let pairs: `TextType()` reads and
 // `letTextType()` assigns. The let prefix keeps QWidget's own setEnabled() as the
 // widget-level switch that `Locked` uses.
-class TextOrv : public KeyedControl
+class TextOrv : public FramedInput
 {
     Q_OBJECT
     Q_PROPERTY(QString Text READ Text WRITE letText NOTIFY TextChanged)
@@ -107,7 +106,7 @@ public:
 
     // The inner box and the frame, for the form's layout code, tests and the gallery.
     QLineEdit *Text1() const { return m_text1; }
-    const TextOrvFrame &Shape() const { return m_frame; }
+    const TextOrvFrame &Shape() const { return frame(); }
     quint32 innerBackground() const { return m_innerBackground; }
 
     QSize sizeHint() const override;
@@ -141,8 +140,6 @@ protected:
     bool innerEvent(QEvent &event) override;
     void entered() override;
     void left() override;
-    void paintEvent(QPaintEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
 
 private:
     // The property table: saved keys, their order and defaults, and the announcements.
@@ -183,7 +180,6 @@ private:
     void showContextMenu(const QContextMenuEvent &event);
     void handleMousePress(QMouseEvent &event);
     void normaliseText(TextOrvNormaliser::Occasion occasion);
-    void layoutChildren();
     void paintFlat(quint32 surface);
     void recolourFlat(quint32 colour);
     void setInnerLook(OrvInput::Appearance appearance, bool border);
@@ -195,7 +191,6 @@ private:
     void applyInnerColours();
 
     TextOrvBox *m_text1;
-    TextOrvFrame m_frame;
     TextOrvRules m_rules;
     QString m_errorFlag;
     QString m_passwordChar;

@@ -212,7 +212,7 @@ void TextOrv::applyStyle(OrvInput::Style value)
         layoutChildren();
         paintFlat(white);
     } else {
-        m_frame.clearLines();
+        frame().clearLines();
         layoutChildren();
         setInnerLook(OrvInput::Appearance::ThreeD, true);
         update();
@@ -266,7 +266,7 @@ void TextOrv::applyErrorFlag(const QString &value)
 {
     m_errorFlag = value;
     const bool inError = !value.isEmpty();
-    m_frame.setShape(inError ? TextOrvFrame::errorShapeColour : TextOrvFrame::idleShapeColour,
+    frame().setShape(inError ? TextOrvFrame::errorShapeColour : TextOrvFrame::idleShapeColour,
                      TextOrvFrame::shapeLineWidth);
     m_text1->setToolTip(value);
     // The flat lines cover the frame element, so in the flat style they carry the red.

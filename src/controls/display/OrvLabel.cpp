@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "controls/core/WidgetFont.h"
 #include "platform/HostColor.h"
 #include "platform/Twips.h"
 
@@ -201,11 +202,8 @@ void OrvLabel::applyForeColor(quint32 value)
 
 template <typename Change> void OrvLabel::changeFonts(Change change)
 {
-    for (QLabel *label : {m_label1, m_label2}) {
-        QFont font = label->font();
-        change(font);
-        label->setFont(font);
-    }
+    for (QLabel *label : {m_label1, m_label2})
+        editFont(*label, change);
     fitLabels();
 }
 

@@ -5,6 +5,7 @@
 
 #include "TextOrvFrame.h"
 #include "controls/core/AmbientFont.h"
+#include "controls/core/WidgetFont.h"
 
 // Rows in the order a form saves and loads them. DataSource has no row: a live model has
 // no saved form, so nothing is written for it and loading gives every control none.
@@ -105,17 +106,13 @@ void FlatCombo::applyFontSize(float value)
 {
     if (value <= 0)
         return;
-    QFont font = m_combo->font();
-    font.setPointSizeF(value);
-    m_combo->setFont(font);
+    editFont(*m_combo, [value](QFont &font) { font.setPointSizeF(value); });
     layoutChildren();
 }
 
 void FlatCombo::applyFontName(const QString &value)
 {
-    QFont font = m_combo->font();
-    font.setFamily(value);
-    m_combo->setFont(font);
+    editFont(*m_combo, [&value](QFont &font) { font.setFamily(value); });
     layoutChildren();
 }
 

@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "TextOrvLayout.h"
+#include "controls/core/WidgetFont.h"
 
 FramedInput::FramedInput(QWidget *parent) : KeyedControl(parent) {}
 
@@ -14,6 +15,27 @@ void FramedInput::layoutChildren()
     innerWidget()->setGeometry(layout->text);
     m_frame.setShapeRect(layout->shape);
     update();
+}
+
+void FramedInput::applyFontName(const QString &value)
+{
+    editFont(*innerWidget(), [&value](QFont &font) { font.setFamily(value); });
+}
+
+void FramedInput::applyFontSize(float value)
+{
+    if (value > 0)
+        editFont(*innerWidget(), [value](QFont &font) { font.setPointSizeF(value); });
+}
+
+void FramedInput::applyFontBold(bool value)
+{
+    editFont(*innerWidget(), [value](QFont &font) { font.setBold(value); });
+}
+
+void FramedInput::applyFontItalic(bool value)
+{
+    editFont(*innerWidget(), [value](QFont &font) { font.setItalic(value); });
 }
 
 void FramedInput::paintEvent(QPaintEvent *)

@@ -4,7 +4,8 @@
 #include "TextOrvFrame.h"
 
 // The base of the input controls whose inner box sits inside a frame element drawn on the
-// control's own surface: it holds and paints the frame and lays the box out on resizing.
+// control's own surface: it holds and paints the frame, lays the box out on resizing and
+// sets the box's font.
 class FramedInput : public KeyedControl
 {
     Q_OBJECT
@@ -17,6 +18,13 @@ protected:
 
     // The default puts the inner box 20 twips in and the frame around it.
     virtual void layoutChildren();
+
+    // The inner box's font, as the property tables of the controls assign it; a size of
+    // zero or less is ignored.
+    void applyFontName(const QString &value);
+    void applyFontSize(float value);
+    void applyFontBold(bool value);
+    void applyFontItalic(bool value);
 
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;

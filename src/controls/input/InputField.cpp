@@ -102,27 +102,6 @@ void InputField::applyForeground(quint32 colour)
     setInnerColour(QPalette::Text, colour);
 }
 
-void InputField::applyFontName(const QString &value)
-{
-    changeFont([&value](QFont &font) { font.setFamily(value); });
-}
-
-void InputField::applyFontSize(float value)
-{
-    if (value > 0)
-        changeFont([value](QFont &font) { font.setPointSizeF(value); });
-}
-
-void InputField::applyFontBold(bool value)
-{
-    changeFont([value](QFont &font) { font.setBold(value); });
-}
-
-void InputField::applyFontItalic(bool value)
-{
-    changeFont([value](QFont &font) { font.setItalic(value); });
-}
-
 void InputField::applyErrorFlag(const QString &value)
 {
     m_errorFlag = value;
@@ -210,13 +189,6 @@ void InputField::setInnerColour(QPalette::ColorRole role, quint32 colour)
         palette.setColor(role, color);
     }
     m_text1->setPalette(palette);
-}
-
-template <typename Edit> void InputField::changeFont(Edit edit)
-{
-    QFont font = m_text1->font();
-    edit(font);
-    m_text1->setFont(font);
 }
 
 // The box is named as the form names the control: by its own accessible name, or by the

@@ -58,10 +58,6 @@ protected:
     void applyLocked(bool value);
     void applyBackground(quint32 colour);
     void applyForeground(quint32 colour);
-    void applyFontName(const QString &value);
-    void applyFontSize(float value);
-    void applyFontBold(bool value);
-    void applyFontItalic(bool value);
     // A non-empty text marks the frame red and becomes the box's tooltip.
     void applyErrorFlag(const QString &value);
 
@@ -74,7 +70,6 @@ private:
     int typeCharacter(int typed);
     void applyCharacter(int code, const QString &character);
     void setInnerColour(QPalette::ColorRole role, quint32 colour);
-    template <typename Edit> void changeFont(Edit edit);
     QString labelFromForm() const;
 
     QLineEdit *m_text1;

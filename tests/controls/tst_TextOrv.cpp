@@ -737,13 +737,22 @@ private slots:
         QTest::addColumn<int>("appearance");
         QTest::addColumn<bool>("locked");
         QTest::addColumn<QList<QColor>>("leftEdge");
+        // A host's style sheet on the form, which must not reach the box.
+        QTest::addColumn<QString>("formSheet");
         const QColor white(255, 255, 255);
         const QColor grey(245, 245, 245);
         const QColor dark(0xa0, 0xa0, 0xa0);
-        QTest::newRow("sunken") << true << 1 << false << QList<QColor>{dark, dark, white};
-        QTest::newRow("single line") << true << 0 << false << QList<QColor>{Qt::black, white, white};
-        QTest::newRow("none") << false << 1 << false << QList<QColor>{white, white, white};
-        QTest::newRow("locked sunken") << true << 1 << true << QList<QColor>{dark, dark, grey};
+        QTest::newRow("sunken") << true << 1 << false << QList<QColor>{dark, dark, white}
+                                << QString();
+        QTest::newRow("single line") << true << 0 << false
+                                     << QList<QColor>{Qt::black, white, white} << QString();
+        QTest::newRow("none") << false << 1 << false << QList<QColor>{white, white, white}
+                              << QString();
+        QTest::newRow("locked sunken") << true << 1 << true << QList<QColor>{dark, dark, grey}
+                                       << QString();
+        QTest::newRow("locked sunken, styled form")
+            << true << 1 << true << QList<QColor>{dark, dark, grey}
+            << QStringLiteral("QLineEdit { background: yellow; border: 1px solid red; }");
     }
 
     void innerBoxLook()
@@ -752,7 +761,9 @@ private slots:
         QFETCH(int, appearance);
         QFETCH(bool, locked);
         QFETCH(QList<QColor>, leftEdge);
+        QFETCH(QString, formSheet);
         TextOrvForm form;
+        form.window.setStyleSheet(formSheet);
         form.txt->letText("W");
         form.txt->letBorder(border);
         form.txt->letAppearance(OrvInput::Appearance(appearance));

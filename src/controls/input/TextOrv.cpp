@@ -211,14 +211,12 @@ void TextOrv::setInnerPasswordChar(const QString &mask)
 void TextOrv::applyInnerColours()
 {
     QPalette colours;
-    const QColor background = HostColor::toColor(m_innerBackground);
     // A locked box is disabled only to keep the focus out; its text stays readable.
-    const bool readable = m_text1->isEnabledTo(this);
-    const QColor text = QApplication::palette().color(QPalette::Active, QPalette::Text);
-    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        colours.setColor(group, QPalette::Base, background);
-        if (readable)
+    if (m_text1->isEnabledTo(this)) {
+        const QColor text = QApplication::palette().color(QPalette::Active, QPalette::Text);
+        for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
             colours.setColor(group, QPalette::Text, text);
     }
     m_text1->setPalette(colours);
+    m_text1->setBackground(HostColor::toColor(m_innerBackground));
 }

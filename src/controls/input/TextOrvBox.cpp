@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QPainter>
+#include <QStyle>
 
 #include "TextOrvBoxStyle.h"
 
@@ -55,6 +56,26 @@ TextOrvBox::TextOrvBox(QWidget *parent) : QLineEdit(parent)
 {
     setFrame(false);
     setStyle(&TextOrvBoxStyle::shared());
+    keepOutStyleSheets();
+}
+
+// Under a style sheet of a parent or of the application, Qt paints a line edit's panel in
+// the sheet's way, whatever the palette. The box's own sheet then makes that panel empty,
+// so the background and border painted here show as they do without a sheet. Without a
+// sheet around, the box has none, as a sheet per box is costly to create and polish.
+void TextOrvBox::keepOutStyleSheets()
+{
+    if (!styleSheet().isEmpty() || !style()->inherits("QStyleSheetStyle"))
+        return;
+    setStyleSheet(QStringLiteral("QLineEdit { background: transparent; border: none;"
+                                 " padding: 0px; }"));
+}
+
+void TextOrvBox::changeEvent(QEvent *event)
+{
+    QLineEdit::changeEvent(event);
+    if (event->type() == QEvent::StyleChange)
+        keepOutStyleSheets();
 }
 
 void TextOrvBox::setBorder(Border border)
@@ -64,6 +85,14 @@ void TextOrvBox::setBorder(Border border)
     m_border = border;
     const int width = borderWidth(border);
     setTextMargins(width, width, width, width);
+    update();
+}
+
+void TextOrvBox::setBackground(const QColor &background)
+{
+    if (background == m_background)
+        return;
+    m_background = background;
     update();
 }
 
@@ -81,6 +110,10 @@ void TextOrvBox::setMask(const QString &mask)
 
 void TextOrvBox::paintEvent(QPaintEvent *event)
 {
+    {
+        QPainter background(this);
+        background.fillRect(rect(), m_background);
+    }
     QLineEdit::paintEvent(event);
     // The text stays inside the margins, so the border goes on top.
     QPainter painter(this);

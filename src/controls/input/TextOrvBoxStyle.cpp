@@ -24,10 +24,10 @@ TextOrvBoxStyle &TextOrvBoxStyle::shared()
 void TextOrvBoxStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *option,
                                     QPainter *painter, const QWidget *widget) const
 {
+    // The box paints its background itself.
     if (element == PE_PanelLineEdit && qobject_cast<const TextOrvBox *>(widget))
-        painter->fillRect(option->rect, option->palette.base());
-    else
-        QProxyStyle::drawPrimitive(element, option, painter, widget);
+        return;
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
 }
 
 int TextOrvBoxStyle::styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,

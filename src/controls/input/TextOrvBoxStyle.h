@@ -3,7 +3,7 @@
 #include <QProxyStyle>
 
 // The style of every TextOrv inner box (TextOrvBox): the application's style, but with the
-// box's own mask character and a box background of its Base colour. One instance serves
+// box's own mask character and no panel, which the box paints itself. One instance serves
 // every box, where a style sheet per box costs a parse and a re-polish on every change.
 class TextOrvBoxStyle : public QProxyStyle
 {

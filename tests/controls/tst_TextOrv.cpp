@@ -112,74 +112,47 @@ private slots:
         QTest::addColumn<QString>("expected");
         const QString anyRange = TextOrvLimit::defaultLimit;
         const Route keys = Route::Keys;
-        QTest::newRow("range 0:100 refuses 105") << 1 << "0:100" << 0 << "10" << 2 << keys << "5"
-                                                 << "10";
-        QTest::newRow("range 0:100 takes 100") << 1 << "0:100" << 0 << "10" << 2 << keys << "0"
-                                               << "100";
-        QTest::newRow("one decimal point") << 1 << anyRange << 0 << "" << 0 << keys << "-12.5.3"
-                                           << "-12.53";
-        QTest::newRow("minus at caret 0") << 1 << anyRange << 0 << "-5" << 0 << keys << "-"
-                                          << "--5";
-        QTest::newRow("minus after caret 0") << 1 << anyRange << 0 << "-5" << 2 << keys << "-"
-                                             << "-5";
-        QTest::newRow("integer refuses point and hash")
-            << 2 << anyRange << 0 << "" << 0 << keys << "12.5#"
-            << "125";
-        QTest::newRow("digit string") << 4 << anyRange << 0 << "" << 0 << keys << "98a7-6"
-                                      << "9876";
-        QTest::newRow("date characters") << 3 << anyRange << 0 << "" << 0 << keys << "5.6/24-x"
-                                         << "5.6/24-";
-        QTest::newRow("free text") << 0 << anyRange << 0 << "" << 0 << keys << "Ab#1"
-                                   << "Ab#1";
+        const auto row = [](const char *name, int textType, const QString &limit, int maxLength,
+                            const QString &initial, int caret, Route route, const QString &keys,
+                            const QString &expected) {
+            QTest::newRow(name) << textType << limit << maxLength << initial << caret << route
+                                << keys << expected;
+        };
+        row("range 0:100 refuses 105", 1, "0:100", 0, "10", 2, keys, "5", "10");
+        row("range 0:100 takes 100", 1, "0:100", 0, "10", 2, keys, "0", "100");
+        row("one decimal point", 1, anyRange, 0, "", 0, keys, "-12.5.3", "-12.53");
+        row("minus at caret 0", 1, anyRange, 0, "-5", 0, keys, "-", "--5");
+        row("minus after caret 0", 1, anyRange, 0, "-5", 2, keys, "-", "-5");
+        row("integer refuses point and hash", 2, anyRange, 0, "", 0, keys, "12.5#", "125");
+        row("digit string", 4, anyRange, 0, "", 0, keys, "98a7-6", "9876");
+        row("date characters", 3, anyRange, 0, "", 0, keys, "5.6/24-x", "5.6/24-");
+        row("free text", 0, anyRange, 0, "", 0, keys, "Ab#1", "Ab#1");
 
-        QTest::newRow("AltGr brace refused by a digit string")
-            << 4 << anyRange << 0 << "" << 0 << Route::AltGr << "1{2"
-            << "12";
-        QTest::newRow("AltGr characters in free text")
-            << 0 << anyRange << 0 << "" << 0 << Route::AltGr << "{\u20ac"
-            << "{\u20ac";
-        QTest::newRow("input method commit filtered by a digit string")
-            << 4 << anyRange << 0 << "" << 0 << Route::InputMethod << "1\u00e92"
-            << "12";
-        QTest::newRow("input method commit in free text")
-            << 0 << anyRange << 0 << "a" << 1 << Route::InputMethod << "\u00e9\U0001F600"
-            << "a\u00e9\U0001F600";
-        QTest::newRow("dropped text refused")
-            << 0 << anyRange << 0 << "" << 0 << Route::Drop << "ab"
-            << "";
+        row("AltGr brace refused by a digit string", 4, anyRange, 0, "", 0, Route::AltGr, "1{2",
+            "12");
+        row("AltGr characters in free text", 0, anyRange, 0, "", 0, Route::AltGr, "{\u20ac",
+            "{\u20ac");
+        row("input method commit filtered by a digit string", 4, anyRange, 0, "", 0,
+            Route::InputMethod, "1\u00e92", "12");
+        row("input method commit in free text", 0, anyRange, 0, "a", 1, Route::InputMethod,
+            "\u00e9\U0001F600", "a\u00e9\U0001F600");
+        row("dropped text refused", 0, anyRange, 0, "", 0, Route::Drop, "ab", "");
 
-        QTest::newRow("typing stops at MaxLength")
-            << 0 << anyRange << 3 << "" << 0 << keys << "abcd"
-            << "abc";
-        QTest::newRow("input method stops at MaxLength")
-            << 0 << anyRange << 3 << "" << 0 << Route::InputMethod << "abcd"
-            << "abc";
-        QTest::newRow("a text past MaxLength takes no more")
-            << 0 << anyRange << 3 << "abcd" << 4 << keys << "e"
-            << "abcd";
+        row("typing stops at MaxLength", 0, anyRange, 3, "", 0, keys, "abcd", "abc");
+        row("input method stops at MaxLength", 0, anyRange, 3, "", 0, Route::InputMethod, "abcd",
+            "abc");
+        row("a text past MaxLength takes no more", 0, anyRange, 3, "abcd", 4, keys, "e", "abcd");
 
         // Pasted text is normalised for the type, and the caret ends after it.
-        QTest::newRow("Ctrl+V, integer 12abc") << 2 << anyRange << 0 << "" << 0 << Route::CtrlV
-                                               << "12abc"
-                                               << "12";
-        QTest::newRow("Ctrl+V, digit string 0042x")
-            << 4 << anyRange << 0 << "" << 0 << Route::CtrlV << "0042x"
-            << "0042";
-        QTest::newRow("Ctrl+V, free text untouched")
-            << 0 << anyRange << 0 << "" << 0 << Route::CtrlV << "ab cd"
-            << "ab cd";
-        QTest::newRow("Shift+Insert, integer 12abc")
-            << 2 << anyRange << 0 << "" << 0 << Route::ShiftInsert << "12abc"
-            << "12";
-        QTest::newRow("menu, digit string 0042x")
-            << 4 << anyRange << 0 << "" << 0 << Route::MenuPaste << "0042x"
-            << "0042";
-        QTest::newRow("Ctrl+V stops at MaxLength")
-            << 0 << anyRange << 4 << "" << 0 << Route::CtrlV << "abcdef"
-            << "abcd";
-        QTest::newRow("menu paste stops at MaxLength")
-            << 0 << anyRange << 4 << "" << 0 << Route::MenuPaste << "abcdef"
-            << "abcd";
+        row("Ctrl+V, integer 12abc", 2, anyRange, 0, "", 0, Route::CtrlV, "12abc", "12");
+        row("Ctrl+V, digit string 0042x", 4, anyRange, 0, "", 0, Route::CtrlV, "0042x", "0042");
+        row("Ctrl+V, free text untouched", 0, anyRange, 0, "", 0, Route::CtrlV, "ab cd", "ab cd");
+        row("Shift+Insert, integer 12abc", 2, anyRange, 0, "", 0, Route::ShiftInsert, "12abc",
+            "12");
+        row("menu, digit string 0042x", 4, anyRange, 0, "", 0, Route::MenuPaste, "0042x", "0042");
+        row("Ctrl+V stops at MaxLength", 0, anyRange, 4, "", 0, Route::CtrlV, "abcdef", "abcd");
+        row("menu paste stops at MaxLength", 0, anyRange, 4, "", 0, Route::MenuPaste, "abcdef",
+            "abcd");
     }
     void typing()
     {
@@ -219,10 +192,11 @@ private slots:
     {
         QTest::addColumn<QString>("initial");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("over the top") << "150"
-                                      << "150";
-        QTest::newRow("in range") << "15"
-                                  << "1";
+        const auto row = [](const char *name, const QString &initial, const QString &expected) {
+            QTest::newRow(name) << initial << expected;
+        };
+        row("over the top", "150", "150");
+        row("in range", "15", "1");
     }
     void backspaceRefusedWhileValueExceedsTop()
     {
@@ -256,27 +230,20 @@ private slots:
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("expected");
         const Route keys = Route::Keys;
-        QTest::newRow("x zeroed") << 0 << false << keys << "axb"
-                                  << "ab";
-        QTest::newRow("o turned into a digit the filter takes") << 4 << false << keys << "1o2"
-                                                                << "102";
-        QTest::newRow("Enter made by the form moves on") << 0 << false << keys << "a!"
-                                                         << "A";
-        QTest::newRow("input method: x zeroed") << 0 << false << Route::InputMethod << "axb"
-                                                << "ab";
-        QTest::newRow("AltGr: o turned into a digit") << 4 << false << Route::AltGr << "1o"
-                                                      << "10";
-        QTest::newRow("Ctrl+V refused by the form") << 0 << false << Route::CtrlV << "abc"
-                                                    << "";
-        QTest::newRow("Shift+Insert refused by the form")
-            << 0 << false << Route::ShiftInsert << "abc"
-            << "";
-        QTest::newRow("menu paste refused by the form") << 0 << false << Route::MenuPaste << "abc"
-                                                        << "";
-        QTest::newRow("locked: a digit made by the form is not typed") << 0 << true << keys << "1o2"
-                                                                       << "";
-        QTest::newRow("locked: Enter made by the form moves on") << 0 << true << keys << "a!"
-                                                                 << "";
+        const auto row = [](const char *name, int textType, bool locked, Route route,
+                            const QString &keys, const QString &expected) {
+            QTest::newRow(name) << textType << locked << route << keys << expected;
+        };
+        row("x zeroed", 0, false, keys, "axb", "ab");
+        row("o turned into a digit the filter takes", 4, false, keys, "1o2", "102");
+        row("Enter made by the form moves on", 0, false, keys, "a!", "A");
+        row("input method: x zeroed", 0, false, Route::InputMethod, "axb", "ab");
+        row("AltGr: o turned into a digit", 4, false, Route::AltGr, "1o", "10");
+        row("Ctrl+V refused by the form", 0, false, Route::CtrlV, "abc", "");
+        row("Shift+Insert refused by the form", 0, false, Route::ShiftInsert, "abc", "");
+        row("menu paste refused by the form", 0, false, Route::MenuPaste, "abc", "");
+        row("locked: a digit made by the form is not typed", 0, true, keys, "1o2", "");
+        row("locked: Enter made by the form moves on", 0, true, keys, "a!", "");
     }
     void formChangesTheKeyBeforeTheFilter()
     {
@@ -364,48 +331,25 @@ private slots:
         QTest::addColumn<QString>("expected");
         QTest::addColumn<QString>("message");
         const QString anyRange = TextOrvLimit::defaultLimit;
-        QTest::newRow("under 10:20") << 1 << "10:20" << 0 << "5"
-                                     << "10.00"
-                                     << "Your input limit is '10:20'";
-        QTest::newRow("over 0:100") << 1 << "0:100" << 0 << "105"
-                                    << "100.00"
-                                    << "Your input limit is '0:100'";
-        QTest::newRow("empty decimal") << 1 << anyRange << 0 << ""
-                                       << "0.00"
-                                       << "";
-        QTest::newRow("integer floors") << 2 << anyRange << 0 << "-2.5"
-                                        << "-3"
-                                        << "";
-        QTest::newRow("007 kept") << 4 << anyRange << 0 << "007"
-                                  << "007"
-                                  << "";
-        QTest::newRow("lone 0 emptied") << 4 << anyRange << 0 << "0"
-                                        << ""
-                                        << "";
-        QTest::newRow("mobile kept") << 4 << anyRange << 0 << "9876543210"
-                                     << "9876543210"
-                                     << "";
-        QTest::newRow("date 5.6.24") << 3 << anyRange << 0 << "5.6.24"
-                                     << "05/06/2024"
-                                     << "";
-        QTest::newRow("date 31-12-75") << 3 << anyRange << 0 << "31-12-75"
-                                       << "31/12/1975"
-                                       << "";
-        QTest::newRow("date 30/02/2024") << 3 << anyRange << 0 << "30/02/2024"
-                                         << ""
-                                         << "";
-        QTest::newRow("date 5/6") << 3 << anyRange << 0 << "5/6"
-                                  << "05/06/2000"
-                                  << "";
-        QTest::newRow("proper case") << 0 << anyRange << 0 << "new delhi (south).gate"
-                                     << "New Delhi (South).Gate"
-                                     << "";
-        QTest::newRow("decimal wider than MaxLength") << 1 << anyRange << 6 << "12345"
-                                                      << "12345.00"
-                                                      << "";
-        QTest::newRow("date wider than MaxLength") << 3 << anyRange << 8 << "5/6/24"
-                                                   << "05/06/2024"
-                                                   << "";
+        const auto row = [](const char *name, int textType, const QString &limit, int maxLength,
+                            const QString &initial, const QString &expected,
+                            const QString &message) {
+            QTest::newRow(name) << textType << limit << maxLength << initial << expected << message;
+        };
+        row("under 10:20", 1, "10:20", 0, "5", "10.00", "Your input limit is '10:20'");
+        row("over 0:100", 1, "0:100", 0, "105", "100.00", "Your input limit is '0:100'");
+        row("empty decimal", 1, anyRange, 0, "", "0.00", "");
+        row("integer floors", 2, anyRange, 0, "-2.5", "-3", "");
+        row("007 kept", 4, anyRange, 0, "007", "007", "");
+        row("lone 0 emptied", 4, anyRange, 0, "0", "", "");
+        row("mobile kept", 4, anyRange, 0, "9876543210", "9876543210", "");
+        row("date 5.6.24", 3, anyRange, 0, "5.6.24", "05/06/2024", "");
+        row("date 31-12-75", 3, anyRange, 0, "31-12-75", "31/12/1975", "");
+        row("date 30/02/2024", 3, anyRange, 0, "30/02/2024", "", "");
+        row("date 5/6", 3, anyRange, 0, "5/6", "05/06/2000", "");
+        row("proper case", 0, anyRange, 0, "new delhi (south).gate", "New Delhi (South).Gate", "");
+        row("decimal wider than MaxLength", 1, anyRange, 6, "12345", "12345.00", "");
+        row("date wider than MaxLength", 3, anyRange, 8, "5/6/24", "05/06/2024", "");
     }
     void leavingNormalises()
     {
@@ -574,12 +518,12 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("quote and backslash") << "O'Brien\\x"
-                                             << "O''Brien\\\\x";
-        QTest::newRow("quotes are doubled before backslashes") << "a\\'b"
-                                                               << "a\\\\''b";
-        QTest::newRow("plain") << "abc"
-                               << "abc";
+        const auto row = [](const char *name, const QString &text, const QString &expected) {
+            QTest::newRow(name) << text << expected;
+        };
+        row("quote and backslash", "O'Brien\\x", "O''Brien\\\\x");
+        row("quotes are doubled before backslashes", "a\\'b", "a\\\\''b");
+        row("plain", "abc", "abc");
     }
     void values()
     {
@@ -597,13 +541,17 @@ private slots:
         QTest::addColumn<int>("textType");
         QTest::addColumn<QString>("expected");
         QTest::addColumn<int>("alignment");
-        QTest::newRow("empty digit string becomes 0") << 0 << "" << 4 << "0" << 0;
-        QTest::newRow("decimal") << 0 << "7" << 1 << "7.00" << 1;
-        QTest::newRow("integer floors") << 0 << "-2.5" << 2 << "-3" << 1;
-        QTest::newRow("date") << 0 << "5-6-24" << 3 << "05/06/2024" << 1;
-        QTest::newRow("free text left alone") << 0 << "abc" << 0 << "abc" << 0;
-        QTest::newRow("date wider than MaxLength") << 8 << "5-6-24" << 3 << "05/06/2024" << 1;
-        QTest::newRow("assigned text wider than MaxLength") << 3 << "abcdef" << 0 << "abcdef" << 0;
+        const auto row = [](const char *name, int maxLength, const QString &initial, int textType,
+                            const QString &expected, int alignment) {
+            QTest::newRow(name) << maxLength << initial << textType << expected << alignment;
+        };
+        row("empty digit string becomes 0", 0, "", 4, "0", 0);
+        row("decimal", 0, "7", 1, "7.00", 1);
+        row("integer floors", 0, "-2.5", 2, "-3", 1);
+        row("date", 0, "5-6-24", 3, "05/06/2024", 1);
+        row("free text left alone", 0, "abc", 0, "abc", 0);
+        row("date wider than MaxLength", 8, "5-6-24", 3, "05/06/2024", 1);
+        row("assigned text wider than MaxLength", 3, "abcdef", 0, "abcdef", 0);
     }
     void assigningTextTypeNormalisesAndAligns()
     {
@@ -627,16 +575,14 @@ private slots:
         QTest::addColumn<QString>("limit");
         QTest::addColumn<QString>("storedLimit");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("decimal clamped") << 1 << "0:100.50"
-                                         << "0:100.5"
-                                         << "100.50";
-        QTest::newRow("integer clamped") << 2 << "0:100"
-                                         << "0:100"
-                                         << "100";
-        QTest::newRow("no colon leaves text") << 2 << "100" << TextOrvLimit::defaultLimit << "150";
-        QTest::newRow("digit string untouched") << 4 << "0:100"
-                                                << "0:100"
-                                                << "150";
+        const auto row = [](const char *name, int textType, const QString &limit,
+                            const QString &storedLimit, const QString &expected) {
+            QTest::newRow(name) << textType << limit << storedLimit << expected;
+        };
+        row("decimal clamped", 1, "0:100.50", "0:100.5", "100.50");
+        row("integer clamped", 2, "0:100", "0:100", "100");
+        row("no colon leaves text", 2, "100", TextOrvLimit::defaultLimit, "150");
+        row("digit string untouched", 4, "0:100", "0:100", "150");
     }
     void assigningTextLimit()
     {
@@ -744,12 +690,12 @@ private slots:
         const QColor dark(0xa0, 0xa0, 0xa0);
         QTest::newRow("sunken") << true << 1 << false << QList<QColor>{dark, dark, white}
                                 << QString();
-        QTest::newRow("single line") << true << 0 << false
-                                     << QList<QColor>{Qt::black, white, white} << QString();
+        QTest::newRow("single line")
+            << true << 0 << false << QList<QColor>{Qt::black, white, white} << QString();
         QTest::newRow("none") << false << 1 << false << QList<QColor>{white, white, white}
                               << QString();
-        QTest::newRow("locked sunken") << true << 1 << true << QList<QColor>{dark, dark, grey}
-                                       << QString();
+        QTest::newRow("locked sunken")
+            << true << 1 << true << QList<QColor>{dark, dark, grey} << QString();
         QTest::newRow("locked sunken, styled form")
             << true << 1 << true << QList<QColor>{dark, dark, grey}
             << QStringLiteral("QLineEdit { background: yellow; border: 1px solid red; }");

@@ -77,32 +77,22 @@ private slots:
         QTest::addColumn<Route>("route");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("digits only") << "NumInt" << Route::Keys << "12a3"
-                                     << "123";
-        QTest::newRow("no sign or point") << "NumInt" << Route::Keys << "-4.5"
-                                          << "45";
-        QTest::newRow("typing stops at 10 digits") << "NumInt" << Route::Keys << "123456789012"
-                                                   << "1234567890";
-        QTest::newRow("Ctrl+V cannot paste a number") << "NumInt" << Route::CtrlV << "42"
-                                                      << "";
-        QTest::newRow("menu paste is not filtered") << "NumInt" << Route::MenuPaste << "4a"
-                                                    << "4a";
-        QTest::newRow("paste cut at 10 characters")
-            << "NumInt" << Route::MenuPaste << "123456789012"
-            << "1234567890";
-        QTest::newRow("typed apostrophe refused") << "StringCtl" << Route::Keys << "O'Brien"
-                                                  << "OBrien";
-        QTest::newRow("Ctrl+V keeps an apostrophe") << "StringCtl" << Route::CtrlV << "O'Brien"
-                                                    << "O'Brien";
-        QTest::newRow("menu paste keeps an apostrophe")
-            << "StringCtl" << Route::MenuPaste << "D'Souza"
-            << "D'Souza";
-        QTest::newRow("search takes anything") << "Search" << Route::Keys << "O'Brien #1"
-                                               << "O'Brien #1";
-        QTest::newRow("NumInt: Enter moves on") << "NumInt" << Route::KeysThenEnter << "12"
-                                                << "12";
-        QTest::newRow("StringCtl: Enter moves on") << "StringCtl" << Route::KeysThenEnter << "12"
-                                                   << "12";
+        const auto row = [](const char *name, const QString &control, Route route,
+                            const QString &text, const QString &expected) {
+            QTest::newRow(name) << control << route << text << expected;
+        };
+        row("digits only", "NumInt", Route::Keys, "12a3", "123");
+        row("no sign or point", "NumInt", Route::Keys, "-4.5", "45");
+        row("typing stops at 10 digits", "NumInt", Route::Keys, "123456789012", "1234567890");
+        row("Ctrl+V cannot paste a number", "NumInt", Route::CtrlV, "42", "");
+        row("menu paste is not filtered", "NumInt", Route::MenuPaste, "4a", "4a");
+        row("paste cut at 10 characters", "NumInt", Route::MenuPaste, "123456789012", "1234567890");
+        row("typed apostrophe refused", "StringCtl", Route::Keys, "O'Brien", "OBrien");
+        row("Ctrl+V keeps an apostrophe", "StringCtl", Route::CtrlV, "O'Brien", "O'Brien");
+        row("menu paste keeps an apostrophe", "StringCtl", Route::MenuPaste, "D'Souza", "D'Souza");
+        row("search takes anything", "Search", Route::Keys, "O'Brien #1", "O'Brien #1");
+        row("NumInt: Enter moves on", "NumInt", Route::KeysThenEnter, "12", "12");
+        row("StringCtl: Enter moves on", "StringCtl", Route::KeysThenEnter, "12", "12");
     }
     void typing()
     {
@@ -211,22 +201,14 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("entered");
         QTest::addColumn<QString>("left");
-        QTest::newRow("zero") << "0"
-                              << ""
-                              << ""
-                              << "0";
-        QTest::newRow("zero replaced") << "0"
-                                       << "7"
-                                       << ""
-                                       << "7";
-        QTest::newRow("empty") << ""
-                               << ""
-                               << ""
-                               << "0";
-        QTest::newRow("leading zero kept") << "05"
-                                           << ""
-                                           << "05"
-                                           << "05";
+        const auto row = [](const char *name, const QString &initial, const QString &typed,
+                            const QString &entered, const QString &left) {
+            QTest::newRow(name) << initial << typed << entered << left;
+        };
+        row("zero", "0", "", "", "0");
+        row("zero replaced", "0", "7", "", "7");
+        row("empty", "", "", "", "0");
+        row("leading zero kept", "05", "", "05", "05");
     }
     void zeroClearedOnEntryAndShownWhenLeftEmpty()
     {
@@ -248,14 +230,13 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("lower case") << "ram kumar"
-                                    << "Ram Kumar";
-        QTest::newRow("capitals stay") << "RAM kumar"
-                                       << "RAM Kumar";
-        QTest::newRow("after brackets and points") << "new delhi (south).gate"
-                                                   << "New Delhi (South).Gate";
-        QTest::newRow("empty") << ""
-                               << "";
+        const auto row = [](const char *name, const QString &text, const QString &expected) {
+            QTest::newRow(name) << text << expected;
+        };
+        row("lower case", "ram kumar", "Ram Kumar");
+        row("capitals stay", "RAM kumar", "RAM Kumar");
+        row("after brackets and points", "new delhi (south).gate", "New Delhi (South).Gate");
+        row("empty", "", "");
     }
     void properCaseOnLeaving()
     {
@@ -312,14 +293,14 @@ private slots:
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("label");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("number") << "NumInt" << QString() << "Number";
-        QTest::newRow("number with a label") << "NumInt"
-                                             << "&Quantity:"
-                                             << "Quantity:";
-        QTest::newRow("text with a label") << "StringCtl"
-                                           << "Firm &name"
-                                           << "Firm name";
-        QTest::newRow("search") << "Search" << QString() << "Search";
+        const auto row = [](const char *name, const QString &control, const QString &label,
+                            const QString &expected) {
+            QTest::newRow(name) << control << label << expected;
+        };
+        row("number", "NumInt", QString(), "Number");
+        row("number with a label", "NumInt", "&Quantity:", "Quantity:");
+        row("text with a label", "StringCtl", "Firm &name", "Firm name");
+        row("search", "Search", QString(), "Search");
     }
     void accessibleName()
     {

@@ -129,47 +129,42 @@ private slots:
         QTest::addColumn<bool>("isDefault");
         QTest::addColumn<QPoint>("point");
         QTest::addColumn<quint32>("expected");
+        const auto row = [](const char *name, int type, bool down, bool isDefault, QPoint point,
+                            quint32 expected) {
+            QTest::newRow(name) << type << down << isDefault << point << expected;
+        };
         // 12 x 8, fixed grey: highlight FFFFFF, light DFDFDF, face C0C0C0, shadow 808080,
         // dark shadow 000000. Type 1: a double bevel one pixel in, then the dark box.
-        QTest::newRow("1 up: outer top-left") << 1 << false << false << QPoint(1, 1) << 0xFFFFFFu;
-        QTest::newRow("1 up: outer top-right") << 1 << false << false << QPoint(10, 1) << 0x808080u;
-        QTest::newRow("1 up: outer bottom-left")
-            << 1 << false << false << QPoint(1, 6) << 0x808080u;
-        QTest::newRow("1 up: inner top-left") << 1 << false << false << QPoint(2, 2) << 0xFFFFFFu;
-        QTest::newRow("1 up: inner top-right") << 1 << false << false << QPoint(9, 2) << 0x808080u;
-        QTest::newRow("1 up: inner bottom-left")
-            << 1 << false << false << QPoint(2, 5) << 0x808080u;
-        QTest::newRow("1 up: face") << 1 << false << false << QPoint(3, 3) << 0xC0C0C0u;
-        QTest::newRow("1 up: box") << 1 << false << false << QPoint(11, 3) << 0x000000u;
-        QTest::newRow("1 down: outer top-left") << 1 << true << false << QPoint(1, 1) << 0x808080u;
-        QTest::newRow("1 down: outer top-right")
-            << 1 << true << false << QPoint(10, 1) << 0xFFFFFFu;
-        QTest::newRow("1 down: inner top-right") << 1 << true << false << QPoint(9, 2) << 0xFFFFFFu;
+        row("1 up: outer top-left", 1, false, false, QPoint(1, 1), 0xFFFFFFu);
+        row("1 up: outer top-right", 1, false, false, QPoint(10, 1), 0x808080u);
+        row("1 up: outer bottom-left", 1, false, false, QPoint(1, 6), 0x808080u);
+        row("1 up: inner top-left", 1, false, false, QPoint(2, 2), 0xFFFFFFu);
+        row("1 up: inner top-right", 1, false, false, QPoint(9, 2), 0x808080u);
+        row("1 up: inner bottom-left", 1, false, false, QPoint(2, 5), 0x808080u);
+        row("1 up: face", 1, false, false, QPoint(3, 3), 0xC0C0C0u);
+        row("1 up: box", 1, false, false, QPoint(11, 3), 0x000000u);
+        row("1 down: outer top-left", 1, true, false, QPoint(1, 1), 0x808080u);
+        row("1 down: outer top-right", 1, true, false, QPoint(10, 1), 0xFFFFFFu);
+        row("1 down: inner top-right", 1, true, false, QPoint(9, 2), 0xFFFFFFu);
         // Type 2 default: the bevel one pixel in, then the dark box at the border.
-        QTest::newRow("2 default: box") << 2 << false << true << QPoint(0, 0) << 0x000000u;
-        QTest::newRow("2 default: top-left") << 2 << false << true << QPoint(1, 1) << 0xFFFFFFu;
-        QTest::newRow("2 default: top-right") << 2 << false << true << QPoint(10, 1) << 0x000000u;
-        QTest::newRow("2 default: bottom-left") << 2 << false << true << QPoint(1, 6) << 0x000000u;
-        QTest::newRow("2 default: inner top-left")
-            << 2 << false << true << QPoint(2, 2) << 0xDFDFDFu;
-        QTest::newRow("2 default: inner right") << 2 << false << true << QPoint(9, 3) << 0x808080u;
-        QTest::newRow("2 default: face") << 2 << false << true << QPoint(3, 3) << 0xC0C0C0u;
-        QTest::newRow("2 plain: top-left") << 2 << false << false << QPoint(0, 0) << 0xFFFFFFu;
-        QTest::newRow("2 plain: top-right") << 2 << false << false << QPoint(11, 0) << 0x000000u;
-        QTest::newRow("2 plain: inner top-left")
-            << 2 << false << false << QPoint(1, 1) << 0xDFDFDFu;
-        QTest::newRow("2 plain: inner bottom-left")
-            << 2 << false << false << QPoint(1, 6) << 0x808080u;
-        QTest::newRow("2 plain: face") << 2 << false << false << QPoint(2, 2) << 0xC0C0C0u;
-        QTest::newRow("2 default down: box") << 2 << true << true << QPoint(11, 7) << 0x000000u;
-        QTest::newRow("2 default down: inner box")
-            << 2 << true << true << QPoint(1, 1) << 0x808080u;
-        QTest::newRow("2 default down: face") << 2 << true << true << QPoint(2, 2) << 0xC0C0C0u;
-        QTest::newRow("2 plain down: top-left") << 2 << true << false << QPoint(0, 0) << 0x000000u;
-        QTest::newRow("2 plain down: top-right")
-            << 2 << true << false << QPoint(11, 0) << 0xFFFFFFu;
-        QTest::newRow("2 plain down: inner right")
-            << 2 << true << false << QPoint(10, 3) << 0xDFDFDFu;
+        row("2 default: box", 2, false, true, QPoint(0, 0), 0x000000u);
+        row("2 default: top-left", 2, false, true, QPoint(1, 1), 0xFFFFFFu);
+        row("2 default: top-right", 2, false, true, QPoint(10, 1), 0x000000u);
+        row("2 default: bottom-left", 2, false, true, QPoint(1, 6), 0x000000u);
+        row("2 default: inner top-left", 2, false, true, QPoint(2, 2), 0xDFDFDFu);
+        row("2 default: inner right", 2, false, true, QPoint(9, 3), 0x808080u);
+        row("2 default: face", 2, false, true, QPoint(3, 3), 0xC0C0C0u);
+        row("2 plain: top-left", 2, false, false, QPoint(0, 0), 0xFFFFFFu);
+        row("2 plain: top-right", 2, false, false, QPoint(11, 0), 0x000000u);
+        row("2 plain: inner top-left", 2, false, false, QPoint(1, 1), 0xDFDFDFu);
+        row("2 plain: inner bottom-left", 2, false, false, QPoint(1, 6), 0x808080u);
+        row("2 plain: face", 2, false, false, QPoint(2, 2), 0xC0C0C0u);
+        row("2 default down: box", 2, true, true, QPoint(11, 7), 0x000000u);
+        row("2 default down: inner box", 2, true, true, QPoint(1, 1), 0x808080u);
+        row("2 default down: face", 2, true, true, QPoint(2, 2), 0xC0C0C0u);
+        row("2 plain down: top-left", 2, true, false, QPoint(0, 0), 0x000000u);
+        row("2 plain down: top-right", 2, true, false, QPoint(11, 0), 0xFFFFFFu);
+        row("2 plain down: inner right", 2, true, false, QPoint(10, 3), 0xDFDFDFu);
     }
     void bevels()
     {

@@ -17,20 +17,20 @@ private slots:
         QTest::addColumn<bool>("softBevel");
         QTest::addColumn<bool>("blueProportional");
         QTest::addColumn<quint32>("expected");
-        QTest::newRow("darker by 64") << 0x808080u << -64 << false << false << 0x404040u;
-        QTest::newRow("soft bevel halves the amount")
-            << 0x808080u << -64 << true << false << 0x606060u;
-        QTest::newRow("soft bevel truncates toward zero")
-            << 0x808080u << -3 << true << false << 0x7F7F7Fu;
-        QTest::newRow("halved to nothing") << 0x123456u << 1 << true << false << 0x123456u;
-        QTest::newRow("lighter stops at 255") << 0xF0E0D0u << 40 << false << false << 0xFFFFF8u;
-        QTest::newRow("darker stops at 0") << 0x301008u << -40 << false << false << 0x080000u;
+        const auto row = [](const char *name, const quint32 &color, int amount, bool softBevel,
+                            bool blueProportional, const quint32 &expected) {
+            QTest::newRow(name) << color << amount << softBevel << blueProportional << expected;
+        };
+        row("darker by 64", 0x808080u, -64, false, false, 0x404040u);
+        row("soft bevel halves the amount", 0x808080u, -64, true, false, 0x606060u);
+        row("soft bevel truncates toward zero", 0x808080u, -3, true, false, 0x7F7F7Fu);
+        row("halved to nothing", 0x123456u, 1, true, false, 0x123456u);
+        row("lighter stops at 255", 0xF0E0D0u, 40, false, false, 0xFFFFF8u);
+        row("darker stops at 0", 0x301008u, -40, false, false, 0x080000u);
         // Blue moves by 96 × -64 / 192 = -32; red and green by -64, clamped.
-        QTest::newRow("blue proportional") << 0x604020u << -64 << false << true << 0x400000u;
-        QTest::newRow("blue proportional truncates")
-            << 0x804020u << -64 << false << true << 0x560000u;
-        QTest::newRow("no blue stays without blue")
-            << 0x0000FFu << 40 << false << true << 0x0028FFu;
+        row("blue proportional", 0x604020u, -64, false, true, 0x400000u);
+        row("blue proportional truncates", 0x804020u, -64, false, true, 0x560000u);
+        row("no blue stays without blue", 0x0000FFu, 40, false, true, 0x0028FFu);
     }
     void shiftColor()
     {
@@ -136,21 +136,18 @@ private slots:
         QTest::addColumn<QSize>("text");
         QTest::addColumn<QPoint>("topLeft");
         // Area (1,1)-(73,21); right 21, bottom 14: moved by (27, 4).
-        QTest::newRow("no picture")
-            << QSize(75, 23) << 0 << QSize(0, 0) << QSize(20, 13) << QPoint(28, 5);
-        QTest::newRow("picture left")
-            << QSize(75, 23) << 0 << QSize(16, 16) << QSize(20, 13) << QPoint(36, 5);
-        QTest::newRow("picture right")
-            << QSize(75, 23) << 1 << QSize(16, 16) << QSize(20, 13) << QPoint(18, 5);
+        const auto row = [](const char *name, const QSize &client, int position,
+                            const QSize &picture, const QSize &text, const QPoint &topLeft) {
+            QTest::newRow(name) << client << position << picture << text << topLeft;
+        };
+        row("no picture", QSize(75, 23), 0, QSize(0, 0), QSize(20, 13), QPoint(28, 5));
+        row("picture left", QSize(75, 23), 0, QSize(16, 16), QSize(20, 13), QPoint(36, 5));
+        row("picture right", QSize(75, 23), 1, QSize(16, 16), QSize(20, 13), QPoint(18, 5));
         // Bottom 30: (23 - 30) / 2 truncates to -3.
-        QTest::newRow("picture above")
-            << QSize(75, 23) << 2 << QSize(16, 16) << QSize(20, 13) << QPoint(28, 14);
-        QTest::newRow("picture below")
-            << QSize(75, 23) << 3 << QSize(16, 16) << QSize(20, 13) << QPoint(28, -4);
-        QTest::newRow("picture behind")
-            << QSize(75, 23) << 4 << QSize(16, 16) << QSize(20, 13) << QPoint(28, 5);
-        QTest::newRow("wider than the button")
-            << QSize(20, 23) << 0 << QSize(0, 0) << QSize(30, 13) << QPoint(-4, 5);
+        row("picture above", QSize(75, 23), 2, QSize(16, 16), QSize(20, 13), QPoint(28, 14));
+        row("picture below", QSize(75, 23), 3, QSize(16, 16), QSize(20, 13), QPoint(28, -4));
+        row("picture behind", QSize(75, 23), 4, QSize(16, 16), QSize(20, 13), QPoint(28, 5));
+        row("wider than the button", QSize(20, 23), 0, QSize(0, 0), QSize(30, 13), QPoint(-4, 5));
     }
     void layoutCaption()
     {

@@ -41,21 +41,19 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("selected");
         QTest::addColumn<short>("listIndex");
-        QTest::newRow("m completes to Mumbai") << typed("m") << "Mumbai"
-                                               << "umbai" << short(1);
-        QTest::newRow("then a completes to Madurai") << typed("ma") << "Madurai"
-                                                     << "durai" << short(2);
-        QTest::newRow("Backspace leaves Ma") << typed("ma\b") << "Ma" << QString() << short(-1);
-        QTest::newRow("Delete leaves Ma") << typed("ma\x7f") << "Ma" << QString() << short(-1);
-        QTest::newRow("typing after Backspace completes again") << typed("ma\bd") << "Madurai"
-                                                                << "urai" << short(2);
-        QTest::newRow("upper case matches too") << typed("MU") << "Mumbai"
-                                                << "mbai" << short(1);
-        QTest::newRow("star completes to the first item") << typed("*") << "Delhi"
-                                                          << "elhi" << short(0);
-        QTest::newRow("no match keeps the text") << typed("x") << "x" << QString() << short(-1);
-        QTest::newRow("no match after a completion")
-            << typed("mx") << "Mx" << QString() << short(-1);
+        const auto row = [](const char *name, const QTestEventList &input, const QString &text,
+                            const QString &selected, short listIndex) {
+            QTest::newRow(name) << input << text << selected << listIndex;
+        };
+        row("m completes to Mumbai", typed("m"), "Mumbai", "umbai", 1);
+        row("then a completes to Madurai", typed("ma"), "Madurai", "durai", 2);
+        row("Backspace leaves Ma", typed("ma\b"), "Ma", QString(), -1);
+        row("Delete leaves Ma", typed("ma\x7f"), "Ma", QString(), -1);
+        row("typing after Backspace completes again", typed("ma\bd"), "Madurai", "urai", 2);
+        row("upper case matches too", typed("MU"), "Mumbai", "mbai", 1);
+        row("star completes to the first item", typed("*"), "Delhi", "elhi", 0);
+        row("no match keeps the text", typed("x"), "x", QString(), -1);
+        row("no match after a completion", typed("mx"), "Mx", QString(), -1);
     }
     void typingCompletes()
     {

@@ -1,8 +1,11 @@
 #include "LeftPanel.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QProxyStyle>
+#include <QStyleOption>
 #include <QTableWidget>
 
 #include "VelmoITNet22SU/VelmoError.h"
@@ -22,6 +25,32 @@ constexpr quint32 cellBorderColor = HostColor::rgb(218, 218, 218);
 constexpr quint32 decoratedColor = HostColor::rgb(243, 246, 250);
 // The list's top border lies above the control's edge.
 constexpr int listTop = -10;
+
+// The application's style with the list's cell border colour as grid colour, where a
+// style sheet would cost a parse and a polish per panel. The list's frame takes the
+// application's colours, not those of the form it sits on.
+class ListStyle : public QProxyStyle
+{
+public:
+    void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                       const QWidget *widget) const override
+    {
+        const auto *frame = qstyleoption_cast<const QStyleOptionFrame *>(option);
+        if (element != PE_Frame || !frame)
+            return QProxyStyle::drawPrimitive(element, option, painter, widget);
+        QStyleOptionFrame applicationColours(*frame);
+        applicationColours.palette = QApplication::palette(widget);
+        QProxyStyle::drawPrimitive(element, &applicationColours, painter, widget);
+    }
+
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                  QStyleHintReturn *returnData) const override
+    {
+        if (hint == SH_Table_GridLineColor)
+            return int(HostColor::toColor(cellBorderColor).rgba());
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
 
 } // namespace
 
@@ -45,6 +74,9 @@ LeftPanel::LeftPanel(QWidget *parent)
 
 void LeftPanel::setUpList()
 {
+    auto *style = new ListStyle;
+    style->setParent(m_list);
+    m_list->setStyle(style);
     QFont font(QStringLiteral("Arial"));
     font.setPointSize(12);
     m_list->setFont(font);
@@ -54,8 +86,6 @@ void LeftPanel::setUpList()
         palette.setColor(group, QPalette::HighlightedText, palette.color(QPalette::Text));
     }
     m_list->setPalette(palette);
-    m_list->setStyleSheet(QStringLiteral("QTableWidget { gridline-color: %1; }")
-                              .arg(HostColor::toColor(cellBorderColor).name()));
     m_list->horizontalHeader()->hide();
     m_list->verticalHeader()->hide();
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -6,14 +6,21 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include "ControlForm.h"
 #include "MessageBoxWatcher.h"
-#include "TextOrvForm.h"
+#include "controls/input/TextOrv.h"
 #include "controls/input/TextOrvLimit.h"
 #include "platform/HostColor.h"
 #include "platform/PropertyBag.h"
 
 namespace
 {
+
+// A form holding one TextOrv ("Txt").
+struct TextOrvForm : ControlForm<TextOrv> {
+    TextOrvForm() : ControlForm<TextOrv>("Txt", QSize(120, 24)), txt(control) {}
+    TextOrv *const txt;
+};
 
 // The ways by which text reaches a box.
 enum class Route {

@@ -480,7 +480,7 @@ private slots:
         QCOMPARE(form.txt->innerBackground(), HostColor::rgb(255, 255, 255));
     }
 
-    void flatStyleFrameFollowsFocus()
+    void flatStyleFrameFollowsFocusAndError()
     {
         TextOrvForm form;
         form.txt->letStyle(OrvInput::Style::Flat);
@@ -491,6 +491,11 @@ private slots:
         QVERIFY(!form.txt->Text1()->font().bold());
         QCOMPARE(form.txt->Text1()->selectedText(), QString("abc"));
         form.leave();
+        QCOMPARE(edgeColours(*form.txt), QList<QColor>(4, QColor(127, 157, 185)));
+        // An error shows on the flat frame too, until it is cleared.
+        form.txt->letErrorFlag("Wrong");
+        QCOMPARE(edgeColours(*form.txt), QList<QColor>(4, QColor(255, 0, 0)));
+        form.txt->letErrorFlag(QString());
         QCOMPARE(edgeColours(*form.txt), QList<QColor>(4, QColor(127, 157, 185)));
     }
 
@@ -509,16 +514,6 @@ private slots:
         form.txt->letErrorFlag(QString());
         QCOMPARE(form.txt->Shape().shapeColour(), quint32(0x80000000));
         QCOMPARE(form.txt->Text1()->toolTip(), QString());
-    }
-
-    void errorFlagShowsOnAFlatFrame()
-    {
-        TextOrvForm form;
-        form.txt->letStyle(OrvInput::Style::Flat);
-        form.txt->letErrorFlag("Wrong");
-        QCOMPARE(edgeColours(*form.txt), QList<QColor>(4, QColor(255, 0, 0)));
-        form.txt->letErrorFlag(QString());
-        QCOMPARE(edgeColours(*form.txt), QList<QColor>(4, QColor(127, 157, 185)));
     }
 
     void values_data()

@@ -25,9 +25,16 @@ void emitPropertyChangeSignal(QObject &object, const QByteArray &name);
 template <typename Control> class ControlProperties
 {
 public:
-    using Row = ControlProperty<Control>;
+    using Row = ControlProperty;
 
-    ControlProperties(std::initializer_list<Row> rows) : m_rows(rows) {}
+    ControlProperties(std::initializer_list<Row> rows) : m_rows(rows)
+    {
+        for (const Row &row : m_rows)
+            if (!Control::staticMetaObject.inherits(row.owner))
+                qFatal("%s: the property row %s belongs to %s",
+                       Control::staticMetaObject.className(), row.name.constData(),
+                       row.owner->className());
+    }
 
     // A control newly placed on a form: the initialised properties load their defaults.
     void init(Control &control) const

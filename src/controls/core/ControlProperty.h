@@ -3,6 +3,7 @@
 #include <type_traits>
 
 #include <QByteArray>
+#include <QObject>
 #include <QString>
 #include <QVariant>
 
@@ -14,13 +15,34 @@ namespace ControlPropertyDetail
 template <typename Getter> struct GetterTraits;
 
 template <typename Control_, typename Result> struct GetterTraits<Result (Control_::*)() const> {
-    using Control = Control_;
     using Value = std::remove_cvref_t<Result>;
 };
 
 template <typename Control_, typename Result>
 struct GetterTraits<Result (Control_::*)() const noexcept>
     : GetterTraits<Result (Control_::*)() const> {
+};
+
+// The class that declares a getter or a setter.
+template <typename Member> struct MemberClass;
+
+template <typename Control, typename Member> struct MemberClass<Member Control::*> {
+    using Type = Control;
+};
+
+// The class a row's functions reach the control as: the most derived of the classes that
+// declare its getter and setters, so a control's table may name what a base class declares.
+template <auto... Members> struct RowOwner;
+
+template <auto Member> struct RowOwner<Member> {
+    using Type = typename MemberClass<decltype(Member)>::Type;
+};
+
+template <auto First, auto... Rest> struct RowOwner<First, Rest...> {
+    using FirstClass = typename MemberClass<decltype(First)>::Type;
+    using RestClass = typename RowOwner<Rest...>::Type;
+    using Type =
+        std::conditional_t<std::is_base_of_v<FirstClass, RestClass>, RestClass, FirstClass>;
 };
 
 // The type a value is saved as: an enumerated value as its integer, anything else as itself.
@@ -56,8 +78,9 @@ template <auto Get>
 using PropertyValue = typename ControlPropertyDetail::GetterTraits<decltype(Get)>::Value;
 
 // One row of a control's property table, made by propertyRow() below and refined by the
-// modifiers. ControlProperties runs the rows; a control never calls the functions here.
-template <typename Control> struct ControlProperty {
+// modifiers. ControlProperties runs the rows, whose functions take the control it runs them
+// on; a control never calls the functions here.
+struct ControlProperty {
     // The property's name: also the Q_PROPERTY whose change signal an assignment sends.
     QByteArray name;
     // The key in the form's property store.
@@ -75,11 +98,13 @@ template <typename Control> struct ControlProperty {
     bool appliedUnchanged = false;
 
     const char *getter = nullptr;
-    QVariant (*savedValue)(const Control &) = nullptr;
+    // The class the functions below take the control as.
+    const QMetaObject *owner = nullptr;
+    QVariant (*savedValue)(const QObject &) = nullptr;
     // Takes a pointer to a value of the property's own type.
-    void (*assignValue)(Control &, const void *) = nullptr;
+    void (*assignValue)(QObject &, const void *) = nullptr;
     // Takes a value in the saved type.
-    void (*loadValue)(Control &, const QVariant &) = nullptr;
+    void (*loadValue)(QObject &, const QVariant &) = nullptr;
 
     // Stored under `storeKey`, and announced under it unless announcedAs() says otherwise.
     ControlProperty savedAs(const char *storeKey) const
@@ -126,29 +151,29 @@ private:
 // integer, so `short(1)` makes a 16-bit saved value and `qint32(c)` a signed colour.
 // Saved and announced under its name until savedAs()/announcedAs() say otherwise.
 template <auto Get, auto Set, auto Load = Set, typename Default>
-ControlProperty<typename ControlPropertyDetail::GetterTraits<decltype(Get)>::Control>
-propertyRow(const char *name, const Default &defaultValue)
+ControlProperty propertyRow(const char *name, const Default &defaultValue)
 {
     using namespace ControlPropertyDetail;
-    using Control = typename GetterTraits<decltype(Get)>::Control;
+    using Control = typename RowOwner<Get, Set, Load>::Type;
     using Value = PropertyValue<Get>;
     using Saved = typename SavedType<Default>::Type;
     static_assert(!std::is_pointer_v<Saved>, "give a text default as a QString");
 
-    ControlProperty<Control> row;
+    ControlProperty row;
     row.name = name;
     row.key = QString::fromLatin1(name);
     row.changeKey = row.key;
     row.defaultValue = QVariant::fromValue(convert<Saved>(defaultValue));
     row.getter = &getterTag<Get>;
-    row.savedValue = [](const Control &control) {
-        return QVariant::fromValue(convert<Saved>((control.*Get)()));
+    row.owner = &Control::staticMetaObject;
+    row.savedValue = [](const QObject &control) {
+        return QVariant::fromValue(convert<Saved>((static_cast<const Control &>(control).*Get)()));
     };
-    row.assignValue = [](Control &control, const void *value) {
-        (control.*Set)(*static_cast<const Value *>(value));
+    row.assignValue = [](QObject &control, const void *value) {
+        (static_cast<Control &>(control).*Set)(*static_cast<const Value *>(value));
     };
-    row.loadValue = [](Control &control, const QVariant &saved) {
-        (control.*Load)(convert<Value>(saved.value<Saved>()));
+    row.loadValue = [](QObject &control, const QVariant &saved) {
+        (static_cast<Control &>(control).*Load)(convert<Value>(saved.value<Saved>()));
     };
     return row;
 }

@@ -33,8 +33,8 @@ const ControlProperties<OrvLabel> &OrvLabel::table()
 {
     // Rows in the order a form loads them.
     static const ControlProperties<OrvLabel> rows{
-        propertyRow<&OrvLabel::BorderStyle, &OrvLabel::applyBorderStyle>(
-            "BorderStyle", Orv::BorderStyle::None),
+        propertyRow<&OrvLabel::BorderStyle, &OrvLabel::applyBorderStyle>("BorderStyle",
+                                                                         Orv::BorderStyle::None),
         propertyRow<&OrvLabel::Enabled, &OrvLabel::applyEnabled>("Enabled", true),
         propertyRow<&OrvLabel::AutoSize, &OrvLabel::applyAutoSize>("AutoSize", true),
         propertyRow<&OrvLabel::Alignment, &OrvLabel::applyAlignment>("Alignment",

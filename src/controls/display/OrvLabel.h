@@ -18,8 +18,7 @@ class QLabel;
 class OrvLabel : public UserControl
 {
     Q_OBJECT
-    Q_PROPERTY(
-        Orv::Alignment Alignment READ Alignment WRITE letAlignment NOTIFY AlignmentChanged)
+    Q_PROPERTY(Orv::Alignment Alignment READ Alignment WRITE letAlignment NOTIFY AlignmentChanged)
     Q_PROPERTY(bool AutoSize READ AutoSize WRITE letAutoSize NOTIFY AutoSizeChanged)
     Q_PROPERTY(quint32 BackColor READ BackColor WRITE letBackColor NOTIFY BackColorChanged)
     Q_PROPERTY(

@@ -27,8 +27,7 @@ constexpr quint32 black = HostColor::rgb(0, 0, 0);
 
 InputField::InputField(QWidget *parent, const QFont &designFont, int designMaxLength,
                        const QString &accessibleName)
-    : FramedInput(parent), m_text1(new QLineEdit(this)),
-      m_lengthLimit(new EditLengthLimit(m_text1))
+    : FramedInput(parent), m_text1(new QLineEdit(this)), m_lengthLimit(new EditLengthLimit(m_text1))
 {
     m_text1->setValidator(m_lengthLimit);
     m_text1->setObjectName(QStringLiteral("Text1"));

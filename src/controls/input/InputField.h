@@ -22,6 +22,16 @@ class InputField : public FramedInput
     Q_OBJECT
 
 public:
+    // The properties of the box that every such control has; each control's own table
+    // assigns, saves and announces them.
+    QString Text() const { return m_text1->text(); }
+    // The box only, whatever the control does with its own state.
+    bool Enabled() const { return m_text1->isEnabledTo(this); }
+    // 0 when the box takes text of any length.
+    int MaxLength() const { return m_maxLength; }
+    QString FontName() const { return m_text1->font().family(); }
+    float FontSize() const { return float(m_text1->font().pointSizeF()); }
+
     QLineEdit *Text1() const { return m_text1; }
     // The inner box's background and text colours, in the host's colour convention.
     quint32 innerBackground() const { return m_background; }
@@ -46,9 +56,6 @@ protected:
     void unhighlightField();
 
     QString errorFlag() const { return m_errorFlag; }
-    // 0 when the box takes text of any length.
-    int maxLength() const { return m_maxLength; }
-    bool innerEnabled() const { return m_text1->isEnabledTo(this); }
 
     // Assignments that the property tables of the controls share.
     // Text the control writes itself, never cut at MaxLength.

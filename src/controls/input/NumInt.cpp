@@ -67,7 +67,7 @@ void NumInt::applyEnabled(bool value)
 void NumInt::loadMaxLength(int value)
 {
     applyMaxLength(value);
-    setEnabled(innerEnabled());
+    setEnabled(Enabled());
 }
 
 // Digits and Backspace only: Enter, signs, points and the clipboard keys are refused.

@@ -22,12 +22,9 @@ class NumInt : public InputField
 public:
     explicit NumInt(QWidget *parent = nullptr);
 
-    QString Text() const { return Text1()->text(); }
     void letText(const QString &value);
-    bool Enabled() const { return innerEnabled(); }
     void letEnabled(bool value);
     QString ToolTipText() const { return Text1()->toolTip(); }
-    int MaxLength() const { return maxLength(); }
     void letMaxLength(int value);
     quint32 BackColor() const { return innerBackground(); }
     void letBackColor(quint32 value);
@@ -35,9 +32,7 @@ public:
     void letLocked(bool value);
     QString ErrorFlag() const { return errorFlag(); }
     void letErrorFlag(const QString &value);
-    QString FontName() const { return Text1()->font().family(); }
     void letFontName(const QString &value);
-    float FontSize() const { return float(Text1()->font().pointSizeF()); }
     void letFontSize(float value);
 
     // Design-time persistence in the form's property store.

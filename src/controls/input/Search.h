@@ -22,8 +22,7 @@ class Search : public InputField
     Q_PROPERTY(short BackStyle READ BackStyle WRITE letBackStyle NOTIFY BackStyleChanged)
     Q_PROPERTY(Orv::BorderStyle BorderStyle READ BorderStyle WRITE letBorderStyle NOTIFY
                    BorderStyleChanged)
-    Q_PROPERTY(
-        Orv::Alignment Alignment READ Alignment WRITE letAlignment NOTIFY AlignmentChanged)
+    Q_PROPERTY(Orv::Alignment Alignment READ Alignment WRITE letAlignment NOTIFY AlignmentChanged)
     Q_PROPERTY(bool FontBold READ FontBold WRITE letFontBold NOTIFY FontBoldChanged)
     Q_PROPERTY(bool FontItalic READ FontItalic WRITE letFontItalic NOTIFY FontItalicChanged)
     Q_PROPERTY(QString FontName READ FontName WRITE letFontName NOTIFY FontNameChanged)
@@ -38,8 +37,6 @@ public:
     void letBackColor(quint32 value);
     quint32 ForeColor() const { return innerForeground(); }
     void letForeColor(quint32 value);
-    // The box only: the control itself stays enabled.
-    bool Enabled() const { return innerEnabled(); }
     void letEnabled(bool value);
     QFont Font() const { return Text1()->font(); }
     void letFont(const QFont &value);
@@ -54,13 +51,9 @@ public:
     void letFontBold(bool value);
     bool FontItalic() const { return Text1()->font().italic(); }
     void letFontItalic(bool value);
-    QString FontName() const { return Text1()->font().family(); }
     void letFontName(const QString &value);
-    float FontSize() const { return float(Text1()->font().pointSizeF()); }
     void letFontSize(float value);
-    int MaxLength() const { return maxLength(); }
     void letMaxLength(int value);
-    QString Text() const { return Text1()->text(); }
     void letText(const QString &value);
 
     Q_INVOKABLE void Refresh();

@@ -23,19 +23,13 @@ class StringCtl : public InputField
 public:
     explicit StringCtl(QWidget *parent = nullptr);
 
-    QString Text() const { return Text1()->text(); }
     void letText(const QString &value);
-    // The box only: the control itself stays enabled.
-    bool Enabled() const { return innerEnabled(); }
     void letEnabled(bool value);
-    int MaxLength() const { return maxLength(); }
     void letMaxLength(int value);
     // The box is a single line by design.
     bool MultiLine() const { return false; }
     qint32 hwnd() const { return qint32(Text1()->winId()); }
-    QString FontName() const { return Text1()->font().family(); }
     void letFontName(const QString &value);
-    float FontSize() const { return float(Text1()->font().pointSizeF()); }
     void letFontSize(float value);
     bool FontBold() const { return Text1()->font().bold(); }
     void letFontBold(bool value);

@@ -30,8 +30,7 @@ class TextOrv : public FramedInput
     Q_PROPERTY(int MaxLength READ MaxLength WRITE letMaxLength NOTIFY MaxLengthChanged)
     Q_PROPERTY(bool Locked READ Locked WRITE letLocked NOTIFY LockedChanged)
     Q_PROPERTY(bool Border READ Border WRITE letBorder NOTIFY BorderChanged)
-    Q_PROPERTY(
-        Orv::Alignment Alignment READ Alignment WRITE letAlignment NOTIFY AlignmentChanged)
+    Q_PROPERTY(Orv::Alignment Alignment READ Alignment WRITE letAlignment NOTIFY AlignmentChanged)
     Q_PROPERTY(OrvInput::Appearance Appearance READ Appearance WRITE letAppearance NOTIFY
                    AppearanceChanged)
     Q_PROPERTY(OrvInput::TextType TextType READ TextType WRITE letTextType NOTIFY TextTypeChanged)

@@ -434,15 +434,9 @@ private slots:
         QCOMPARE(form.txt->Text(), QString("0.00"));
     }
 
-    void maskCharacterShowsFromTheStart_data()
-    {
-        QTest::addColumn<QString>("mask");
-        QTest::newRow("asterisk") << "*";
-        QTest::newRow("hash") << "#";
-    }
     void maskCharacterShowsFromTheStart()
     {
-        QFETCH(QString, mask);
+        const QString mask = "#";
         QWidget window;
         auto *txt = new TextOrv(&window);
         txt->letPasswordChar(mask);

@@ -438,8 +438,12 @@ private slots:
             << QStringList{"space down", "space down", "space up"} << QList<int>{1, 0, 1};
         QTest::newRow("unchanged property")
             << QStringList{"same scheme", "same effect"} << QList<int>{0, 0};
-        QTest::newRow("hidden") << QStringList{"disable refresh", "down", "caption", "refresh"}
-                                << QList<int>{0, 0, 0, 1};
+        QTest::newRow("hidden") << QStringList{"disable refresh", "down",
+                                               "caption",         "type",
+                                               "back colour",     "custom scheme",
+                                               "raised",          "toggle",
+                                               "value",           "refresh"}
+                                << QList<int>{0, 0, 0, 0, 0, 0, 0, 0, 0, 1};
     }
     void redrawOnlyOnChange()
     {
@@ -458,6 +462,12 @@ private slots:
             {"space up", [&] { QTest::keyRelease(&button, Qt::Key_Space); }},
             {"same scheme", [&] { button.letColorScheme(Cmd::ColorScheme::FixedGrey); }},
             {"same effect", [&] { button.letSpecialEffect(Cmd::SpecialEffect::None); }},
+            {"type", [&] { button.letButtonType(Cmd::ButtonType::Oval); }},
+            {"back colour", [&] { button.letBackColor(0x102030); }},
+            {"custom scheme", [&] { button.letColorScheme(Cmd::ColorScheme::Custom); }},
+            {"raised", [&] { button.letSpecialEffect(Cmd::SpecialEffect::Raised); }},
+            {"toggle", [&] { button.letCheckBoxBehaviour(true); }},
+            {"value", [&] { button.letValue(true); }},
             {"disable refresh", [&] { button.DisableRefresh(); }},
             {"refresh", [&] { button.Refresh(); }},
         };

@@ -31,9 +31,8 @@ struct InputForm : ControlForm<cmd> {
         };
         QObject::connect(control, &cmd::MouseDown, &window, mouse("MouseDown"));
         QObject::connect(control, &cmd::MouseUp, &window, mouse("MouseUp"));
-        QObject::connect(control, &cmd::Click, &window, [this] {
-            log << QStringLiteral("Click %1").arg(control->Value());
-        });
+        QObject::connect(control, &cmd::Click, &window,
+                         [this] { log << QStringLiteral("Click %1").arg(control->Value()); });
         QObject::connect(control, &cmd::MouseOver, &window, [this] { log << "MouseOver"; });
         QObject::connect(control, &cmd::MouseOut, &window, [this] { log << "MouseOut"; });
         up = control->surface();
@@ -142,8 +141,8 @@ private slots:
         QVERIFY(!form.looksUp());
         QTest::mouseRelease(form.control, Qt::LeftButton, {}, inside);
         QVERIFY(form.looksUp());
-        QCOMPARE(form.log, (QStringList{"MouseDown 1", "MouseUp 1", "Click 0", "MouseDown 1",
-                                        "MouseUp 1"}));
+        QCOMPARE(form.log,
+                 (QStringList{"MouseDown 1", "MouseUp 1", "Click 0", "MouseDown 1", "MouseUp 1"}));
     }
 
     void arrowsMoveTheFocus_data()
@@ -223,24 +222,6 @@ private slots:
         const int paints = form.control->paintCount();
         form.control->letPictureOver(CmdPicture::bitmap(red));
         QCOMPARE(form.control->paintCount(), paints);
-    }
-
-    void disableRefreshPaintsNothingUntilRefresh()
-    {
-        InputForm form;
-        cmd &button = *form.control;
-        const int paints = button.paintCount();
-        button.DisableRefresh();
-        button.letCaption("One");
-        button.letButtonType(Cmd::ButtonType::Oval);
-        button.letBackColor(0x102030);
-        button.letColorScheme(Cmd::ColorScheme::Custom);
-        button.letSpecialEffect(Cmd::SpecialEffect::Raised);
-        button.letCheckBoxBehaviour(true);
-        button.letValue(true);
-        QCOMPARE(button.paintCount(), paints);
-        button.Refresh();
-        QCOMPARE(button.paintCount(), paints + 1);
     }
 
     void accessibility_data()

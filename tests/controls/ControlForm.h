@@ -7,10 +7,10 @@
 
 #include "platform/PropertyBag.h"
 
-// A shown, active form holding one control ("control") and a plain box after it ("Next"),
-// so that focus can enter and leave the control as a user's Tab would. Like the host's
-// forms it keeps the control's saved properties in `store`, and `changed` records every
-// key that the control announces as changed, in order.
+// A shown, active form holding one control ("control"), with `items` in its list if it has
+// one, and a plain box after it ("Next"), so that focus can enter and leave the control as
+// a user's Tab would. Like the host's forms it keeps the control's saved properties in
+// `store`, and `changed` records every key that the control announces as changed, in order.
 template <typename Control> struct ControlForm {
     QWidget window;
     Control *control;
@@ -18,10 +18,13 @@ template <typename Control> struct ControlForm {
     PropertyBag store;
     QStringList changed;
 
-    ControlForm(const QString &objectName, QSize size)
+    ControlForm(const QString &objectName, QSize size, const QStringList &items = {})
     {
         auto *layout = new QVBoxLayout(&window);
         control = new Control(&window);
+        if constexpr (requires(Control & c) { c.AddItem(QString()); })
+            for (const QString &item : items)
+                control->AddItem(item);
         control->setObjectName(objectName);
         control->setFixedSize(size);
         QObject::connect(control, &Control::propertyChanged, &window,
@@ -53,3 +56,21 @@ template <typename Control> struct ControlForm {
     // The form opened again: the control loads the store.
     void load() { control->ReadProperties(store); }
 };
+
+// A data table of one row per class of Controls, in the column "kind".
+template <typename... Controls> void addControlClassRows()
+{
+    QTest::addColumn<QString>("kind");
+    ((QTest::newRow(Controls::staticMetaObject.className())
+      << QString(Controls::staticMetaObject.className())),
+     ...);
+}
+
+// Runs `test.template operator()<Control>()` with the class of Controls that `kind` names.
+template <typename... Controls, typename Test> void withControlClass(const QString &kind, Test test)
+{
+    const bool found = ((kind == QLatin1String(Controls::staticMetaObject.className()) &&
+                         (test.template operator()<Controls>(), true)) ||
+                        ...);
+    QVERIFY2(found, qPrintable(kind));
+}

@@ -1,12 +1,16 @@
 #include <QLineEdit>
 #include <QtTest>
 
-#include "FlatComboForm.h"
+#include "ControlForm.h"
+#include "controls/input/OCombo1.h"
+#include "controls/input/OComboReadOnly.h"
 #include "controls/input/TextOrvFrame.h"
 #include "platform/HostColor.h"
 
 namespace
 {
+
+const QStringList cities{"Delhi", "Mumbai", "Madurai"};
 
 // Keys typed one by one; "\b" stands for Backspace and "\x7f" for Delete.
 QTestEventList typed(const QString &text)
@@ -58,7 +62,7 @@ private slots:
     void typingCompletes()
     {
         QFETCH(QTestEventList, input);
-        FlatComboForm<OCombo1> form;
+        ControlForm<OCombo1> form("CmbCity", QSize(160, 22), cities);
         form.enter();
         input.simulate(form.control->Combo1());
         QTEST(form.control->Text(), "text");
@@ -86,7 +90,7 @@ private slots:
     {
         QFETCH(int, keyAscii);
         QFETCH(int, keyCode);
-        FlatComboForm<OCombo1> form;
+        ControlForm<OCombo1> form("CmbCity", QSize(160, 22), cities);
         OCombo1 &combo = *form.control;
         combo.letText(QString());
         QStringList events;
@@ -111,7 +115,7 @@ private slots:
     // earlier item that starts the same.
     void arrowsPickWithoutCompleting()
     {
-        FlatComboForm<OCombo1> form;
+        ControlForm<OCombo1> form("CmbCity", QSize(160, 22), cities);
         OCombo1 &combo = *form.control;
         combo.AddItem("Mumbai Suburban", 1);
         combo.letListIndex(1);
@@ -125,12 +129,12 @@ private slots:
     }
 
     // Enter moves on and neither adds the text to the list nor changes it.
-    void enterMovesOn_data() { addComboKindRows(); }
+    void enterMovesOn_data() { addControlClassRows<OCombo1, OComboReadOnly>(); }
     void enterMovesOn()
     {
         QFETCH(QString, kind);
-        withComboKind(kind, []<typename Combo>() {
-            FlatComboForm<Combo> form;
+        withControlClass<OCombo1, OComboReadOnly>(kind, []<typename Combo>() {
+            ControlForm<Combo> form("CmbCity", QSize(160, 22), cities);
             FlatCombo &combo = *form.control;
             combo.letListIndex(1);
             short heard = 0;
@@ -178,8 +182,8 @@ private slots:
         QFETCH(QStringList, steps);
         QFETCH(quint32, colour);
         QFETCH(QString, toolTip);
-        withComboKind(kind, [&]<typename Combo>() {
-            FlatComboForm<Combo> form;
+        withControlClass<OCombo1, OComboReadOnly>(kind, [&]<typename Combo>() {
+            ControlForm<Combo> form("CmbCity", QSize(160, 22), cities);
             FlatCombo &combo = *form.control;
             for (const QString &step : steps) {
                 if (step == "enter")
@@ -202,7 +206,7 @@ private slots:
 
     void listMembers()
     {
-        FlatComboForm<OCombo1> form;
+        ControlForm<OCombo1> form("CmbCity", QSize(160, 22), cities);
         OCombo1 &combo = *form.control;
         QCOMPARE(combo.NewIndex(), short(2));
         QVERIFY(combo.AddItem("Agra", 0));

@@ -2,8 +2,12 @@
 #include <QSqlQueryModel>
 #include <QtTest>
 
-#include "FlatComboForm.h"
+#include "ControlForm.h"
 #include "TestDatabase.h"
+#include "controls/input/OCombo1.h"
+#include "controls/input/OComboReadOnly.h"
+
+const QStringList cities{"Delhi", "Mumbai", "Madurai"};
 
 // A list bound to a query model over the host's own connection, on the private MariaDB.
 class tst_FlatComboDataSource : public QObject
@@ -11,7 +15,7 @@ class tst_FlatComboDataSource : public QObject
     Q_OBJECT
 
 private slots:
-    void listFollowsTheQuery_data() { addComboKindRows(); }
+    void listFollowsTheQuery_data() { addControlClassRows<OCombo1, OComboReadOnly>(); }
     void listFollowsTheQuery()
     {
         QFETCH(QString, kind);
@@ -24,8 +28,8 @@ private slots:
         model.setQuery(query, database.connection());
         QVERIFY2(!model.lastError().isValid(), qPrintable(model.lastError().text()));
 
-        withComboKind(kind, [&]<typename Combo>() {
-            FlatComboForm<Combo> form;
+        withControlClass<OCombo1, OComboReadOnly>(kind, [&]<typename Combo>() {
+            ControlForm<Combo> form("CmbCity", QSize(160, 22), cities);
             FlatCombo &combo = *form.control;
             combo.letDataSource(&model, 1);
             QCOMPARE(combo.DataSource(), &model);

@@ -14,18 +14,14 @@
 namespace
 {
 
-// Places the control of the named class on a form and hands the form to `body`; the
-// class is one of Controls.
+// Places the control of the named class, one of Controls, on a form and hands the form to
+// `body`.
 template <typename... Controls, typename Body> void onForm(const QString &control, Body body)
 {
-    const auto tryOn = [&]<typename Control>() {
-        if (control != QLatin1String(Control::staticMetaObject.className()))
-            return false;
+    withControlClass<Controls...>(control, [&]<typename Control>() {
         ControlForm<Control> form(control, QSize(160, 24));
         body(form);
-        return true;
-    };
-    QVERIFY2((tryOn.template operator()<Controls>() || ...), qPrintable(control));
+    });
 }
 
 // KeysThenEnter: the keys typed, then Enter.

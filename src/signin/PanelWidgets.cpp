@@ -8,19 +8,12 @@
 
 #include "controls/input/TextOrv.h"
 #include "platform/Twips.h"
+#include "signin/ActionButton.h"
 #include "signin/EyePicture.h"
+#include "signin/LinkButton.h"
 #include "signin/SignInTheme.h"
 
 namespace PanelWidgets {
-
-namespace {
-
-QString colourName(const QColor &colour)
-{
-    return colour.name(QColor::HexRgb);
-}
-
-} // namespace
 
 QLabel *label(QWidget *parent, const QString &name, const QString &text, LabelRole role)
 {
@@ -76,7 +69,7 @@ TextOrv *passwordInput(QWidget *parent, const QString &name, const QString &acce
 
 QPushButton *actionButton(QWidget *parent, const QString &name, const QString &caption)
 {
-    auto *result = new QPushButton(caption, parent);
+    auto *result = new ActionButton(caption, parent);
     result->setObjectName(name);
     result->setAccessibleName(caption);
     result->setMinimumHeight(Twips::toPixels(SignInTheme::actionButtonHeight, *result));
@@ -86,28 +79,17 @@ QPushButton *actionButton(QWidget *parent, const QString &name, const QString &c
 
 void colourActionButton(QPushButton *button, const QColor &background)
 {
-    button->setStyleSheet(
-        QStringLiteral("QPushButton { background: %1; color: %2; border: none; border-radius: 4px;"
-                       " font-weight: bold; padding: 6px 18px; }"
-                       "QPushButton:hover { background: %3; }"
-                       "QPushButton:focus { border: 2px solid %4; }"
-                       "QPushButton:disabled { background: #d8d8d8; color: #808080; }")
-            .arg(colourName(background), colourName(SignInTheme::actionButtonText),
-                 colourName(background.darker(110)), colourName(SignInTheme::heading)));
+    // Every action button is made by actionButton().
+    if (auto *action = qobject_cast<ActionButton *>(button))
+        action->setColour(background);
 }
 
 QPushButton *linkButton(QWidget *parent, const QString &name, const QString &caption)
 {
-    auto *result = new QPushButton(caption, parent);
+    auto *result = new LinkButton(caption, parent);
     result->setObjectName(name);
     result->setAccessibleName(caption);
-    result->setFlat(true);
     result->setCursor(Qt::PointingHandCursor);
-    result->setStyleSheet(QStringLiteral("QPushButton { color: %1; border: none; "
-                                         "font-weight: bold; padding: 2px 4px; text-align: left; }"
-                                         "QPushButton:focus { text-decoration: underline; }"
-                                         "QPushButton:disabled { color: #9a9a9a; }")
-                              .arg(colourName(SignInTheme::heading)));
     return result;
 }
 

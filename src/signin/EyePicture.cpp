@@ -1,6 +1,7 @@
 #include "signin/EyePicture.h"
 
 #include <QFileInfo>
+#include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -26,10 +27,13 @@ QString locate(const QString &appPath, State state)
     return QString();
 }
 
-QIcon builtIn(State state)
+namespace
+{
+
+QImage drawPicture(State state)
 {
     constexpr int size = 44;
-    QPixmap picture(size, size);
+    QImage picture(size, size, QImage::Format_ARGB32_Premultiplied);
     picture.fill(Qt::transparent);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -47,7 +51,21 @@ QIcon builtIn(State state)
     if (state == Clear)
         painter.drawLine(QPointF(8, size - 8), QPointF(size - 8, 8));
     painter.end();
-    return QIcon(picture);
+    return picture;
+}
+
+} // namespace
+
+QIcon builtIn(State state)
+{
+    // Drawn once per process, as every opening of the window shows the same pictures; kept
+    // as images, which may outlive the application object.
+    if (state == Masked) {
+        static const QImage masked = drawPicture(Masked);
+        return QIcon(QPixmap::fromImage(masked));
+    }
+    static const QImage clear = drawPicture(Clear);
+    return QIcon(QPixmap::fromImage(clear));
 }
 
 } // namespace EyePicture

@@ -39,6 +39,8 @@ FlatCombo::FlatCombo(const FlatComboKind &kind, QWidget *parent)
         connect(m_combo, &QComboBox::editTextChanged, this, &FlatCombo::innerTextChanged);
     }
     connect(m_combo, &QComboBox::activated, this, &FlatCombo::Click);
+    // The text follows a picked item or index as well as typing and assignment.
+    connect(m_combo, &QComboBox::currentTextChanged, this, &FlatCombo::TextChanged);
     watchKeysOf(m_combo);
     connect(this, &QObject::objectNameChanged, this, &FlatCombo::nameForAccessibility);
     watchList();

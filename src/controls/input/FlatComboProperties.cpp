@@ -70,7 +70,13 @@ QString FlatCombo::savedFont() const
 // A description that names no font gives the ambient font.
 void FlatCombo::applySavedFont(const QString &value)
 {
+    const QFont before = m_combo->font();
     m_combo->setFont(AmbientFont::loaded(*this, value).value_or(AmbientFont::of(*this)));
+    // The name and size are parts of the font, so their watchers hear of it too.
+    if (m_combo->font().family() != before.family())
+        emit FontNameChanged();
+    if (m_combo->font().pointSizeF() != before.pointSizeF())
+        emit FontSizeChanged();
     layoutChildren();
 }
 

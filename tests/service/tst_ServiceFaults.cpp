@@ -1,6 +1,4 @@
 #include <QNetworkAccessManager>
-#include <QSqlQuery>
-#include <QSqlRecord>
 #include <QtTest>
 
 #include <VelmoITNet22SU/VelmoError.h>
@@ -119,17 +117,7 @@ private:
     // Every row of the account table, every column, in a fixed order.
     QStringList tableRows() const
     {
-        QSqlQuery query(fixture->db.connection());
-        if (!query.exec(QStringLiteral("select * from it_TBL115BAC order by id, MobileNo")))
-            return {QStringLiteral("unreadable")};
-        QStringList rows;
-        while (query.next()) {
-            QStringList fields;
-            for (int i = 0; i < query.record().count(); ++i)
-                fields << query.value(i).toString();
-            rows << fields.join(QLatin1Char('|'));
-        }
-        return rows;
+        return fixture->db.rows(QStringLiteral("select * from it_TBL115BAC order by id, MobileNo"));
     }
 
     Ending run(const Step &call, const TestService &service)

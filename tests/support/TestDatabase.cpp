@@ -3,10 +3,13 @@
 #include <QCoreApplication>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QTest>
 #include <QUuid>
 
 #include <stdexcept>
+
+#include "PrivateMariaDb.h"
 
 namespace
 {
@@ -35,10 +38,8 @@ TestDatabase::TestDatabase()
     m_name = QStringLiteral("velmo_t_") + token;
     m_connectionName = QStringLiteral("test-") + token;
 
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QMYSQL"), m_connectionName);
-    db.setUserName(QStringLiteral("root"));
-    db.setConnectOptions(QStringLiteral("UNIX_SOCKET=") + socketPath());
-    if (!db.open())
+    QSqlDatabase db = PrivateMariaDb::open(socketPath(), QString(), m_connectionName);
+    if (!db.isOpen())
         failHard(QStringLiteral("cannot reach the test server: ") + db.lastError().text());
     QSqlQuery create(db);
     if (!create.exec(QStringLiteral("CREATE DATABASE ") + m_name +
@@ -73,11 +74,8 @@ QSqlDatabase TestDatabase::closedConnection(const QString &connectionName) const
 
 QSqlDatabase TestDatabase::secondConnection(const QString &connectionName) const
 {
-    QSqlDatabase second = closedConnection(connectionName);
-    second.setDatabaseName(m_name);
-    second.setUserName(QStringLiteral("root"));
-    second.setConnectOptions(QStringLiteral("UNIX_SOCKET=") + socketPath());
-    if (!second.open())
+    QSqlDatabase second = PrivateMariaDb::open(socketPath(), m_name, connectionName);
+    if (!second.isOpen())
         qWarning("a second connection to %s could not be opened", qPrintable(m_name));
     return second;
 }
@@ -104,6 +102,22 @@ QVariantList TestDatabase::column(const QString &statement) const
     while (query.next())
         values << query.value(0);
     return values;
+}
+
+QStringList TestDatabase::rows(const QString &statement) const
+{
+    QSqlQuery query(connection());
+    if (!query.exec(statement))
+        failHard(statement + QStringLiteral(": ") + query.lastError().text());
+    QStringList rows;
+    while (query.next()) {
+        QStringList fields;
+        for (int field = 0; field < query.record().count(); ++field)
+            fields << (query.isNull(field) ? QStringLiteral("NULL")
+                                           : query.value(field).toString());
+        rows << fields.join(u'|');
+    }
+    return rows;
 }
 
 QVariant TestDatabase::scalar(const QString &statement) const

@@ -31,6 +31,8 @@ public:
     // The first column of every row the query returns.
     QVariantList column(const QString &query) const;
     QVariant scalar(const QString &query) const;
+    // Every row the query returns, its fields joined by '|', NULL written as NULL.
+    QStringList rows(const QString &query) const;
 
     static QString socketPath();
 

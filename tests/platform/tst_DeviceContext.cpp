@@ -214,24 +214,17 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("wrapAt"); // the wrap width is this text's width
         QTest::addColumn<QStringList>("shownLines");
-        QTest::newRow("one line") << QStringLiteral("OK") << QStringLiteral("OK wide enough")
-                                  << QStringList{QStringLiteral("OK")};
-        QTest::newRow("wraps between words")
-            << QStringLiteral("one two three") << QStringLiteral("one two")
-            << QStringList{QStringLiteral("one two"), QStringLiteral("three")};
-        QTest::newRow("a long word stays whole")
-            << QStringLiteral("unbreakable") << QStringLiteral("un")
-            << QStringList{QStringLiteral("unbreakable")};
-        QTest::newRow("line breaks")
-            << QStringLiteral("a\r\nb\nc") << QStringLiteral("abc")
-            << QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")};
-        QTest::newRow("doubled ampersand shows one")
-            << QStringLiteral("Save && Exit") << QStringLiteral("Save & Exit wide")
-            << QStringList{QStringLiteral("Save & Exit")};
-        QTest::newRow("prefix ampersand is not shown")
-            << QStringLiteral("&Open") << QStringLiteral("Open wide")
-            << QStringList{QStringLiteral("Open")};
-        QTest::newRow("empty") << QString() << QStringLiteral("x") << QStringList{};
+        const auto row = [](const char *name, const QString &text, const QString &wrapAt,
+                            const QStringList &shownLines) {
+            QTest::newRow(name) << text << wrapAt << shownLines;
+        };
+        row("one line", "OK", "OK wide enough", {"OK"});
+        row("wraps between words", "one two three", "one two", {"one two", "three"});
+        row("a long word stays whole", "unbreakable", "un", {"unbreakable"});
+        row("line breaks", "a\r\nb\nc", "abc", {"a", "b", "c"});
+        row("doubled ampersand shows one", "Save && Exit", "Save & Exit wide", {"Save & Exit"});
+        row("prefix ampersand is not shown", "&Open", "Open wide", {"Open"});
+        row("empty", QString(), "x", {});
     }
     void textWrapsAtWordsAndShowsPrefixes()
     {

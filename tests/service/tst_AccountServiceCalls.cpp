@@ -114,40 +114,31 @@ private slots:
     {
         QTest::addColumn<Call>("call");
         QTest::addColumn<QStringList>("membersFromFields"); // member=field
-        QTest::newRow("login") << Call([](AccountServiceCalls &c, const AccountDetails &t) {
-            return c.ApiLogin(t);
-        }) << QStringList{"mobile_no=mobile", "mac_address=machine", "password=password"};
-        QTest::newRow("send-otp-signup")
-            << Call([](AccountServiceCalls &c, const AccountDetails &t) {
-                   return c.ApiSendOtpSignup(t.mobile, t.email);
-               })
-            << QStringList{"mobile_no=mobile", "email=email"};
-        QTest::newRow("signup") << Call([](AccountServiceCalls &c, const AccountDetails &t) {
-            return c.ApiSignup(t, 1);
-        })
-                                << QStringList{"mobile_no=mobile",
-                                               "email=email",
-                                               "full_name=fullName",
-                                               "password=password",
-                                               "password_confirmation=confirmedPassword",
-                                               "mac_address=machine",
-                                               "organization_name=firmName",
-                                               "pincode=pinCode"};
-        QTest::newRow("verify-otp") << Call([](AccountServiceCalls &c, const AccountDetails &t) {
-            return c.ApiVerifyOtp(t.mobile, 1, t.pinCode);
-        }) << QStringList{"mobile_no=mobile", "otp=pinCode"};
-        QTest::newRow("send-otp-forgot-password")
-            << Call([](AccountServiceCalls &c, const AccountDetails &t) {
-                   return c.ApiSendOtpForgotPassword(t.mobile);
-               })
-            << QStringList{"mobile_no=mobile"};
-        QTest::newRow("update-forgot-password") << Call([](AccountServiceCalls &c,
-                                                           const AccountDetails &t) {
-            return c.ApiUpdateForgotPassword({t.mobile, t.password, t.confirmedPassword}, 1, 1);
-        })
-                                                << QStringList{
-                                                       "mobile_no=mobile", "password=password",
-                                                       "password_confirmation=confirmedPassword"};
+        using Typed = const AccountDetails &;
+        const auto row = [](const char *name, const Call &call, const QStringList &members) {
+            QTest::newRow(name) << call << members;
+        };
+        const QString mobileNo = QStringLiteral("mobile_no=mobile");
+        const QString confirmed = QStringLiteral("password_confirmation=confirmedPassword");
+        row("login", [](AccountServiceCalls &c, Typed t) { return c.ApiLogin(t); },
+            {mobileNo, "mac_address=machine", "password=password"});
+        row("send-otp-signup",
+            [](AccountServiceCalls &c, Typed t) { return c.ApiSendOtpSignup(t.mobile, t.email); },
+            {mobileNo, "email=email"});
+        row("signup", [](AccountServiceCalls &c, Typed t) { return c.ApiSignup(t, 1); },
+            {mobileNo, "email=email", "full_name=fullName", "password=password", confirmed,
+             "mac_address=machine", "organization_name=firmName", "pincode=pinCode"});
+        row("verify-otp",
+            [](AccountServiceCalls &c, Typed t) { return c.ApiVerifyOtp(t.mobile, 1, t.pinCode); },
+            {mobileNo, "otp=pinCode"});
+        row("send-otp-forgot-password",
+            [](AccountServiceCalls &c, Typed t) { return c.ApiSendOtpForgotPassword(t.mobile); },
+            {mobileNo});
+        row("update-forgot-password",
+            [](AccountServiceCalls &c, Typed t) {
+                return c.ApiUpdateForgotPassword({t.mobile, t.password, t.confirmedPassword}, 1, 1);
+            },
+            {mobileNo, "password=password", confirmed});
     }
     void membersLoseOnlyTheirBlanks()
     {

@@ -26,33 +26,20 @@ private slots:
         QTest::addColumn<QString>("served");
         QTest::addColumn<QString>("charset");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("utf-8 lines") << "a\nb\n"
-                                     << "utf-8"
-                                     << "ab";
-        QTest::newRow("utf-8 keeps carriage returns") << "a\r\nb"
-                                                      << "utf-8"
-                                                      << "a\rb";
-        QTest::newRow("utf-8 text") << "₹ 100 — ok"
-                                    << "utf-8"
-                                    << "₹ 100 — ok";
-        QTest::newRow("iso-8859-1 text") << "Grüße, Zoë"
-                                         << "iso-8859-1"
-                                         << "Grüße, Zoë";
-        QTest::newRow("iso-8859-1 lines end in CR LF") << "x\r\ny\r\n"
-                                                       << "iso-8859-1"
-                                                       << "xy";
-        QTest::newRow("iso-8859-1 keeps a lone line feed") << "x\ny"
-                                                           << "iso-8859-1"
-                                                           << "x\ny";
-        QTest::newRow("windows-1252 euro") << "€5"
-                                           << "windows-1252"
-                                           << "€5";
-        QTest::newRow("no charset reads as utf-8") << "é\nz"
-                                                   << ""
-                                                   << "éz";
-        QTest::newRow("empty") << ""
-                               << "utf-8"
-                               << "";
+        const auto row = [](const char *name, const char *served, const char *charset,
+                            const char *expected) {
+            QTest::newRow(name) << QString::fromUtf8(served) << QString::fromLatin1(charset)
+                                << QString::fromUtf8(expected);
+        };
+        row("utf-8 lines", "a\nb\n", "utf-8", "ab");
+        row("utf-8 keeps carriage returns", "a\r\nb", "utf-8", "a\rb");
+        row("utf-8 text", "₹ 100 — ok", "utf-8", "₹ 100 — ok");
+        row("iso-8859-1 text", "Grüße, Zoë", "iso-8859-1", "Grüße, Zoë");
+        row("iso-8859-1 lines end in CR LF", "x\r\ny\r\n", "iso-8859-1", "xy");
+        row("iso-8859-1 keeps a lone line feed", "x\ny", "iso-8859-1", "x\ny");
+        row("windows-1252 euro", "€5", "windows-1252", "€5");
+        row("no charset reads as utf-8", "é\nz", "", "éz");
+        row("empty", "", "utf-8", "");
     }
     void bodyIsDecodedAndItsLinesJoined()
     {
@@ -65,35 +52,32 @@ private slots:
         QCOMPARE(HttpGetText(service.statusUrl()), expected);
     }
 
-    void refusedPeersGiveNothing_data()
+    // The service serves its status text; each fetch here must still give nothing.
+    void unusableAddressGivesNothing_data()
     {
-        QTest::addColumn<QString>("certificate");
-        QTest::newRow("unknown authority") << "untrusted-server";
-        QTest::newRow("other host name") << "wronghost";
+        QTest::addColumn<QString>("certificate"); // empty: no service at all
+        QTest::addColumn<QString>("url");         // %1: the service's host and port
+        const QString status = QStringLiteral("https://%1/auth/desktop-status.txt");
+        QTest::newRow("unknown authority") << "untrusted-server" << status;
+        QTest::newRow("other host name") << "wronghost" << status;
+        QTest::newRow("missing file") << "server"
+                                      << "https://%1/auth/no-such-file.txt";
+        QTest::newRow("plain HTTP") << "server"
+                                    << "http://%1/auth/desktop-status.txt";
+        QTest::newRow("nobody listening") << "" << status;
     }
-    void refusedPeersGiveNothing()
+    void unusableAddressGivesNothing()
     {
         QFETCH(QString, certificate);
-        TestService service({}, certificate);
-        QVERIFY(service.isRunning());
-        QCOMPARE(HttpGetText(service.statusUrl()), QString());
-    }
-
-    void missingFileGivesNothing()
-    {
-        TestService service({"--status-text=1"});
-        QCOMPARE(HttpGetText(service.baseUrl() + "/auth/no-such-file.txt"), QString());
-    }
-
-    void onlyHttpsIsFetched()
-    {
-        TestService service({"--status-text=1"});
-        QCOMPARE(HttpGetText(QString(service.statusUrl()).replace("https:", "http:")), QString());
-    }
-
-    void unreachableAddressGivesNothing()
-    {
-        QCOMPARE(HttpGetText("https://127.0.0.1:1/auth/desktop-status.txt"), QString());
+        QFETCH(QString, url);
+        std::optional<TestService> service;
+        if (!certificate.isEmpty()) {
+            service.emplace(QStringList(), certificate);
+            QVERIFY(service->isRunning());
+        }
+        const QString hostAndPort =
+            service ? service->baseUrl().section(u'/', 2) : QStringLiteral("127.0.0.1:1");
+        QCOMPARE(HttpGetText(url.arg(hostAndPort)), QString());
     }
 
     // A server that takes the connection and never answers: the wait ends once the

@@ -18,53 +18,41 @@ private slots:
         QTest::addColumn<QString>("key");
         QTest::addColumn<bool>("hasValue");
         QTest::addColumn<QString>("expected");
-
-        QTest::newRow("status first, then a comma") << R"({"status":1,"token":"abc"})"
-                                                    << "status" << true << "1";
-        QTest::newRow("blank after the colon is kept") << R"({"status": 1,"errors":"x"})"
-                                                       << "status" << true << " 1";
-        QTest::newRow("quoted value at the very end") << R"({"status":1,"token":"abc.def.ghi"})"
-                                                      << "token" << true << "abc.def.ghi";
-        QTest::newRow("access_token before token wins") << R"({"access_token":"AAA","token":"BBB"})"
-                                                        << "token" << true << "AAA";
-        QTest::newRow("key matched without regard to case") << R"({"STATUS":1})"
-                                                            << "status" << true << "1";
-        QTest::newRow("value cut at its own comma") << R"({"name":"Shah, Ravi","status":1})"
-                                                    << "name" << true << "Shah";
-        QTest::newRow("colons inside the value are lost") << R"({"url":"https://a.example"})"
-                                                          << "url" << true << "https//a.example";
-        QTest::newRow("square brackets and blanks stay") << R"({"ids": [7,8]})"
-                                                         << "ids" << true << " [7";
-        QTest::newRow("length-changing upper case before the key")
-            << R"({"straße":"groß","status":1})"
-            << "status" << true << "1";
-        QTest::newRow("missing key") << R"({"status":1})"
-                                     << "token" << false << "";
-        QTest::newRow("key without a colon after it") << R"(status)"
-                                                      << "status" << false << "";
-        QTest::newRow("no comma and no closing brace") << R"("status":1)"
-                                                       << "status" << false << "";
-        QTest::newRow("time-out text has no status") << "Connection Timed Out"
-                                                     << "status" << false << "";
-        QTest::newRow("empty reply") << ""
-                                     << "status" << false << "";
-        QTest::newRow("capitalised Errors is an ordinary key") << R"({"Errors":"one,two"})"
-                                                               << "Errors" << true << "one";
-
-        QTest::newRow("errors on mobile_no: the message alone")
-            << R"({"status":0,"errors":{"mobile_no":["The mobile number is not registered."]}})"
-            << "errors" << true << "The mobile number is not registered.";
-        QTest::newRow("errors on another field keep its name")
-            << R"({"status":0,"errors":{"email":["The email has already been taken."]}})"
-            << "errors" << true << "email:The email has already been taken.";
-        QTest::newRow("error key reads to the end")
-            << R"({"status":0,"error":"Too many tries, wait."})"
-            << "error" << true << "Too many tries, wait.";
-        QTest::newRow("reply without the errors key: all of it, stripped")
-            << R"({"status":0,"message":["x"]})"
-            << "errors" << true << "status:0,message:x";
-        QTest::newRow("time-out text as errors") << "Connection Timed Out"
-                                                 << "errors" << true << "Connection Timed Out";
+        const auto row = [](const char *name, const char *reply, const char *key,
+                            const char *expected = nullptr) {
+            QTest::newRow(name) << QString::fromUtf8(reply) << QString::fromLatin1(key)
+                                << (expected != nullptr) << QString::fromUtf8(expected);
+        };
+        row("status first, then a comma", R"({"status":1,"token":"abc"})", "status", "1");
+        row("blank after the colon is kept", R"({"status": 1,"errors":"x"})", "status", " 1");
+        row("quoted value at the very end", R"({"status":1,"token":"abc.def.ghi"})", "token",
+            "abc.def.ghi");
+        row("access_token before token wins", R"({"access_token":"AAA","token":"BBB"})", "token",
+            "AAA");
+        row("key matched without regard to case", R"({"STATUS":1})", "status", "1");
+        row("value cut at its own comma", R"({"name":"Shah, Ravi","status":1})", "name", "Shah");
+        row("colons inside the value are lost", R"({"url":"https://a.example"})", "url",
+            "https//a.example");
+        row("square brackets and blanks stay", R"({"ids": [7,8]})", "ids", " [7");
+        row("length-changing upper case before the key", R"({"straße":"groß","status":1})",
+            "status", "1");
+        row("missing key", R"({"status":1})", "token");
+        row("key without a colon after it", "status", "status");
+        row("no comma and no closing brace", R"("status":1)", "status");
+        row("time-out text has no status", "Connection Timed Out", "status");
+        row("empty reply", "", "status");
+        row("capitalised Errors is an ordinary key", R"({"Errors":"one,two"})", "Errors", "one");
+        row("errors on mobile_no: the message alone",
+            R"({"status":0,"errors":{"mobile_no":["The mobile number is not registered."]}})",
+            "errors", "The mobile number is not registered.");
+        row("errors on another field keep its name",
+            R"({"status":0,"errors":{"email":["The email has already been taken."]}})", "errors",
+            "email:The email has already been taken.");
+        row("error key reads to the end", R"({"status":0,"error":"Too many tries, wait."})",
+            "error", "Too many tries, wait.");
+        row("reply without the errors key: all of it, stripped", R"({"status":0,"message":["x"]})",
+            "errors", "status:0,message:x");
+        row("time-out text as errors", "Connection Timed Out", "errors", "Connection Timed Out");
     }
     void extractJsonValue()
     {
@@ -84,29 +72,23 @@ private slots:
         QTest::addColumn<QString>("reply");
         QTest::addColumn<QString>("key");
         QTest::addColumn<QVariant>("expected");
-        const QVariant none;
-        QTest::newRow("status 1") << R"({"status":1,"token":"a"})"
-                                  << "status" << QVariant(1);
-        QTest::newRow("status written 1.0") << R"({"status":1.0,"token":"a"})"
-                                            << "status" << QVariant(1);
-        QTest::newRow("status as text") << R"({"status":"1"})"
-                                        << "status" << QVariant(1);
-        QTest::newRow("laid out over lines") << "{\n  \"status\": 1\n}"
-                                             << "status" << QVariant(1);
-        QTest::newRow("status with a fraction") << R"({"status":1.5})"
-                                                << "status" << none;
-        QTest::newRow("status that is no number") << R"({"status":"ok"})"
-                                                  << "status" << none;
-        QTest::newRow("status past 16 bits") << R"({"status":65537})"
-                                             << "status" << none;
-        QTest::newRow("id written 42.0") << R"({"status":1,"otp_verification_id":42.0})"
-                                         << "otp_verification_id" << QVariant(42);
-        QTest::newRow("id past 16 bits") << R"({"status":1,"user_id":70000})"
-                                         << "user_id" << QVariant(70000);
-        QTest::newRow("id past 32 bits") << R"({"status":1,"user_id":2147483648})"
-                                         << "user_id" << none;
-        QTest::newRow("missing") << R"({"status":1})"
-                                 << "user_id" << none;
+        const auto row = [](const char *name, const char *reply, const char *key,
+                            const QVariant &expected = {}) {
+            QTest::newRow(name) << QString::fromLatin1(reply) << QString::fromLatin1(key)
+                                << expected;
+        };
+        row("status 1", R"({"status":1,"token":"a"})", "status", 1);
+        row("status written 1.0", R"({"status":1.0,"token":"a"})", "status", 1);
+        row("status as text", R"({"status":"1"})", "status", 1);
+        row("laid out over lines", "{\n  \"status\": 1\n}", "status", 1);
+        row("status with a fraction", R"({"status":1.5})", "status");
+        row("status that is no number", R"({"status":"ok"})", "status");
+        row("status past 16 bits", R"({"status":65537})", "status");
+        row("id written 42.0", R"({"status":1,"otp_verification_id":42.0})", "otp_verification_id",
+            42);
+        row("id past 16 bits", R"({"status":1,"user_id":70000})", "user_id", 70000);
+        row("id past 32 bits", R"({"status":1,"user_id":2147483648})", "user_id");
+        row("missing", R"({"status":1})", "user_id");
     }
     void extractJsonInteger()
     {
@@ -140,32 +122,21 @@ private slots:
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("plain") << "mobile_no"
-                               << "9876543210"
-                               << R"("mobile_no":"9876543210")";
-        QTest::newRow("number sent as a string") << "otp_verification_id"
-                                                 << "42"
-                                                 << R"("otp_verification_id":"42")";
-        QTest::newRow("blanks inside the value stay") << "full_name"
-                                                      << " A B "
-                                                      << R"("full_name":" A B ")";
-        QTest::newRow("empty value") << "email"
-                                     << ""
-                                     << R"("email":"")";
-        QTest::newRow("double quote") << "password"
-                                      << "a\"b"
-                                      << "\"password\":\"a\\\"b\"";
-        QTest::newRow("backslash") << "password"
-                                   << R"(a\b)"
-                                   << R"("password":"a\\b")";
-        QTest::newRow("line feed and tab") << "full_name"
-                                           << "a\nb\tc"
-                                           << R"("full_name":"a\nb\tc")";
-        QTest::newRow("other control character")
-            << "full_name" << QString("a") + QChar(1) << R"("full_name":"a\u0001")";
-        QTest::newRow("non-ASCII unchanged") << "full_name"
-                                             << "Zoë ₹"
-                                             << R"("full_name":"Zoë ₹")";
+        const auto row = [](const char *name, const char *key, const QString &value,
+                            const char *expected) {
+            QTest::newRow(name) << QString::fromLatin1(key) << value << QString::fromUtf8(expected);
+        };
+        row("plain", "mobile_no", "9876543210", R"("mobile_no":"9876543210")");
+        row("number sent as a string", "otp_verification_id", "42",
+            R"("otp_verification_id":"42")");
+        row("blanks inside the value stay", "full_name", " A B ", R"("full_name":" A B ")");
+        row("empty value", "email", "", R"("email":"")");
+        row("double quote", "password", "a\"b", "\"password\":\"a\\\"b\"");
+        row("backslash", "password", R"(a\b)", R"("password":"a\\b")");
+        row("line feed and tab", "full_name", "a\nb\tc", R"("full_name":"a\nb\tc")");
+        row("other control character", "full_name", QString("a") + QChar(1),
+            R"("full_name":"a\u0001")");
+        row("non-ASCII unchanged", "full_name", "Zoë ₹", R"("full_name":"Zoë ₹")");
     }
     void getJsonValue()
     {
@@ -207,16 +178,15 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("received");
-        QTest::newRow("quote and backslash") << "p\"a\\ss\\"
-                                             << "p\"a\\ss\\";
-        QTest::newRow("tabs and lone line feeds") << "a\tb\nc"
-                                                  << "a\tb\nc";
-        QTest::newRow("control characters")
-            << QString("x") + QChar(2) + QChar(31) << QString("x") + QChar(2) + QChar(31);
-        QTest::newRow("non-ASCII") << "श्रीमती Müller €"
-                                   << "श्रीमती Müller €";
-        QTest::newRow("line-break pairs") << "a\r\nb\\\r\n"
-                                          << "ab\\";
+        const auto row = [](const char *name, const QString &typed,
+                            const char *received = nullptr) {
+            QTest::newRow(name) << typed << (received ? QString::fromLatin1(received) : typed);
+        };
+        row("quote and backslash", "p\"a\\ss\\");
+        row("tabs and lone line feeds", "a\tb\nc");
+        row("control characters", QString("x") + QChar(2) + QChar(31));
+        row("non-ASCII", "श्रीमती Müller €");
+        row("line-break pairs", "a\r\nb\\\r\n", "ab\\");
     }
     void bodyReadsBackAsTyped()
     {

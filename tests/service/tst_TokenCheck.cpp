@@ -69,34 +69,29 @@ private slots:
         QCOMPARE(WrapByte(value), expected);
     }
 
-    void salt() { QCOMPARE(tokenCheckSalt.size(), 17); }
-
     void makeTokenCheck_data()
     {
         QTest::addColumn<QString>("token");
         QTest::addColumn<QString>("mobileNo");
         QTest::addColumn<QString>("machineAddress");
         QTest::addColumn<QString>("expected");
+        const auto row = [](const char *name, const char *token, const char *expected,
+                            const QString &mobileNo = mobile,
+                            const QString &machineAddress = machine) {
+            QTest::newRow(name) << QString::fromUtf8(token) << mobileNo << machineAddress
+                                << QString::fromUtf8(expected);
+        };
         // Reference values worked out by hand from the key, its middle and the sums.
-        QTest::newRow("two characters, key of 44") << "ab" << mobile << machine << "Ûá";
-        QTest::newRow("five characters") << "eyJ.x"
-                                         << "9123456789"
-                                         << "00-11-22-33-44-55"
-                                         << "ñ®Éøî";
-        QTest::newRow("key of 18 wraps to its start") << "Token"
-                                                      << "9"
-                                                      << ""
-                                                      << "åÕì¬È";
-        QTest::newRow("key of 45, middle 22") << "abc"
-                                              << "98765432100" << machine << "§Ýã";
-        QTest::newRow("key of 46, middle 23") << "abc"
-                                              << "987654321000" << machine << "¨Þä";
-        QTest::newRow("code 0 written as #(0)") << "‡" << mobile << machine << "#(0)";
-        QTest::newRow("quote written as #(39)") << "®" << mobile << machine << "#(39)";
-        QTest::newRow("backslash written as #(92)") << "ã" << mobile << machine << "#(92)";
-        QTest::newRow("character outside the code page counts as ?")
-            << "ā" << mobile << machine << "¸";
-        QTest::newRow("empty token") << "" << mobile << machine << "";
+        row("two characters, key of 44", "ab", "Ûá");
+        row("five characters", "eyJ.x", "ñ®Éøî", "9123456789", "00-11-22-33-44-55");
+        row("key of 18 wraps to its start", "Token", "åÕì¬È", "9", "");
+        row("key of 45, middle 22", "abc", "§Ýã", "98765432100");
+        row("key of 46, middle 23", "abc", "¨Þä", "987654321000");
+        row("code 0 written as #(0)", "‡", "#(0)");
+        row("quote written as #(39)", "®", "#(39)");
+        row("backslash written as #(92)", "ã", "#(92)");
+        row("character outside the code page counts as ?", "ā", "¸");
+        row("empty token", "", "");
     }
     void makeTokenCheck()
     {
@@ -111,21 +106,18 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("standard, padded") << "eyJleHAiOjF9"
-                                          << R"({"exp":1})";
-        QTest::newRow("padding left out") << "eyJleHAiOjEwfQ"
-                                          << R"({"exp":10})";
-        QTest::newRow("padding present") << "eyJleHAiOjEwfQ=="
-                                         << R"({"exp":10})";
-        QTest::newRow("URL-safe alphabet") << "-_8" << QString::fromUtf8("ûÿ");
-        QTest::newRow("standard alphabet") << "+/8=" << QString::fromUtf8("ûÿ");
-        QTest::newRow("bytes read through the code page") << "gJ8=" << QString::fromUtf8("€Ÿ");
-        QTest::newRow("not Base64") << "@@@@"
-                                    << "";
-        QTest::newRow("non-ASCII text") << "ZXhw€"
-                                        << "";
-        QTest::newRow("empty") << ""
-                               << "";
+        const auto row = [](const char *name, const char *text, const char *expected) {
+            QTest::newRow(name) << QString::fromUtf8(text) << QString::fromUtf8(expected);
+        };
+        row("standard, padded", "eyJleHAiOjF9", R"({"exp":1})");
+        row("padding left out", "eyJleHAiOjEwfQ", R"({"exp":10})");
+        row("padding present", "eyJleHAiOjEwfQ==", R"({"exp":10})");
+        row("URL-safe alphabet", "-_8", "ûÿ");
+        row("standard alphabet", "+/8=", "ûÿ");
+        row("bytes read through the code page", "gJ8=", "€Ÿ");
+        row("not Base64", "@@@@", "");
+        row("non-ASCII text", "ZXhw€", "");
+        row("empty", "", "");
     }
     void base64DecodeText()
     {

@@ -153,18 +153,6 @@ private slots:
             QTRY_COMPARE(stalling.closedByClient, 1);
     }
 
-    void timersTickDuringTheWait()
-    {
-        ScriptedPeer silent;
-        HttpTransport transport(&manager, 1);
-        int ticks = 0;
-        QTimer timer;
-        connect(&timer, &QTimer::timeout, this, [&ticks] { ++ticks; });
-        timer.start(100);
-        transport.post(silent.url("https"), "{}");
-        QVERIFY2(ticks >= 5, QByteArray::number(ticks));
-    }
-
     // A click during the wait starts another call: it replaces the pending
     // request, which is closed, and the first wait ends at once without taking
     // the new reply.

@@ -239,14 +239,10 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("checkedMobile");
         // MobileNo keeps ten characters.
-        QTest::newRow("as typed") << "9876543210"
-                                  << "9876543210";
-        QTest::newRow("blanks around") << " 98765432 "
-                                       << "98765432";
-        QTest::newRow("tab after") << "987654321\t"
-                                   << "987654321\t";
-        QTest::newRow("line feed before") << "\n987654321"
-                                          << "\n987654321";
+        QTest::newRow("as typed") << QString("9876543210") << QString("9876543210");
+        QTest::newRow("blanks around") << QString(" 98765432 ") << QString("98765432");
+        QTest::newRow("tab after") << QString("987654321\t") << QString("987654321\t");
+        QTest::newRow("line feed before") << QString("\n987654321") << QString("\n987654321");
     }
     void loginStoresTheTokenAndItsCheck()
     {

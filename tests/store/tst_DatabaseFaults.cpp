@@ -38,11 +38,6 @@ struct Place {
     QString database;
 };
 
-QSqlDatabase openConnection(const Place &place, const QString &connectionName)
-{
-    return PrivateMariaDb::open(place.socket, place.database, connectionName);
-}
-
 // From a thread of its own, holds a write lock on the account table until the
 // victim connection waits for it, then kills that connection or stops the whole
 // server: the victim's statement is cut off while it is in flight.
@@ -71,7 +66,7 @@ private:
     {
         const QString name = QStringLiteral("interrupter");
         {
-            QSqlDatabase db = openConnection(place, name);
+            QSqlDatabase db = PrivateMariaDb::open(place.socket, place.database, name);
             QSqlQuery query(db);
             const bool locked =
                 db.isOpen() && query.exec(QStringLiteral("LOCK TABLES it_TBL115BAC WRITE"));
@@ -174,7 +169,7 @@ private:
         }
         if (!place)
             return std::nullopt;
-        host = openConnection(*place, hostName);
+        host = PrivateMariaDb::open(place->socket, place->database, hostName);
         mdlPublicVar::hostContext().setCON(host);
         CreateAccountTable();
         return place;
@@ -243,13 +238,6 @@ private:
             return false;
         host.close();
         return host.open();
-    }
-
-    static void addInterruptionRows(const char *operation)
-    {
-        QTest::addRow("connection killed during %s", operation)
-            << int(Interruption::ConnectionKilled);
-        QTest::addRow("server stopped during %s", operation) << int(Interruption::ServerStopped);
     }
 
 private slots:
@@ -354,7 +342,8 @@ private slots:
     void passwordUpdateInterrupted_data()
     {
         QTest::addColumn<int>("interruption");
-        addInterruptionRows("UpdateAccountPassword");
+        QTest::newRow("connection killed") << int(Interruption::ConnectionKilled);
+        QTest::newRow("server stopped") << int(Interruption::ServerStopped);
     }
     void passwordUpdateInterrupted()
     {

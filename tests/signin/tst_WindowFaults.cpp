@@ -1,8 +1,6 @@
 #include <QMap>
 #include <QPushButton>
 #include <QScopeGuard>
-#include <QSqlQuery>
-#include <QSqlRecord>
 #include <QtTest>
 
 #include <optional>
@@ -78,19 +76,7 @@ private:
     }
 
     // The whole account table as text, row by row, to compare before and after a click.
-    QStringList tableRows() const
-    {
-        QStringList rows;
-        QSqlQuery query(db->connection());
-        query.exec("select * from it_TBL115BAC order by id");
-        while (query.next()) {
-            QStringList fields;
-            for (int i = 0; i < query.record().count(); ++i)
-                fields << query.value(i).toString();
-            rows << fields.join(u'|');
-        }
-        return rows;
-    }
+    QStringList tableRows() const { return db->rows("select * from it_TBL115BAC order by id"); }
 
     // Drives the window to the panel whose button the row clicks, filled so that the
     // click would succeed; answers that panel and the button.

@@ -99,6 +99,9 @@ private slots:
             typeInto(w.Frame8()->txtForConPass, QStringLiteral("Fresh@Pass2027"));
             w.Frame8()->Command8->click();
         };
+        const Route logIn = [](FrmSignUp &w, const QString &mobile) {
+            SignInSession::logIn(w, mobile, password);
+        };
         const FocusOf none;
 
         QTest::newRow("T1 Sign In from sign-up")
@@ -110,6 +113,8 @@ private slots:
             << FocusOf([](FrmSignUp &w) { return w.Frame7()->Text1; });
         QTest::newRow("T4 cancel forgot password")
             << true << then(forgot, cancel) << "Sign In" << 15000 << "login" << none;
+        // The window unloads: no caption, width or panel of its own.
+        QTest::newRow("T5 successful login") << true << logIn << "" << 0 << "closed" << none;
         QTest::newRow("T6 code sent for a sign-up")
             << false << submit << "Sign Up" << 12375 << "sign-up code" << none;
         QTest::newRow("T7 code sent for a reset")
@@ -138,8 +143,12 @@ private slots:
             insertRow(mobile, machine(), password);
         }
         MessageBoxWatcher boxes;
-        SignInSession::open([&](FrmSignUp &window) {
+        const bool signedIn = SignInSession::open([&](FrmSignUp &window) {
             route(window, mobile);
+            if (visible == u"closed") {
+                QVERIFY(!window.isVisible());
+                return;
+            }
             QCOMPARE(window.windowTitle(), caption);
             QCOMPARE(window.width(), Twips::toPixels(widthTwips, window));
             QCOMPARE(visiblePanels(window), visible);
@@ -150,6 +159,7 @@ private slots:
                 QVERIFY2(!focused || focused->isVisible(), "the focus is on a hidden control");
             window.close();
         });
+        QCOMPARE(signedIn, visible == u"closed");
         QCOMPARE(boxes.messages().size(), 0);
     }
 };

@@ -5,7 +5,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
-#include "FocusAsTab.h"
 #include "platform/HostKeys.h"
 
 namespace
@@ -26,9 +25,7 @@ bool FlatCombo::keyPressed(QKeyEvent &event, short keyCode)
     if (typed < 0)
         return false;
     const int code = formKeyPress(typed);
-    if (code == HostKeys::keyEnter) {
-        moveFocusAsTab();
-    } else if (code == typed) {
+    if (code == typed) {
         passOn(event);
     } else if (code != 0) {
         QKeyEvent replaced(QEvent::KeyPress,

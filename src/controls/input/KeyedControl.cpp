@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 
+#include "FocusAsTab.h"
 #include "platform/HostKeys.h"
 
 namespace
@@ -43,7 +44,11 @@ int KeyedControl::formKeyPress(int typed)
 {
     short keyAscii = short(typed);
     emit KeyPress(keyAscii);
-    return quint16(keyAscii);
+    const int code = quint16(keyAscii);
+    if (code != HostKeys::keyEnter || !m_movesOnAtEnter)
+        return code;
+    moveFocusAsTab();
+    return 0;
 }
 
 void KeyedControl::passOn(QEvent &event)

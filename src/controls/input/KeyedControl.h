@@ -39,8 +39,10 @@ protected:
     virtual bool innerEvent(QEvent &event);
 
     // Raises KeyPress for a typed character code: answers the code the form left, 0 when
-    // the form cancelled it.
+    // the form cancelled it. An Enter the form left moves on as Tab does and types nothing,
+    // unless the control hands Enter on to the form alone.
     int formKeyPress(int typed);
+    void keepEnter() { m_movesOnAtEnter = false; }
     // Hands an event to the inner widget as it is, without reporting it to the form again.
     void passOn(QEvent &event);
     // Whether the inner widget is handling an event that passOn() gave it.
@@ -52,4 +54,5 @@ private:
     QWidget *m_inner = nullptr;
     bool m_entered = false;
     bool m_passingOn = false;
+    bool m_movesOnAtEnter = true;
 };

@@ -1,6 +1,5 @@
 #include "NumInt.h"
 
-#include "FocusAsTab.h"
 #include "platform/HostKeys.h"
 
 namespace
@@ -73,8 +72,6 @@ void NumInt::loadMaxLength(int value)
 // Digits and Backspace only: Enter, signs, points and the clipboard keys are refused.
 int NumInt::filterCharacter(int code)
 {
-    if (code == HostKeys::keyEnter)
-        moveFocusAsTab();
     const bool digit = code >= '0' && code <= '9';
     return digit || code == HostKeys::keyBackspace ? code : 0;
 }

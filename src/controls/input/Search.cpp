@@ -25,6 +25,8 @@ QFont designFont()
 Search::Search(QWidget *parent)
     : InputField(parent, designFont(), 75, tr("Search")), m_image1(new QLabel(this))
 {
+    // The form filters its list as the user types; Enter is the form's to act on.
+    keepEnter();
     m_image1->setObjectName(QStringLiteral("Image1"));
     m_image1->setAccessibleName(tr("Search"));
     m_image1->setPixmap(QPixmap(QStringLiteral(":/velmo/search/magnifier.png")));

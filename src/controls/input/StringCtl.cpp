@@ -1,6 +1,5 @@
 #include "StringCtl.h"
 
-#include "FocusAsTab.h"
 #include "platform/HostKeys.h"
 #include "platform/TextRules.h"
 
@@ -60,10 +59,6 @@ CONTROL_PROPERTY_LET(StringCtl, properties, ErrorFlag, const QString &)
 // The text goes between single quotes in SQL, so a typed apostrophe is refused.
 int StringCtl::filterCharacter(int code)
 {
-    if (code == HostKeys::keyEnter) {
-        moveFocusAsTab();
-        return 0;
-    }
     return code == apostrophe ? 0 : code;
 }
 

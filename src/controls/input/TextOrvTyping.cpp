@@ -9,7 +9,6 @@
 #include <QKeyEvent>
 #include <QMenu>
 
-#include "FocusAsTab.h"
 #include "TextOrvKeyFilter.h"
 #include "TypedText.h"
 #include "platform/HostKeys.h"
@@ -65,10 +64,6 @@ void TextOrv::typeText(const QString &text)
 int TextOrv::filterTyped(int typed)
 {
     const int code = formKeyPress(typed);
-    if (code == HostKeys::keyEnter) {
-        moveFocusAsTab();
-        return 0;
-    }
     return TextOrvKeyFilter::filter(
         code, {m_rules.textType, m_text1->text(),
                int(m_text1->selectionStart() >= 0 ? m_text1->selectionStart()

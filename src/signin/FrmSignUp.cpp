@@ -103,7 +103,7 @@ void FrmSignUp::runStartup()
         AccountRecords records(m_values.MachineAddress, mdlPublicVar::hostContext().CON());
         // Each read scans the whole table. A remembered row is one of this machine's rows,
         // so only a machine without one needs its rows counted.
-        const QList<AccountRow> remembered = records.ReadRememberedAccount();
+        const QList<RememberedAccount> remembered = records.ReadRememberedAccount();
         if (remembered.isEmpty() && records.CountMachineAccounts() == 0) {
             showScreen(Transition::OpenOnSignUp);
         } else {
@@ -120,11 +120,11 @@ void FrmSignUp::runStartup()
 }
 
 void FrmSignUp::fillRememberedAccount(AccountRecords &records,
-                                      const QList<AccountRow> &remembered)
+                                      const QList<RememberedAccount> &remembered)
 {
     if (remembered.isEmpty())
         return;
-    const AccountRow &row = remembered.first();
+    const RememberedAccount &row = remembered.first();
     m_signUp->TxtMobileNo->letText(row.MobileNo);
     m_login->TxtMobile1->letText(row.MobileNo);
     m_signUp->TxtPassword->letText(row.sPassword);

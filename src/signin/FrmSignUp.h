@@ -13,7 +13,6 @@
 
 struct AccountDetails;
 class AccountRecords;
-struct AccountRow;
 class AccountServiceCalls;
 struct CallOutcome;
 struct CallReply;
@@ -25,6 +24,7 @@ class LoginPanel;
 class NewPasswordPanel;
 class OtpPanel;
 class QAbstractButton;
+struct RememberedAccount;
 class ResendCountdown;
 class SignUpPanel;
 class TextOrv;
@@ -66,7 +66,8 @@ protected:
 
 private:
     void runStartup();
-    void fillRememberedAccount(AccountRecords &records, const QList<AccountRow> &remembered);
+    void fillRememberedAccount(AccountRecords &records,
+                               const QList<RememberedAccount> &remembered);
     void applyColours();
     void applyPasswordRules();
     void layoutPanels();

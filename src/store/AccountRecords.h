@@ -8,6 +8,13 @@
 #include "store/AccountDetails.h"
 #include "store/AccountRow.h"
 
+// What the window's start-up takes from a remembered row.
+struct RememberedAccount {
+    QString MobileNo;
+    QString sPassword;
+    QString SignInDate;
+};
+
 // Every statement the sign-in flows run against it_TBL115BAC. A row belongs to a
 // mobile number on one machine (the window's MachineAddress). Values are bound,
 // never pasted into the statement. Nothing is caught: a refused statement
@@ -36,7 +43,7 @@ public:
     QString ReadStoredToken(const QString &mobile) const;
     QString ReadStoredToken1(const QString &mobile) const;
     qint64 CountMachineAccounts() const;
-    QList<AccountRow> ReadRememberedAccount() const;
+    QList<RememberedAccount> ReadRememberedAccount() const;
     void DeleteRememberedAccount(const QString &mobile);
 
 private:

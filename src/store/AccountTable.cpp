@@ -2,10 +2,8 @@
 
 #include <QSqlQuery>
 
-#include <algorithm>
-
 #include "platform/SqlCommand.h"
-#include "store/ColumnState.h"
+#include "store/ColumnDefinitions.h"
 #include "store/HostContext.h"
 
 namespace {
@@ -35,14 +33,10 @@ void CreateAccountTable()
     // Re-applying a definition the column already has changes nothing, yet an ALTER TABLE
     // costs a table lock and a catalogue write on every opening of the window: only a
     // column that is missing or differs goes through EnsureColumn.
-    const QList<ColumnState> columns = ColumnState::ofTable(connection(), accountTable);
+    const ColumnDefinitions columns = ColumnDefinitions::ofTable(connection(), accountTable);
     const auto ensure = [&columns](const QString &column, const QString &definition,
                                    const QVariant &defaultValue) {
-        const bool asDefined =
-            std::any_of(columns.cbegin(), columns.cend(), [&](const ColumnState &state) {
-                return state.isAsDefined(column, definition);
-            });
-        if (!asDefined)
+        if (!columns.isAsDefined(column, definition))
             EnsureColumn(accountTable, column, definition, defaultValue, QString());
     };
     ensure(QStringLiteral("mac_address"), QStringLiteral("varchar(20) not null default ''"),

@@ -166,7 +166,7 @@ private slots:
         QTEST(row.sPassword, "sPassword");
         QTEST(row.cPassword, "cPassword");
         QStringList remembered;
-        for (const AccountRow &found : records->ReadRememberedAccount())
+        for (const RememberedAccount &found : records->ReadRememberedAccount())
             remembered << found.MobileNo;
         remembered.sort();
         QTEST(remembered, "remembered");

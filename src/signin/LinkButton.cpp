@@ -25,7 +25,12 @@ LinkButton::LinkButton(const QString &caption, QWidget *parent) : QPushButton(ca
 QSize LinkButton::sizeHint() const
 {
     ensurePolished();
-    return fontMetrics().size(Qt::TextShowMnemonic, text()).grownBy(padding);
+    if (m_measuredSize.isEmpty() || m_measuredText != text() || m_measuredFont != font()) {
+        m_measuredText = text();
+        m_measuredFont = font();
+        m_measuredSize = fontMetrics().size(Qt::TextShowMnemonic, text()).grownBy(padding);
+    }
+    return m_measuredSize;
 }
 
 QSize LinkButton::minimumSizeHint() const

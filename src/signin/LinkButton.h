@@ -17,4 +17,11 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+
+private:
+    // Layouts ask for the size many times while a window opens; it is measured again only
+    // when the caption or the font has changed.
+    mutable QString m_measuredText;
+    mutable QFont m_measuredFont;
+    mutable QSize m_measuredSize;
 };

@@ -2,18 +2,17 @@
 // each opening of the sign-in window runs it. Besides its time per call it reports the
 // time of the removal of rows without a mobile number on its own (a full scan: the table
 // has no index), that removal's share, and how many ALTER TABLE statements a call ran.
-#include <QElapsedTimer>
 #include <QSqlQuery>
 
 #include <benchmark/benchmark.h>
 
 #include <exception>
-#include <functional>
 
 #include "platform/SqlCommand.h"
 #include "store/AccountTable.h"
 #include "store/HostContext.h"
 #include "support/CoreBenchmarkMain.h"
+#include "support/SecondsOf.h"
 #include "support/SeededAccountDatabase.h"
 
 namespace
@@ -26,14 +25,6 @@ double alterStatementsSoFar()
     QSqlQuery status = execSql(mdlPublicVar::hostContext().CON(),
                                QStringLiteral("show session status like 'Com_alter_table'"));
     return status.next() ? status.value(1).toDouble() : 0;
-}
-
-double secondsOf(const std::function<void()> &step)
-{
-    QElapsedTimer timer;
-    timer.start();
-    step();
-    return timer.nsecsElapsed() / 1e9;
 }
 
 void createAccountTableOnTenThousandRows(benchmark::State &state)

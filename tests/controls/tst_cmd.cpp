@@ -32,6 +32,10 @@ struct Holder {
         if (!QTest::qWaitForWindowExposed(&window))
             qFatal("the test window was not shown");
         button->clearFocus();
+        if (button->ColorScheme() == Cmd::ColorScheme::Custom) { // faces set on a shown button
+            button->letBackColor(0xE0C8A0);
+            button->letBackOver(0x00FF00);
+        }
         // A new button reports the pointer out once, then waits for a hover.
         if (!QTest::qWaitFor([this] { return !button->hoverTracking(); }))
             qFatal("the new button kept looking for the pointer");
@@ -56,18 +60,25 @@ struct Holder {
         QTRY_VERIFY(!button->isOver());
     }
     QRgb at(QPoint point) const { return button->surface().pixel(point); }
-    // Puts the button in the state a test row names: "up", "down", "disabled", or
-    // "focus", "hover" or "focus+hover".
-    void enter(const QString &state, QPoint hoverAt)
+    // Puts the button in the state a test row names: "up", or steps joined by '+' and
+    // taken in this order; "redraw" forces an up drawing, "leave" takes the pointer away.
+    void enter(const QString &state)
     {
-        if (state.contains(QLatin1String("focus")))
-            focus();
-        if (state.contains(QLatin1String("hover")))
-            hover(hoverAt);
-        if (state == QLatin1String("down"))
-            QTest::keyPress(button, Qt::Key_Space);
-        if (state == QLatin1String("disabled"))
-            button->letEnabled(false);
+        const QStringList steps = state.split(u'+');
+        const QList<std::pair<QString, std::function<void()>>> actions{
+            {"toggle", [this] { button->letCheckBoxBehaviour(true); }},
+            {"value", [this] { button->letValue(true); }},
+            {"default", [this] { button->letDisplayAsDefault(true); }},
+            {"focus", [this] { focus(); }},
+            {"hover", [this] { hover(QPoint(button->width() / 2, button->height() / 2)); }},
+            {"leave", [this] { leave(); }},
+            {"down", [this] { QTest::keyPress(button, Qt::Key_Space); }},
+            {"disabled", [this] { button->letEnabled(false); }},
+            {"redraw", [this] { button->Redraw(Cmd::DrawState::Up, true); }},
+        };
+        for (const auto &[step, action] : actions)
+            if (steps.contains(step))
+                action();
     }
 
     QWidget window;
@@ -122,174 +133,122 @@ private slots:
             QCOMPARE(qAlpha(surface.pixel(point)), 0);
     }
 
-    void bevels_data()
+    void pixels_data()
     {
         QTest::addColumn<int>("type");
-        QTest::addColumn<bool>("down");
-        QTest::addColumn<bool>("isDefault");
-        QTest::addColumn<QPoint>("point");
-        QTest::addColumn<quint32>("expected");
-        const auto row = [](const char *name, int type, bool down, bool isDefault, QPoint point,
-                            quint32 expected) {
-            QTest::newRow(name) << type << down << isDefault << point << expected;
-        };
-        // 12 x 8, fixed grey: highlight FFFFFF, light DFDFDF, face C0C0C0, shadow 808080,
-        // dark shadow 000000. Type 1: a double bevel one pixel in, then the dark box.
-        row("1 up: outer top-left", 1, false, false, QPoint(1, 1), 0xFFFFFFu);
-        row("1 up: outer top-right", 1, false, false, QPoint(10, 1), 0x808080u);
-        row("1 up: outer bottom-left", 1, false, false, QPoint(1, 6), 0x808080u);
-        row("1 up: inner top-left", 1, false, false, QPoint(2, 2), 0xFFFFFFu);
-        row("1 up: inner top-right", 1, false, false, QPoint(9, 2), 0x808080u);
-        row("1 up: inner bottom-left", 1, false, false, QPoint(2, 5), 0x808080u);
-        row("1 up: face", 1, false, false, QPoint(3, 3), 0xC0C0C0u);
-        row("1 up: box", 1, false, false, QPoint(11, 3), 0x000000u);
-        row("1 down: outer top-left", 1, true, false, QPoint(1, 1), 0x808080u);
-        row("1 down: outer top-right", 1, true, false, QPoint(10, 1), 0xFFFFFFu);
-        row("1 down: inner top-right", 1, true, false, QPoint(9, 2), 0xFFFFFFu);
-        // Type 2 default: the bevel one pixel in, then the dark box at the border.
-        row("2 default: box", 2, false, true, QPoint(0, 0), 0x000000u);
-        row("2 default: top-left", 2, false, true, QPoint(1, 1), 0xFFFFFFu);
-        row("2 default: top-right", 2, false, true, QPoint(10, 1), 0x000000u);
-        row("2 default: bottom-left", 2, false, true, QPoint(1, 6), 0x000000u);
-        row("2 default: inner top-left", 2, false, true, QPoint(2, 2), 0xDFDFDFu);
-        row("2 default: inner right", 2, false, true, QPoint(9, 3), 0x808080u);
-        row("2 default: face", 2, false, true, QPoint(3, 3), 0xC0C0C0u);
-        row("2 plain: top-left", 2, false, false, QPoint(0, 0), 0xFFFFFFu);
-        row("2 plain: top-right", 2, false, false, QPoint(11, 0), 0x000000u);
-        row("2 plain: inner top-left", 2, false, false, QPoint(1, 1), 0xDFDFDFu);
-        row("2 plain: inner bottom-left", 2, false, false, QPoint(1, 6), 0x808080u);
-        row("2 plain: face", 2, false, false, QPoint(2, 2), 0xC0C0C0u);
-        row("2 default down: box", 2, true, true, QPoint(11, 7), 0x000000u);
-        row("2 default down: inner box", 2, true, true, QPoint(1, 1), 0x808080u);
-        row("2 default down: face", 2, true, true, QPoint(2, 2), 0xC0C0C0u);
-        row("2 plain down: top-left", 2, true, false, QPoint(0, 0), 0x000000u);
-        row("2 plain down: top-right", 2, true, false, QPoint(11, 0), 0xFFFFFFu);
-        row("2 plain down: inner right", 2, true, false, QPoint(10, 3), 0xDFDFDFu);
-    }
-    void bevels()
-    {
-        QFETCH(int, type);
-        QFETCH(bool, down);
-        QFETCH(bool, isDefault);
-        QFETCH(QPoint, point);
-        QFETCH(quint32, expected);
-        Holder holder(type, 3, QSize(12, 8));
-        holder.button->letDisplayAsDefault(isDefault);
-        if (down)
-            QTest::keyPress(holder.button, Qt::Key_Space);
-        QCOMPARE(holder.at(point), rgb(expected));
-    }
-
-    void glowGradient_data()
-    {
+        QTest::addColumn<int>("scheme");
+        QTest::addColumn<QSize>("size");
         QTest::addColumn<QString>("state");
         QTest::addColumn<QPoint>("point");
         QTest::addColumn<quint32>("expected");
-        // 30 x 20, fixed grey: the gradient base is F0F0F0; row i is shifted by
-        // round(-1.25 i) with blue moved by blue × amount / 192.
-        QTest::newRow("row 3: -3.75 to -4") << "up" << QPoint(15, 3) << 0xEBECECu;
-        QTest::newRow("row 6: -7.5 to -8") << "up" << QPoint(15, 6) << 0xE6E8E8u;
-        QTest::newRow("row 10: -12.5 to -12") << "up" << QPoint(15, 10) << 0xE1E4E4u;
-        QTest::newRow("dark frame") << "up" << QPoint(15, 0) << 0x733C00u;
-        QTest::newRow("corner top-left") << "up" << QPoint(1, 1) << 0x7B4D10u;
-        QTest::newRow("corner bottom-right") << "up" << QPoint(28, 18) << 0x7B4D10u;
-        QTest::newRow("top line +16") << "up" << QPoint(15, 1) << 0xFFFFFFu;
-        QTest::newRow("second top +10") << "up" << QPoint(15, 2) << 0xFCFAFAu;
-        QTest::newRow("bottom -48") << "up" << QPoint(15, 18) << 0xB4C0C0u;
-        QTest::newRow("second bottom -32") << "up" << QPoint(15, 17) << 0xC8D0D0u;
-        QTest::newRow("right -36") << "up" << QPoint(28, 10) << 0xC3CCCCu;
-        QTest::newRow("second right -24") << "up" << QPoint(27, 10) << 0xD2D8D8u;
-        QTest::newRow("left -5") << "up" << QPoint(1, 10) << 0xEAEBEBu;
-        QTest::newRow("second left -10, drawn last") << "up" << QPoint(2, 2) << 0xE4E6E6u;
-        QTest::newRow("hover: bottom amber") << "hover" << QPoint(15, 18) << 0x0096E7u;
-        QTest::newRow("hover: top") << "hover" << QPoint(15, 1) << 0xCEF3FFu;
-        QTest::newRow("hover: second top") << "hover" << QPoint(15, 2) << 0x8CDBFFu;
-        QTest::newRow("hover: second left") << "hover" << QPoint(2, 10) << 0x6BCBFFu;
-        QTest::newRow("hover: no right line") << "hover" << QPoint(28, 10) << 0xE1E4E4u;
+        const auto row = [](const char *name, int type, int scheme, QSize size, const char *state,
+                            QPoint point, quint32 expected) {
+            QTest::newRow(name) << type << scheme << size << QString(state) << point << expected;
+        };
+        const QSize bevel(12, 8);
+        const QSize glow(30, 20);
+        // Fixed grey: highlight FFFFFF, light DFDFDF, face C0C0C0, shadow 808080, dark
+        // shadow 000000. Type 1: a double bevel one pixel in, then the dark box.
+        row("1 up: outer top-left", 1, 3, bevel, "up", {1, 1}, 0xFFFFFF);
+        row("1 up: outer top-right", 1, 3, bevel, "up", {10, 1}, 0x808080);
+        row("1 up: outer bottom-left", 1, 3, bevel, "up", {1, 6}, 0x808080);
+        row("1 up: inner top-left", 1, 3, bevel, "up", {2, 2}, 0xFFFFFF);
+        row("1 up: inner top-right", 1, 3, bevel, "up", {9, 2}, 0x808080);
+        row("1 up: inner bottom-left", 1, 3, bevel, "up", {2, 5}, 0x808080);
+        row("1 up: face", 1, 3, bevel, "up", {3, 3}, 0xC0C0C0);
+        row("1 up: box", 1, 3, bevel, "up", {11, 3}, 0x000000);
+        row("1 down: outer top-left", 1, 3, bevel, "down", {1, 1}, 0x808080);
+        row("1 down: outer top-right", 1, 3, bevel, "down", {10, 1}, 0xFFFFFF);
+        row("1 down: inner top-right", 1, 3, bevel, "down", {9, 2}, 0xFFFFFF);
+        // A toggle that is on draws down even when asked for up.
+        row("1 toggle on", 1, 3, bevel, "toggle+value+redraw", {1, 1}, 0x808080);
+        row("1 toggle on, hovered", 1, 3, bevel, "toggle+value+hover+redraw", {1, 1}, 0x808080);
+        row("1 toggle off", 1, 3, bevel, "toggle+redraw", {1, 1}, 0xFFFFFF);
+        row("1 value without toggling", 1, 3, bevel, "value+hover+redraw", {1, 1}, 0xFFFFFF);
+        // Type 2 default: the bevel one pixel in, then the dark box at the border.
+        row("2 default: box", 2, 3, bevel, "default", {0, 0}, 0x000000);
+        row("2 default: top-left", 2, 3, bevel, "default", {1, 1}, 0xFFFFFF);
+        row("2 default: top-right", 2, 3, bevel, "default", {10, 1}, 0x000000);
+        row("2 default: bottom-left", 2, 3, bevel, "default", {1, 6}, 0x000000);
+        row("2 default: inner top-left", 2, 3, bevel, "default", {2, 2}, 0xDFDFDF);
+        row("2 default: inner right", 2, 3, bevel, "default", {9, 3}, 0x808080);
+        row("2 default: face", 2, 3, bevel, "default", {3, 3}, 0xC0C0C0);
+        row("2 plain: top-left", 2, 3, bevel, "up", {0, 0}, 0xFFFFFF);
+        row("2 plain: top-right", 2, 3, bevel, "up", {11, 0}, 0x000000);
+        row("2 plain: inner top-left", 2, 3, bevel, "up", {1, 1}, 0xDFDFDF);
+        row("2 plain: inner bottom-left", 2, 3, bevel, "up", {1, 6}, 0x808080);
+        row("2 plain: face", 2, 3, bevel, "up", {2, 2}, 0xC0C0C0);
+        row("2 default down: box", 2, 3, bevel, "default+down", {11, 7}, 0x000000);
+        row("2 default down: inner box", 2, 3, bevel, "default+down", {1, 1}, 0x808080);
+        row("2 default down: face", 2, 3, bevel, "default+down", {2, 2}, 0xC0C0C0);
+        row("2 plain down: top-left", 2, 3, bevel, "down", {0, 0}, 0x000000);
+        row("2 plain down: top-right", 2, 3, bevel, "down", {11, 0}, 0xFFFFFF);
+        row("2 plain down: inner right", 2, 3, bevel, "down", {10, 3}, 0xDFDFDF);
+        // Type 3, fixed grey: the gradient base is F0F0F0; row i is shifted by round(-1.25 i)
+        // with blue moved by blue × amount / 192.
+        row("3 row 3: -3.75 to -4", 3, 3, glow, "up", {15, 3}, 0xEBECEC);
+        row("3 row 6: -7.5 to -8", 3, 3, glow, "up", {15, 6}, 0xE6E8E8);
+        row("3 row 10: -12.5 to -12", 3, 3, glow, "up", {15, 10}, 0xE1E4E4);
+        row("3 dark frame", 3, 3, glow, "up", {15, 0}, 0x733C00);
+        row("3 corner top-left", 3, 3, glow, "up", {1, 1}, 0x7B4D10);
+        row("3 corner bottom-right", 3, 3, glow, "up", {28, 18}, 0x7B4D10);
+        row("3 top line +16", 3, 3, glow, "up", {15, 1}, 0xFFFFFF);
+        row("3 second top +10", 3, 3, glow, "up", {15, 2}, 0xFCFAFA);
+        row("3 bottom -48", 3, 3, glow, "up", {15, 18}, 0xB4C0C0);
+        row("3 second bottom -32", 3, 3, glow, "up", {15, 17}, 0xC8D0D0);
+        row("3 right -36", 3, 3, glow, "up", {28, 10}, 0xC3CCCC);
+        row("3 second right -24", 3, 3, glow, "up", {27, 10}, 0xD2D8D8);
+        row("3 left -5", 3, 3, glow, "up", {1, 10}, 0xEAEBEB);
+        row("3 second left -10, drawn last", 3, 3, glow, "up", {2, 2}, 0xE4E6E6);
+        row("3 hover: bottom amber", 3, 3, glow, "hover", {15, 18}, 0x0096E7);
+        row("3 hover: top", 3, 3, glow, "hover", {15, 1}, 0xCEF3FF);
+        row("3 hover: second top", 3, 3, glow, "hover", {15, 2}, 0x8CDBFF);
+        row("3 hover: second left", 3, 3, glow, "hover", {2, 10}, 0x6BCBFF);
+        row("3 hover: no right line", 3, 3, glow, "hover", {28, 10}, 0xE1E4E4);
         // Row 17 without its second bottom line: -21.25 to -21.
-        QTest::newRow("hover: gradient row 17") << "hover" << QPoint(15, 17) << 0xD6DBDBu;
-        QTest::newRow("focus: glow box") << "focus" << QPoint(1, 10) << 0xE7AE8Cu;
-        QTest::newRow("focus: glow box bottom") << "focus" << QPoint(15, 17) << 0xE7AE8Cu;
-        QTest::newRow("focus: bottom") << "focus" << QPoint(15, 18) << 0xEF826Bu;
-        QTest::newRow("focus: second top") << "focus" << QPoint(15, 2) << 0xF7D7BDu;
-        QTest::newRow("focus: second left") << "focus" << QPoint(2, 10) << 0xF0D1B5u;
-        QTest::newRow("focus and hover: amber bottom")
-            << "focus+hover" << QPoint(15, 18) << 0x0096E7u;
-        QTest::newRow("focus and hover: blue box stays")
-            << "focus+hover" << QPoint(1, 10) << 0xE7AE8Cu;
+        row("3 hover: gradient row 17", 3, 3, glow, "hover", {15, 17}, 0xD6DBDB);
+        row("3 focus: glow box", 3, 3, glow, "focus", {1, 10}, 0xE7AE8C);
+        row("3 focus: glow box bottom", 3, 3, glow, "focus", {15, 17}, 0xE7AE8C);
+        row("3 focus: bottom", 3, 3, glow, "focus", {15, 18}, 0xEF826B);
+        row("3 focus: second top", 3, 3, glow, "focus", {15, 2}, 0xF7D7BD);
+        row("3 focus: second left", 3, 3, glow, "focus", {2, 10}, 0xF0D1B5);
+        row("3 focus and hover: amber bottom", 3, 3, glow, "focus+hover", {15, 18}, 0x0096E7);
+        row("3 focus and hover: blue box stays", 3, 3, glow, "focus+hover", {1, 10}, 0xE7AE8C);
         // Down: base C8D0D0, rows from the bottom; row 10 is i = 10, shifted by -12.
-        QTest::newRow("down: row 10") << "down" << QPoint(15, 10) << 0xBCC4C4u;
-        QTest::newRow("down: bottom +16") << "down" << QPoint(15, 18) << 0xD8E0E0u;
-        QTest::newRow("down: second right is the base colour")
-            << "down" << QPoint(27, 10) << 0xF0F0F0u;
-        QTest::newRow("down: top -32") << "down" << QPoint(15, 1) << 0xA7B0B0u;
-        QTest::newRow("disabled: face") << "disabled" << QPoint(15, 10) << 0xD2D8D8u;
-        QTest::newRow("disabled: frame") << "disabled" << QPoint(15, 0) << 0x879C9Cu;
-        QTest::newRow("disabled: corner") << "disabled" << QPoint(1, 1) << 0x96A8A8u;
+        row("3 down: row 10", 3, 3, glow, "down", {15, 10}, 0xBCC4C4);
+        row("3 down: bottom +16", 3, 3, glow, "down", {15, 18}, 0xD8E0E0);
+        row("3 down: second right is the base colour", 3, 3, glow, "down", {27, 10}, 0xF0F0F0);
+        row("3 down: top -32", 3, 3, glow, "down", {15, 1}, 0xA7B0B0);
+        row("3 disabled: face", 3, 3, glow, "disabled", {15, 10}, 0xD2D8D8);
+        row("3 disabled: frame", 3, 3, glow, "disabled", {15, 0}, 0x879C9C);
+        row("3 disabled: corner", 3, 3, glow, "disabled", {1, 1}, 0x96A8A8);
+        // Custom: back E0C8A0, back-over 00FF00. Type 7's top edge is the highlight, face
+        // + 47: FFF7CF, and under the pointer 2FFF2F.
+        row("10 custom face", 10, 2, {20, 10}, "up", {5, 5}, 0xE0C8A0);
+        row("10 custom face hovered", 10, 2, {20, 10}, "hover", {5, 5}, 0x00FF00);
+        row("10 custom face, pointer gone", 10, 2, {20, 10}, "hover+leave", {5, 5}, 0xE0C8A0);
+        row("7 custom highlight", 7, 2, {20, 10}, "up", {3, 0}, 0xFFF7CF);
+        row("7 custom highlight hovered", 7, 2, {20, 10}, "hover", {3, 0}, 0x2FFF2F);
+        row("7 custom highlight, pointer gone", 7, 2, {20, 10}, "hover+leave", {3, 0}, 0xFFF7CF);
+        // The holder's background is 112233 (host 332211).
+        row("10 parent colours face", 10, 4, {20, 10}, "up", {10, 5}, 0x332211);
+        row("11 shows the captured background", 11, 3, {20, 10}, "up", {10, 5}, 0x332211);
+        row("10 keeps its own face", 10, 3, {20, 10}, "up", {10, 5}, 0xC0C0C0);
     }
-    void glowGradient()
+    void pixels()
     {
+        QFETCH(int, type);
+        QFETCH(int, scheme);
+        QFETCH(QSize, size);
         QFETCH(QString, state);
         QFETCH(QPoint, point);
         QFETCH(quint32, expected);
-        Holder holder(3, 3, QSize(30, 20));
-        holder.enter(state, QPoint(15, 10));
+        Holder holder(type, scheme, size);
+        holder.enter(state);
         QCOMPARE(holder.at(point), rgb(expected));
-    }
-
-    void toggleDrawnDown_data()
-    {
-        QTest::addColumn<bool>("checkBox");
-        QTest::addColumn<bool>("value");
-        QTest::addColumn<bool>("hovered");
-        QTest::addColumn<quint32>("topLeftBevel"); // type 1: highlight up, shadow down
-        QTest::newRow("on") << true << true << false << 0x808080u;
-        QTest::newRow("on, hovered") << true << true << true << 0x808080u;
-        QTest::newRow("off") << true << false << false << 0xFFFFFFu;
-        QTest::newRow("value without toggling") << false << true << true << 0xFFFFFFu;
-    }
-    void toggleDrawnDown()
-    {
-        QFETCH(bool, checkBox);
-        QFETCH(bool, value);
-        QFETCH(bool, hovered);
-        QFETCH(quint32, topLeftBevel);
-        Holder holder(1, 3, QSize(12, 8));
-        holder.button->letCheckBoxBehaviour(checkBox);
-        holder.button->letValue(value);
-        if (hovered)
-            holder.hover(QPoint(6, 4));
-        holder.button->Redraw(Cmd::DrawState::Up, true);
-        QCOMPARE(holder.at(QPoint(1, 1)), rgb(topLeftBevel));
-    }
-
-    void hoverUsesTheOverColours_data()
-    {
-        QTest::addColumn<int>("type");
-        QTest::addColumn<QPoint>("point");
-        QTest::addColumn<quint32>("normal");
-        QTest::addColumn<quint32>("hovered");
-        // Custom scheme, back E0C8A0, back-over 00FF00 (R0 G255 B0).
-        QTest::newRow("face") << 10 << QPoint(5, 5) << 0xE0C8A0u << 0x00FF00u;
-        // Type 7's top edge is the highlight, face + 47: FFF7CF, and under the pointer
-        // 2FFF2F.
-        QTest::newRow("derived highlight") << 7 << QPoint(3, 0) << 0xFFF7CFu << 0x2FFF2Fu;
-    }
-    void hoverUsesTheOverColours()
-    {
-        QFETCH(int, type);
-        QFETCH(QPoint, point);
-        QFETCH(quint32, normal);
-        QFETCH(quint32, hovered);
-        Holder holder(type, 2, QSize(20, 10));
-        holder.button->letBackColor(0xE0C8A0);
-        holder.button->letBackOver(0x00FF00);
-        QCOMPARE(holder.at(point), rgb(normal));
-        holder.hover(QPoint(10, 5));
-        QCOMPARE(holder.at(point), rgb(hovered));
-        holder.leave();
-        QCOMPARE(holder.at(point), rgb(normal));
-        QCOMPARE(holder.button->buttonPalette().FaceColor, 0xE0C8A0u);
+        // The parent's text colour (445566, host 665544) comes with its face.
+        if (scheme == int(Cmd::ColorScheme::ParentColors))
+            QCOMPARE(holder.button->buttonPalette().TextColor, 0x665544u);
     }
 
     void dottedFocusOutline_data()
@@ -366,7 +325,7 @@ private slots:
         Holder holder(type, 3, QSize(75, 31));
         holder.button->letCaption(QStringLiteral("&OK"));
         holder.button->letSpecialEffect(Cmd::SpecialEffect(effect));
-        holder.enter(state, QPoint());
+        holder.enter(state);
         const CmdCaptionBox &box = holder.button->captionBox();
         const QRect area = box.TextRect.united(box.TextRectDown).adjusted(-1, -1, 1, 1);
         QSet<QRgb> found;
@@ -395,7 +354,7 @@ private slots:
         Holder holder(type, 3, QSize(30, 12));
         holder.button->letCaption(QStringLiteral("Text"));
         holder.focus();
-        holder.enter(state, QPoint(15, 6));
+        holder.enter(state);
         const QImage &surface = holder.button->surface();
         for (int y = 0; y < 12; ++y)
             for (int x = 0; x < 30; ++x)

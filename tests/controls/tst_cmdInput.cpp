@@ -8,6 +8,9 @@
 namespace
 {
 
+const QPoint inside(30, 12);
+const QPoint outside(200, 12);
+
 // A form holding one button, a box after it ("Next") and one more after that ("Last"),
 // with the pointer where the test says: the offscreen platform moves no cursor, so the
 // button asks the test whether the pointer is over it. `log` records the button's events
@@ -46,6 +49,24 @@ struct InputForm : ControlForm<cmd> {
                          Qt::NoButton, buttons, Qt::NoModifier);
         QApplication::sendEvent(control, &move);
     }
+    void focus()
+    {
+        enter();
+        QTRY_VERIFY(control->hasFocus());
+    }
+    // The second press of a double click.
+    void doubleClick()
+    {
+        QMouseEvent second(QEvent::MouseButtonDblClick, QPointF(inside),
+                           control->mapToGlobal(QPointF(inside)), Qt::LeftButton, Qt::LeftButton,
+                           Qt::NoModifier);
+        QApplication::sendEvent(control, &second);
+    }
+    // The form turns every key the button is about to handle into 0.
+    void zeroKeyDown()
+    {
+        QObject::connect(control, &cmd::KeyDown, &window, [](short &code, short &) { code = 0; });
+    }
     bool looksUp() const { return control->surface() == up; }
 
     QLineEdit *last = nullptr;
@@ -54,9 +75,6 @@ struct InputForm : ControlForm<cmd> {
     QImage up;
 };
 
-const QPoint inside(30, 12);
-const QPoint outside(200, 12);
-
 } // namespace
 
 class tst_cmdInput : public QObject
@@ -64,85 +82,72 @@ class tst_cmdInput : public QObject
     Q_OBJECT
 
 private slots:
-    void rightButtonNeverChangesTheLook()
+    // Steps of a user, the look after each, and what the form heard, in order. A toggle
+    // flips Value before its form hears the click, by mouse and by space.
+    void script_data()
     {
-        InputForm form;
-        form.enter();
-        QTRY_VERIFY(form.control->hasFocus());
-        const int paints = form.control->paintCount();
-        QTest::mousePress(form.control, Qt::RightButton, {}, inside);
-        QCOMPARE(form.control->paintCount(), paints);
-        QTest::mouseRelease(form.control, Qt::RightButton, {}, inside);
-        QCOMPARE(form.control->paintCount(), paints);
-        QCOMPARE(form.log, (QStringList{"MouseDown 2", "MouseUp 2"}));
-    }
-
-    void leftClickRaisesItsEventsInOrder()
-    {
-        InputForm form;
-        QTest::mousePress(form.control, Qt::LeftButton, {}, inside);
-        QVERIFY(!form.looksUp());
-        QTest::mouseRelease(form.control, Qt::LeftButton, {}, inside);
-        QVERIFY(form.looksUp());
-        QCOMPARE(form.log, (QStringList{"MouseDown 1", "MouseUp 1", "Click 0"}));
-    }
-
-    void dragOutAndReleaseOutside()
-    {
-        InputForm form;
-        QTest::mousePress(form.control, Qt::LeftButton, {}, inside);
-        form.moveTo(outside, Qt::LeftButton);
-        QVERIFY(form.looksUp());
-        form.moveTo(inside, Qt::LeftButton);
-        QVERIFY(!form.looksUp());
-        form.moveTo(outside, Qt::LeftButton);
-        QTest::mouseRelease(form.control, Qt::LeftButton, {}, outside);
-        QVERIFY(form.looksUp());
-        QCOMPARE(form.log, (QStringList{"MouseDown 1", "MouseUp 1"}));
-    }
-
-    // A toggle flips Value before its form hears the click, by mouse and by space.
-    void toggleFlipsBeforeClick_data()
-    {
-        QTest::addColumn<bool>("bySpace");
-        QTest::newRow("click") << false;
-        QTest::newRow("space") << true;
-    }
-    void toggleFlipsBeforeClick()
-    {
-        QFETCH(bool, bySpace);
-        InputForm form;
-        form.control->letCheckBoxBehaviour(true);
-        const auto press = [&] {
-            if (bySpace) {
-                QTest::keyClick(form.control, Qt::Key_Space);
-            } else {
-                QTest::mousePress(form.control, Qt::LeftButton, {}, inside);
-                QTest::mouseRelease(form.control, Qt::LeftButton, {}, inside);
-            }
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("looks"); // u: up, d: not up, =: not painted, .: unchecked
+        QTest::addColumn<QString>("heard");
+        const auto row = [](const char *name, const char *steps, const char *looks,
+                            const char *heard) {
+            QTest::newRow(name) << QString(steps) << QString(looks) << QString(heard);
         };
-        press();
-        QVERIFY(form.control->Value());
-        QVERIFY(!form.looksUp());
-        press();
-        QVERIFY(!form.control->Value());
-        QVERIFY(form.looksUp());
-        QCOMPARE(form.log.filter("Click"), (QStringList{"Click 1", "Click 0"}));
+        row("right button never changes the look", "focus, right press, right release",
+            ".==", "MouseDown 2, MouseUp 2");
+        row("left click", "press, release", "du", "MouseDown 1, MouseUp 1, Click 0");
+        row("drag out and release outside", "press, drag out, drag in, drag out, release out",
+            ".ud.u", "MouseDown 1, MouseUp 1");
+        row("double click shows down on the second press", "press, release, double, release",
+            "..du", "MouseDown 1, MouseUp 1, Click 0, MouseDown 1, MouseUp 1");
+        row("toggle by click", "toggle, press, release, press, release", "..d.u",
+            "MouseDown 1, MouseUp 1, Click 1, MouseDown 1, MouseUp 1, Click 0");
+        row("toggle by space", "toggle, space, space", ".du", "Click 1, Click 0");
+        row("a space turned into 0 in KeyDown neither presses nor clicks", "zero key, space",
+            ".=", "");
+        row("hover raises over and out once", "move in, move on, move out", ".du",
+            "MouseOver, MouseOut");
+        row("PictureOver away from the pointer waits for the hover", "picture over", "=", "");
     }
-
-    void doubleClickShowsDownOnTheSecondPress()
+    void script()
     {
+        QFETCH(QString, steps);
+        QFETCH(QString, looks);
+        QFETCH(QString, heard);
         InputForm form;
-        QTest::mouseClick(form.control, Qt::LeftButton, {}, inside);
-        QMouseEvent second(QEvent::MouseButtonDblClick, QPointF(inside),
-                           form.control->mapToGlobal(QPointF(inside)), Qt::LeftButton,
-                           Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(form.control, &second);
-        QVERIFY(!form.looksUp());
-        QTest::mouseRelease(form.control, Qt::LeftButton, {}, inside);
-        QVERIFY(form.looksUp());
-        QCOMPARE(form.log,
-                 (QStringList{"MouseDown 1", "MouseUp 1", "Click 0", "MouseDown 1", "MouseUp 1"}));
+        cmd *button = form.control;
+        QImage red(8, 8, QImage::Format_RGB32);
+        red.fill(Qt::red);
+        const QHash<QString, std::function<void()>> actions{
+            {"focus", [&] { form.focus(); }},
+            {"press", [&] { QTest::mousePress(button, Qt::LeftButton, {}, inside); }},
+            {"release", [&] { QTest::mouseRelease(button, Qt::LeftButton, {}, inside); }},
+            {"release out", [&] { QTest::mouseRelease(button, Qt::LeftButton, {}, outside); }},
+            {"right press", [&] { QTest::mousePress(button, Qt::RightButton, {}, inside); }},
+            {"right release", [&] { QTest::mouseRelease(button, Qt::RightButton, {}, inside); }},
+            {"double", [&] { form.doubleClick(); }},
+            {"drag out", [&] { form.moveTo(outside, Qt::LeftButton); }},
+            {"drag in", [&] { form.moveTo(inside, Qt::LeftButton); }},
+            {"move in", [&] { form.moveTo(inside); }},
+            {"move on", [&] { form.moveTo(inside + QPoint(3, 1)); }},
+            {"move out", [&] { form.moveTo(outside); }},
+            {"toggle", [&] { button->letCheckBoxBehaviour(true); }},
+            {"space", [&] { QTest::keyClick(button, Qt::Key_Space); }},
+            {"zero key", [&] { form.zeroKeyDown(); }},
+            {"picture over", [&] { button->letPictureOver(CmdPicture::bitmap(red)); }},
+        };
+        const QStringList stepList = steps.split(", ");
+        for (int i = 0; i < stepList.size(); ++i) {
+            const int paints = button->paintCount();
+            QVERIFY2(actions.contains(stepList[i]), qPrintable(stepList[i]));
+            actions[stepList[i]]();
+            if (looks[i] == u'=')
+                QCOMPARE(button->paintCount(), paints);
+            else if (looks[i] != u'.')
+                QTRY_COMPARE(form.looksUp(), looks[i] == u'u');
+        }
+        QTRY_COMPARE(form.log, heard.split(", ", Qt::SkipEmptyParts));
+        QTRY_VERIFY(!button->hoverTracking());
     }
 
     void arrowsMoveTheFocus_data()
@@ -159,21 +164,9 @@ private slots:
         QFETCH(int, key);
         QFETCH(QString, focused);
         InputForm form;
-        form.enter();
-        QTRY_VERIFY(form.control->hasFocus());
+        form.focus();
         QTest::keyClick(form.control, Qt::Key(key));
         QTRY_COMPARE(QApplication::focusWidget()->objectName(), focused);
-    }
-
-    // A form may change the key in KeyDown: a space it turns into 0 neither presses nor
-    // clicks.
-    void keyDownByReference()
-    {
-        InputForm form;
-        QObject::connect(form.control, &cmd::KeyDown, &form.window,
-                         [](short &code, short &) { code = 0; });
-        QTest::keyClick(form.control, Qt::Key_Space);
-        QVERIFY(form.log.filter("Click").isEmpty());
     }
 
     void accessKey_data()
@@ -199,29 +192,6 @@ private slots:
         QTest::keyClick(form.next, key.isNull() ? Qt::Key_S : Qt::Key(key.toUpper().unicode()),
                         Qt::AltModifier);
         QCOMPARE(form.log.filter("Click"), key.isNull() ? QStringList() : QStringList{"Click 0"});
-    }
-
-    void hoverRaisesOverAndOutOnce()
-    {
-        InputForm form;
-        form.moveTo(inside);
-        form.moveTo(inside + QPoint(3, 1));
-        QVERIFY(!form.looksUp());
-        form.moveTo(outside);
-        QTRY_COMPARE(form.log, (QStringList{"MouseOver", "MouseOut"}));
-        QVERIFY(form.looksUp());
-        QVERIFY(!form.control->hoverTracking());
-    }
-
-    // PictureOver written away from the pointer changes nothing until the next hover.
-    void pictureOverWaitsForTheHover()
-    {
-        InputForm form;
-        QImage red(8, 8, QImage::Format_RGB32);
-        red.fill(Qt::red);
-        const int paints = form.control->paintCount();
-        form.control->letPictureOver(CmdPicture::bitmap(red));
-        QCOMPARE(form.control->paintCount(), paints);
     }
 
     void accessibility_data()

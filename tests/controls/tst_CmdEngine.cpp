@@ -128,65 +128,49 @@ private slots:
         QCOMPARE(p.SelectLightColor, 0xD7B0B0u);
     }
 
-    void layoutCaption_data()
+    // A 23 pixels high button; area (1,1)-(width-2,21). The caption's top-left, and the
+    // picture's, 4 pixels beside it or 2 above or below, or centred.
+    void layout_data()
     {
-        QTest::addColumn<QSize>("client");
+        QTest::addColumn<int>("width");
         QTest::addColumn<int>("position");
         QTest::addColumn<QSize>("picture");
         QTest::addColumn<QSize>("text");
-        QTest::addColumn<QPoint>("topLeft");
-        // Area (1,1)-(73,21); right 21, bottom 14: moved by (27, 4).
-        const auto row = [](const char *name, const QSize &client, int position,
-                            const QSize &picture, const QSize &text, const QPoint &topLeft) {
-            QTest::newRow(name) << client << position << picture << text << topLeft;
+        QTest::addColumn<bool>("blank");
+        QTest::addColumn<QPoint>("captionAt");
+        QTest::addColumn<QPoint>("pictureAt");
+        const auto row = [](const char *name, int width, int position, QSize picture, QSize text,
+                            bool blank, QPoint captionAt, QPoint pictureAt) {
+            QTest::newRow(name) << width << position << picture << text << blank << captionAt
+                                << pictureAt;
         };
-        row("no picture", QSize(75, 23), 0, QSize(0, 0), QSize(20, 13), QPoint(28, 5));
-        row("picture left", QSize(75, 23), 0, QSize(16, 16), QSize(20, 13), QPoint(36, 5));
-        row("picture right", QSize(75, 23), 1, QSize(16, 16), QSize(20, 13), QPoint(18, 5));
+        // Right 21, bottom 14: moved by (27, 4).
+        row("no picture", 75, 0, {0, 0}, {20, 13}, false, {28, 5}, {});
+        row("picture left", 75, 0, {16, 16}, {20, 13}, false, {36, 5}, {16, 3});
+        row("picture right", 75, 1, {16, 16}, {20, 13}, false, {18, 5}, {42, 3});
         // Bottom 30: (23 - 30) / 2 truncates to -3.
-        row("picture above", QSize(75, 23), 2, QSize(16, 16), QSize(20, 13), QPoint(28, 14));
-        row("picture below", QSize(75, 23), 3, QSize(16, 16), QSize(20, 13), QPoint(28, -4));
-        row("picture behind", QSize(75, 23), 4, QSize(16, 16), QSize(20, 13), QPoint(28, 5));
-        row("wider than the button", QSize(20, 23), 0, QSize(0, 0), QSize(30, 13), QPoint(-4, 5));
+        row("picture above", 75, 2, {16, 16}, {20, 13}, false, {28, 14}, {29, -4});
+        row("picture below", 75, 3, {16, 16}, {20, 13}, false, {28, -4}, {29, 11});
+        row("picture behind is centred", 75, 4, {16, 16}, {20, 13}, false, {28, 5}, {29, 3});
+        row("blank caption: picture centred", 75, 0, {16, 16}, {20, 13}, true, {36, 5}, {29, 3});
+        row("wider than the button", 20, 0, {0, 0}, {30, 13}, false, {-4, 5}, {});
     }
-    void layoutCaption()
+    void layout()
     {
-        QFETCH(QSize, client);
+        QFETCH(int, width);
         QFETCH(int, position);
         QFETCH(QSize, picture);
         QFETCH(QSize, text);
-        QFETCH(QPoint, topLeft);
-        const CmdCaptionBox box = LayoutCaption(client.width(), client.height(),
-                                                Cmd::PicturePosition(position), picture, text);
-        QCOMPARE(box.TextRect, QRect(topLeft, text));
-        QCOMPARE(box.TextRectDown, QRect(topLeft + QPoint(1, 1), text));
-        QCOMPARE(QSize(box.TextWidth, box.TextHeight), text);
-    }
-
-    void layoutPicture_data()
-    {
-        QTest::addColumn<int>("position");
-        QTest::addColumn<QRect>("textRect");
-        QTest::addColumn<bool>("blank");
-        QTest::addColumn<QPoint>("expected");
-        QTest::newRow("left") << 0 << QRect(36, 5, 20, 13) << false << QPoint(16, 3);
-        QTest::newRow("right") << 1 << QRect(18, 5, 20, 13) << false << QPoint(42, 3);
-        QTest::newRow("above") << 2 << QRect(28, 14, 20, 13) << false << QPoint(29, -4);
-        QTest::newRow("below") << 3 << QRect(28, -4, 20, 13) << false << QPoint(29, 11);
-        QTest::newRow("behind is centred") << 4 << QRect(28, 5, 20, 13) << false << QPoint(29, 3);
-        QTest::newRow("blank caption is centred")
-            << 0 << QRect(36, 5, 20, 13) << true << QPoint(29, 3);
-    }
-    void layoutPicture()
-    {
-        QFETCH(int, position);
-        QFETCH(QRect, textRect);
         QFETCH(bool, blank);
-        QFETCH(QPoint, expected);
-        CmdCaptionBox box;
-        box.TextRect = textRect;
-        QCOMPARE(LayoutPicture(75, 23, Cmd::PicturePosition(position), QSize(16, 16), box, blank),
-                 expected);
+        QFETCH(QPoint, captionAt);
+        QFETCH(QPoint, pictureAt);
+        const auto place = Cmd::PicturePosition(position);
+        const CmdCaptionBox box = LayoutCaption(width, 23, place, picture, text);
+        QCOMPARE(box.TextRect, QRect(captionAt, text));
+        QCOMPARE(box.TextRectDown, QRect(captionAt + QPoint(1, 1), text));
+        QCOMPARE(QSize(box.TextWidth, box.TextHeight), text);
+        if (!picture.isEmpty()) // a button without a picture places none
+            QCOMPARE(LayoutPicture(width, 23, place, picture, box, blank), pictureAt);
     }
 
     void measurePicture_data()

@@ -1,5 +1,6 @@
 #include "SignInSession.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -10,7 +11,6 @@
 #include "AccountFixture.h"
 #include "TestService.h"
 #include "ValidSignUp.h"
-#include "WindowScript.h"
 #include "controls/input/TextOrv.h"
 #include "signin/ForgotPasswordPanel.h"
 #include "signin/FrmSignUp.h"
@@ -41,6 +41,12 @@ void fillSignUp(SignUpPanel &form, const QString &mobile, const QString &passwor
     form.Opt2->setChecked(true);
 }
 
+void submitSignUp(FrmSignUp &window, const QString &mobile, const QString &password)
+{
+    fillSignUp(*window.Frame1(), mobile, password);
+    window.Frame1()->CmdSubmit->click();
+}
+
 void logIn(FrmSignUp &window, const QString &mobile, const QString &password, bool remember)
 {
     typeInto(window.Frame5()->TxtMobile1, mobile);
@@ -65,10 +71,27 @@ void verifyCode(FrmSignUp &window, const TestService &service, const QString &mo
 
 bool open(const std::function<void(FrmSignUp &)> &script)
 {
-    WindowScript driver(script);
+    // The script runs as a user at the screen would, once the window is open and modal
+    // while the code under test sits in SignUp().
+    bool ran = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto *window = qobject_cast<FrmSignUp *>(QApplication::activeModalWidget());
+        if (!window || ran)
+            return;
+        ran = true;
+        poll.stop();
+        const QPointer<FrmSignUp> shown(window);
+        script(*window);
+        // A failed check returns from the script early; the modal window must still go,
+        // or the test would wait for the time-out.
+        if (QTest::currentTestFailed() && shown && shown->isVisible())
+            shown->close();
+    });
+    poll.start(10);
     clsVelmoITNet22SU api;
     const bool result = api.SignUp(QString(), QStringLiteral("Velmo IT Test"));
-    if (!driver.ran())
+    if (!ran)
         qWarning("the window never opened");
     return result;
 }

@@ -19,6 +19,9 @@ void typeInto(TextOrv *input, const QString &text);
 // Types a valid sign-up form for the number, with the business option.
 void fillSignUp(SignUpPanel &form, const QString &mobile, const QString &password);
 
+// From the sign-up panel, types a valid form for the number and clicks SIGN UP.
+void submitSignUp(FrmSignUp &window, const QString &mobile, const QString &password);
+
 // Types the number and password into the login panel, ticks Remember me when asked,
 // and clicks LOGIN.
 void logIn(FrmSignUp &window, const QString &mobile, const QString &password,

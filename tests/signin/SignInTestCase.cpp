@@ -34,6 +34,12 @@ QVariant SignInTestCase::fieldOf(const QString &mobile, const QString &column) c
     return db->scalar("select " + column + " from it_TBL115BAC where MobileNo='" + mobile + "'");
 }
 
+QString SignInTestCase::freshNumber()
+{
+    static int next = 1;
+    return QStringLiteral("91000000%1").arg(next++, 2, 10, QChar(u'0'));
+}
+
 void SignInTestCase::initTestCase()
 {
     qputenv("VELMO_MACHINE_ADDRESS", m_machine.toUtf8());

@@ -27,6 +27,11 @@ protected:
     // A column of the number's row (the first, if there are several).
     QVariant fieldOf(const QString &mobile, const QString &column) const;
     QString machine() const { return m_machine; }
+    // The service keeps its accounts for the whole run, so each case signs up its own number.
+    static QString freshNumber();
+
+    static inline const QString password = QStringLiteral("Secret#2026");
+    static inline const QString newPassword = QStringLiteral("Fresh@Pass9");
 
     std::unique_ptr<TestDatabase> db;
     std::unique_ptr<TestService> service;

@@ -19,19 +19,10 @@ using SignInSession::typeInto;
 namespace
 {
 
-const QString password = QStringLiteral("Secret#2026");
-
 // The user's clicks from the first screen up to and including the move under test.
 using Route = std::function<void(FrmSignUp &, const QString &mobile)>;
 // The control that must have the focus afterwards; none: only that no hidden one has it.
 using FocusOf = std::function<TextOrv *(FrmSignUp &)>;
-
-// The service keeps its accounts for the run, so every row has a number of its own.
-QString freshNumber()
-{
-    static int next = 1;
-    return QStringLiteral("91000000%1").arg(next++, 2, 10, QChar(u'0'));
-}
 
 Route then(const Route &first, const Route &second)
 {
@@ -87,16 +78,15 @@ private slots:
         const Route forgot = click([](FrmSignUp &w) { return w.Frame5()->CmdForgatPassord; });
         const Route cancel = click([](FrmSignUp &w) { return w.Frame7()->Command6; });
         const Route submit = [](FrmSignUp &w, const QString &mobile) {
-            SignInSession::fillSignUp(*w.Frame1(), mobile, password);
-            w.Frame1()->CmdSubmit->click();
+            SignInSession::submitSignUp(w, mobile, password);
         };
         const Route send = SignInSession::sendResetCode;
         const Route verify = [this](FrmSignUp &w, const QString &mobile) {
             SignInSession::verifyCode(w, *service, mobile);
         };
         const Route update = [](FrmSignUp &w, const QString &) {
-            typeInto(w.Frame8()->txtForPass, QStringLiteral("Fresh@Pass2027"));
-            typeInto(w.Frame8()->txtForConPass, QStringLiteral("Fresh@Pass2027"));
+            typeInto(w.Frame8()->txtForPass, newPassword);
+            typeInto(w.Frame8()->txtForConPass, newPassword);
             w.Frame8()->Command8->click();
         };
         const Route logIn = [](FrmSignUp &w, const QString &mobile) {

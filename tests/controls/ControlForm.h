@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QClipboard>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
 #include <QVBoxLayout>
 #include <QWidget>
 #include <QtTest>
@@ -73,4 +76,66 @@ template <typename... Controls, typename Test> void withControlClass(const QStri
                          (test.template operator()<Controls>(), true)) ||
                         ...);
     QVERIFY2(found, qPrintable(kind));
+}
+
+// The ways by which text reaches a box. Typed keys may hold "\r" (Enter), "\t" (Tab) and "\b"
+// (Backspace); AltGr reports each key as Ctrl+Alt, as some layouts do.
+enum class TextRoute { Keys, AltGr, InputMethod, Drop, CtrlV, ShiftInsert, MenuPaste };
+Q_DECLARE_METATYPE(TextRoute)
+
+inline void pasteFromMenu(QLineEdit *box)
+{
+    const QPoint middle = box->rect().center();
+    QContextMenuEvent request(QContextMenuEvent::Mouse, middle, box->mapToGlobal(middle));
+    QCoreApplication::sendEvent(box, &request);
+    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    QVERIFY(menu);
+    QAction *paste = nullptr;
+    for (QAction *action : menu->actions())
+        if (action->text().startsWith(QLineEdit::tr("&Paste")))
+            paste = action;
+    QVERIFY(paste);
+    paste->trigger();
+    menu->close();
+}
+
+// Sends text to the box by one route; the pasting routes take it from the clipboard.
+inline void deliverText(QLineEdit *box, TextRoute route, const QString &text)
+{
+    switch (route) {
+    case TextRoute::Keys:
+        QTest::keyClicks(box, text);
+        return;
+    case TextRoute::AltGr:
+        for (const QChar c : text)
+            QTest::sendKeyEvent(QTest::Click, box, Qt::Key(c.toUpper().unicode()), QString(c),
+                                Qt::ControlModifier | Qt::AltModifier);
+        return;
+    case TextRoute::InputMethod: {
+        QInputMethodEvent commit;
+        commit.setCommitString(text);
+        QCoreApplication::sendEvent(box, &commit);
+        return;
+    }
+    case TextRoute::Drop: {
+        QMimeData mime;
+        mime.setText(text);
+        const QPoint middle = box->rect().center();
+        QDragEnterEvent enter(middle, Qt::CopyAction, &mime, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(box, &enter);
+        QDropEvent drop(middle, Qt::CopyAction, &mime, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(box, &drop);
+        return;
+    }
+    case TextRoute::CtrlV:
+    case TextRoute::ShiftInsert:
+    case TextRoute::MenuPaste:
+        QGuiApplication::clipboard()->setText(text);
+    }
+    if (route == TextRoute::CtrlV)
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    else if (route == TextRoute::ShiftInsert)
+        QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier);
+    else
+        pasteFromMenu(box);
 }

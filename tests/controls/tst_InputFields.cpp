@@ -1,7 +1,5 @@
 // NumInt, StringCtl and Search driven through real keys, pastes and focus moves on a form.
-#include <QClipboard>
 #include <QLabel>
-#include <QMenu>
 #include <QtTest>
 
 #include "ControlForm.h"
@@ -24,41 +22,7 @@ template <typename... Controls, typename Body> void onForm(const QString &contro
     });
 }
 
-// KeysThenEnter: the keys typed, then Enter.
-enum class Route { Keys, KeysThenEnter, CtrlV, MenuPaste };
-
-void deliver(QLineEdit *box, Route route, const QString &text)
-{
-    if (route == Route::Keys || route == Route::KeysThenEnter) {
-        QTest::keyClicks(box, text);
-        if (route == Route::KeysThenEnter)
-            QTest::keyClick(box, Qt::Key_Return);
-        return;
-    }
-    QGuiApplication::clipboard()->setText(text);
-    if (route == Route::CtrlV) {
-        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
-        return;
-    }
-    const QPoint middle = box->rect().center();
-    QContextMenuEvent request(QContextMenuEvent::Mouse, middle, box->mapToGlobal(middle));
-    QCoreApplication::sendEvent(box, &request);
-    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-    QVERIFY(menu);
-    for (QAction *action : menu->actions())
-        if (action->text().startsWith(QLineEdit::tr("&Paste")))
-            action->trigger();
-    menu->close();
-}
-
-int pixels(int twips, const QWidget &widget)
-{
-    return Twips::toPixels(twips, widget);
-}
-
 } // namespace
-
-Q_DECLARE_METATYPE(Route)
 
 class tst_InputFields : public QObject
 {
@@ -66,44 +30,52 @@ class tst_InputFields : public QObject
 
 private slots:
     // Typed characters pass the control's filter; pasted text is not filtered. Enter moves
-    // on as Tab and inserts nothing.
+    // on as Tab and inserts nothing; leaving a StringCtl capitalises its words, and nothing
+    // else.
     void typing_data()
     {
         QTest::addColumn<QString>("control");
-        QTest::addColumn<Route>("route");
+        QTest::addColumn<TextRoute>("route");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("expected");
-        const auto row = [](const char *name, const QString &control, Route route,
-                            const QString &text, const QString &expected) {
-            QTest::newRow(name) << control << route << text << expected;
+        QTest::addColumn<bool>("movesOn");
+        const auto row = [](const char *name, const QString &control, TextRoute route,
+                            const QString &text, const QString &expected, bool movesOn = false) {
+            QTest::newRow(name) << control << route << text << expected << movesOn;
         };
-        row("digits only", "NumInt", Route::Keys, "12a3", "123");
-        row("no sign or point", "NumInt", Route::Keys, "-4.5", "45");
-        row("typing stops at 10 digits", "NumInt", Route::Keys, "123456789012", "1234567890");
-        row("Ctrl+V cannot paste a number", "NumInt", Route::CtrlV, "42", "");
-        row("menu paste is not filtered", "NumInt", Route::MenuPaste, "4a", "4a");
-        row("paste cut at 10 characters", "NumInt", Route::MenuPaste, "123456789012", "1234567890");
-        row("typed apostrophe refused", "StringCtl", Route::Keys, "O'Brien", "OBrien");
-        row("Ctrl+V keeps an apostrophe", "StringCtl", Route::CtrlV, "O'Brien", "O'Brien");
-        row("menu paste keeps an apostrophe", "StringCtl", Route::MenuPaste, "D'Souza", "D'Souza");
-        row("search takes anything", "Search", Route::Keys, "O'Brien #1", "O'Brien #1");
-        row("NumInt: Enter moves on", "NumInt", Route::KeysThenEnter, "12", "12");
-        row("StringCtl: Enter moves on", "StringCtl", Route::KeysThenEnter, "12", "12");
-        row("Search: Enter stays for the form", "Search", Route::KeysThenEnter, "12", "12");
+        const TextRoute keys = TextRoute::Keys, ctrlV = TextRoute::CtrlV;
+        const TextRoute menu = TextRoute::MenuPaste;
+        row("digits only", "NumInt", keys, "12a3", "123");
+        row("no sign or point", "NumInt", keys, "-4.5", "45");
+        row("typing stops at 10 digits", "NumInt", keys, "123456789012", "1234567890");
+        row("Ctrl+V cannot paste a number", "NumInt", ctrlV, "42", "");
+        row("menu paste is not filtered", "NumInt", menu, "4a", "4a");
+        row("paste cut at 10 characters", "NumInt", menu, "123456789012", "1234567890");
+        row("typed apostrophe refused", "StringCtl", keys, "O'Brien", "OBrien");
+        row("Ctrl+V keeps an apostrophe", "StringCtl", ctrlV, "O'Brien", "O'Brien");
+        row("menu paste keeps an apostrophe", "StringCtl", menu, "D'Souza", "D'Souza");
+        row("search takes anything", "Search", keys, "O'Brien #1", "O'Brien #1");
+        row("NumInt: Enter moves on", "NumInt", keys, "12\r", "12", true);
+        row("StringCtl: Enter moves on", "StringCtl", keys, "12\r", "12", true);
+        row("Search: Enter stays for the form", "Search", keys, "12\r", "12");
+        row("proper case", "StringCtl", keys, "ram kumar\t", "Ram Kumar", true);
+        row("capitals stay", "StringCtl", keys, "RAM kumar\t", "RAM Kumar", true);
+        row("after brackets and points", "StringCtl", keys, "new delhi (south).gate\t",
+            "New Delhi (South).Gate", true);
+        row("left empty", "StringCtl", keys, "\t", "", true);
     }
     void typing()
     {
         QFETCH(QString, control);
-        QFETCH(Route, route);
+        QFETCH(TextRoute, route);
         QFETCH(QString, text);
         QFETCH(QString, expected);
+        QFETCH(bool, movesOn);
         onForm<NumInt, StringCtl, Search>(control, [&](auto &form) {
             form.enter();
-            deliver(form.control->Text1(), route, text);
+            deliverText(form.control->Text1(), route, text);
             QCOMPARE(form.control->Text(), expected);
-            // The search box leaves Enter to its form.
-            QCOMPARE(form.next->hasFocus(),
-                     route == Route::KeysThenEnter && control != u"Search");
+            QCOMPARE(form.next->hasFocus(), movesOn);
         });
     }
 
@@ -224,30 +196,6 @@ private slots:
         QCOMPARE(form.control->Text(), left);
     }
 
-    // Words are capitalised when the box is left; nothing is turned to lower case.
-    void properCaseOnLeaving_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("expected");
-        const auto row = [](const char *name, const QString &text, const QString &expected) {
-            QTest::newRow(name) << text << expected;
-        };
-        row("lower case", "ram kumar", "Ram Kumar");
-        row("capitals stay", "RAM kumar", "RAM Kumar");
-        row("after brackets and points", "new delhi (south).gate", "New Delhi (South).Gate");
-        row("empty", "", "");
-    }
-    void properCaseOnLeaving()
-    {
-        QFETCH(QString, text);
-        QFETCH(QString, expected);
-        ControlForm<StringCtl> form("Name", QSize(160, 24));
-        form.enter();
-        QTest::keyClicks(form.control->Text1(), text);
-        form.leave();
-        QCOMPARE(form.control->Text(), expected);
-    }
-
     void boldLostOnFirstLeave()
     {
         ControlForm<StringCtl> form("Name", QSize(160, 24));
@@ -274,7 +222,7 @@ private slots:
         const Search &search = *form.control;
         const QRect image = search.Image1()->geometry();
         const QRect text = search.Text1()->geometry();
-        const int gap = pixels(100, search);
+        const int gap = Twips::toPixels(100, search);
         QCOMPARE(image.size(), QSize(16, 16));
         QVERIFY2(qAbs(size.width() - image.right() - 1 - gap) <= 1,
                  qPrintable(QString::number(image.right())));

@@ -12,7 +12,6 @@
 #include "signin/LoginPanel.h"
 #include "signin/NewPasswordPanel.h"
 #include "signin/OtpPanel.h"
-#include "signin/ResendCountdown.h"
 #include "signin/SignUpPanel.h"
 
 using SignInSession::typeInto;
@@ -20,14 +19,7 @@ using SignInSession::typeInto;
 namespace
 {
 
-const QString password = QStringLiteral("Secret#2026");
-
-// Each test signs up numbers of its own: the service keeps its accounts for the run.
-QString freshNumber()
-{
-    static int next = 1;
-    return QStringLiteral("90000000%1").arg(next++, 2, 10, QChar(u'0'));
-}
+const QString otherNumber = QStringLiteral("9123456780");
 
 // A code of the right shape that is not the one sent.
 QString wrongCode(const QString &sent)
@@ -48,8 +40,7 @@ private:
     // From the sign-up panel to the code panel with a real code sent.
     void submitSignUp(FrmSignUp &window, const QString &mobile)
     {
-        SignInSession::fillSignUp(*window.Frame1(), mobile, password);
-        window.Frame1()->CmdSubmit->click();
+        SignInSession::submitSignUp(window, mobile, password);
         QVERIFY(window.Frame6()->isVisible());
     }
 
@@ -131,8 +122,7 @@ private slots:
         SignInSession::registerAccount(*service, mobile, password);
         MessageBoxWatcher boxes;
         SignInSession::open([&](FrmSignUp &window) {
-            SignInSession::fillSignUp(*window.Frame1(), mobile, password);
-            window.Frame1()->CmdSubmit->click();
+            SignInSession::submitSignUp(window, mobile, password);
             QVERIFY(window.Frame1()->isVisible() && !window.Frame6()->isVisible());
             QCOMPARE(window.Frame1()->TxtMobileNo->Text(), mobile);
             QCOMPARE(window.Frame1()->TxtPassword->Text(), password);
@@ -146,11 +136,10 @@ private slots:
     void resetChangesEveryRowThenASignUpStaysASignUp()
     {
         const QString mobile = freshNumber();
-        const QString newPassword = QStringLiteral("Fresh@Pass9");
         SignInSession::registerAccount(*service, mobile, password);
         insertRow(mobile, machine(), password);
         insertRow(mobile, QStringLiteral("AA-BB-CC-DD-EE-77"), password);
-        insertRow(QStringLiteral("9123456780"), machine(), password);
+        insertRow(otherNumber, machine(), password);
         const QString later = freshNumber();
         MessageBoxWatcher boxes;
         const bool signedIn = SignInSession::open([&](FrmSignUp &window) {
@@ -179,20 +168,19 @@ private slots:
         });
         QVERIFY(boxes.messages().isEmpty());
         QVERIFY(signedIn);
-        QCOMPARE(db->column("select distinct concat(sPassword, '|', cPassword) from it_TBL115BAC "
-                            "where MobileNo='" +
-                            mobile + "'"),
-                 QVariantList({newPassword + "|" + newPassword}));
-        QCOMPARE(fieldOf(QStringLiteral("9123456780"), "sPassword"), QVariant(password));
+        QCOMPARE(
+            db->rows("select distinct sPassword, cPassword from it_TBL115BAC where MobileNo='" +
+                     mobile + "'"),
+            QStringList{newPassword + '|' + newPassword});
+        QCOMPARE(fieldOf(otherNumber, "sPassword"), QVariant(password));
     }
 
     void refusedResetSendKeepsTheForgotPanel()
     {
-        insertRow(QStringLiteral("9123456780"), machine(), password);
+        insertRow(otherNumber, machine(), password);
         MessageBoxWatcher boxes;
         SignInSession::open([&](FrmSignUp &window) {
-            window.Frame5()->CmdForgatPassord->click();
-            window.Frame7()->Command5->click();
+            SignInSession::sendResetCode(window, QString());
             QVERIFY(window.Frame7()->isVisible() && !window.Frame6()->isVisible());
             QCOMPARE(window.Frame6()->LblMobileNp->text(), QStringLiteral("(+91 )"));
             window.close();

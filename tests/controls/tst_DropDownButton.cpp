@@ -29,32 +29,28 @@ class tst_DropDownButton : public QObject
     Q_OBJECT
 
 private slots:
-    void newControlShowsDefault()
-    {
-        DropDownForm form;
-        QCOMPARE(form.child("Default")->Caption(), QString("Default"));
-        QCOMPARE(form.control->entries(), QStringList{"Default"});
-        QCOMPARE(form.combo()->itemText(0), QString("  Default"));
-    }
-
     void captionsFillTheList_data()
     {
         QTest::addColumn<bool>("reset");
+        QTest::addColumn<QStringList>("captions");
         QTest::addColumn<QStringList>("entries");
-        QTest::newRow("kept") << false << QStringList{"Second", "First", "Default"};
-        QTest::newRow("reset") << true << QStringList{"Second"};
+        QTest::newRow("new control") << false << QStringList{} << QStringList{"Default"};
+        QTest::newRow("kept") << false << QStringList{"First", "Second"}
+                              << QStringList{"Second", "First", "Default"};
+        QTest::newRow("reset") << true << QStringList{"First", "Second"} << QStringList{"Second"};
     }
     void captionsFillTheList()
     {
         QFETCH(bool, reset);
+        QFETCH(QStringList, captions);
         QFETCH(QStringList, entries);
         DropDownForm form;
         form.control->letReset(reset);
-        form.control->letCaption("First");
-        form.control->letCaption("Second");
+        for (const QString &caption : captions)
+            form.control->letCaption(caption);
         QCOMPARE(form.control->entries(), entries);
-        QCOMPARE(form.combo()->currentText(), QString("  Second"));
-        QCOMPARE(form.child("Default")->Caption(), QString("Second"));
+        QCOMPARE(form.combo()->currentText(), "  " + entries.first());
+        QCOMPARE(form.child("Default")->Caption(), entries.first());
     }
 
     // Picking an entry and pressing the main button both report the entry trimmed.

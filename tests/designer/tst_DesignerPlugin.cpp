@@ -120,23 +120,15 @@ QByteArray formXml(const QList<FormControl> &controls)
         .toUtf8();
 }
 
-template <typename Control> bool saveAs(QWidget *widget, PropertyBag &bag)
-{
-    auto *control = qobject_cast<Control *>(widget);
-    if (control)
-        control->WriteProperties(bag);
-    return control != nullptr;
-}
-
 // The form's store after saving the control; false when the control saves nothing.
-bool save(QWidget *widget, PropertyBag &bag)
+template <typename... Controls> bool save(QWidget *widget, PropertyBag &bag)
 {
-    return saveAs<TextOrv>(widget, bag) || saveAs<cmd>(widget, bag) ||
-           saveAs<FlatCombo>(widget, bag) || saveAs<DropDownButton>(widget, bag) ||
-           saveAs<OrvLabel>(widget, bag) || saveAs<OrvProgress>(widget, bag) ||
-           saveAs<InformationBar>(widget, bag) || saveAs<LeftPanel>(widget, bag) ||
-           saveAs<NumInt>(widget, bag) || saveAs<StringCtl>(widget, bag) ||
-           saveAs<Search>(widget, bag);
+    const auto saveAs = [&](auto *control) {
+        if (control)
+            control->WriteProperties(bag);
+        return control != nullptr;
+    };
+    return (saveAs(qobject_cast<Controls *>(widget)) || ...);
 }
 
 } // namespace
@@ -176,7 +168,8 @@ private slots:
             QVERIFY2(value == setting.value, qPrintable(setting.name + " is " + value.toString()));
         }
         PropertyBag bag;
-        const bool saves = save(widget, bag);
+        const bool saves = save<TextOrv, cmd, FlatCombo, DropDownButton, OrvLabel, OrvProgress,
+                                InformationBar, LeftPanel, NumInt, StringCtl, Search>(widget, bag);
         QCOMPARE(saves, control.className != "orvSeparator");
         QCOMPARE(bag.keys(), control.savedKeys);
     }

@@ -80,7 +80,8 @@ public:
             return false;
         if (!row.changeKey.isEmpty())
             static_cast<UserControl &>(control).PropertyChanged(row.changeKey);
-        emitPropertyChangeSignal(control, row.name);
+        if (!row.signalsItself)
+            emitPropertyChangeSignal(control, row.name);
         return true;
     }
 

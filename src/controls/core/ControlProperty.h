@@ -96,6 +96,7 @@ struct ControlProperty {
     bool writtenAtDefault = false;
     bool initWithDefault = false;
     bool appliedUnchanged = false;
+    bool signalsItself = false;
 
     const char *getter = nullptr;
     // The class the functions below take the control as.
@@ -133,6 +134,12 @@ struct ControlProperty {
     // Assigning the value it already has still runs the setter, unannounced: for a setter
     // that also puts other state in order (a look, an alignment).
     ControlProperty alwaysApplied() const { return with(&ControlProperty::appliedUnchanged, true); }
+    // The control sends the change signal itself on every change, typed as well as
+    // assigned; an assignment sending it too would announce one change twice.
+    ControlProperty signalledByControl() const
+    {
+        return with(&ControlProperty::signalsItself, true);
+    }
 
 private:
     template <typename Field>

@@ -12,7 +12,8 @@
 ControlProperties<FlatCombo> FlatCombo::tableFor(const FlatComboKind &kind)
 {
     using C = FlatCombo;
-    const auto text = propertyRow<&C::Text, &C::applyText>("Text", QStringLiteral("Combo1"));
+    const auto text =
+        propertyRow<&C::Text, &C::applyText>("Text", QStringLiteral("Combo1")).signalledByControl();
     return {
         // A loaded error is kept but not shown until the error is assigned again.
         propertyRow<&C::ErrorFlag, &C::applyErrorFlag, &C::storeErrorFlag>("ErrorFlag", QString()),

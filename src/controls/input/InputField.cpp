@@ -40,6 +40,7 @@ InputField::InputField(QWidget *parent, const QFont &designFont, int designMaxLe
     frame().setSurfaceColour(buttonFace);
     frame().setShape(TextOrvFrame::idleShapeColour, designShapeLineWidth);
     connect(m_text1, &QLineEdit::textChanged, this, &InputField::Change);
+    connect(m_text1, &QLineEdit::textChanged, this, &InputField::TextChanged);
 }
 
 void InputField::showFocusFrame()

@@ -72,6 +72,10 @@ protected:
     bool innerEvent(QEvent &event) override;
     void showEvent(QShowEvent *event) override;
 
+signals:
+    // Text's change signal, sent by the box for every change: typed, pasted or assigned.
+    void TextChanged();
+
 private:
     void typeText(const QString &text);
     int typeCharacter(int typed);

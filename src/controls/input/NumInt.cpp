@@ -23,7 +23,7 @@ const ControlProperties<NumInt> &NumInt::properties()
     // Rows in the order a form saves and loads them. Loading "Enabled" reaches the box only;
     // the control follows the box once "MaxLength" is loaded.
     static const ControlProperties<NumInt> rows{
-        propertyRow<&NumInt::Text, &NumInt::applyText>("Text", QString()),
+        propertyRow<&NumInt::Text, &NumInt::applyText>("Text", QString()).signalledByControl(),
         propertyRow<&NumInt::Enabled, &NumInt::applyEnabled, &NumInt::applyInnerEnabled>("Enabled",
                                                                                          true),
         propertyRow<&NumInt::MaxLength, &NumInt::applyMaxLength, &NumInt::loadMaxLength>(

@@ -43,7 +43,6 @@ public:
     const TextOrvFrame &Shape() const { return frame(); }
 
 signals:
-    void TextChanged();
     void EnabledChanged();
     void MaxLengthChanged();
     void BackColorChanged();

@@ -58,7 +58,7 @@ const ControlProperties<Search> &Search::properties()
         propertyRow<&Search::FontName, &Search::applyFontName>("FontName", QStringLiteral("Arial")),
         propertyRow<&Search::FontSize, &Search::applyFontSize>("FontSize", 8.0f),
         propertyRow<&Search::MaxLength, &Search::applyMaxLength>("MaxLength", short(75)),
-        propertyRow<&Search::Text, &Search::applyText>("Text", QString()),
+        propertyRow<&Search::Text, &Search::applyText>("Text", QString()).signalledByControl(),
     };
     return rows;
 }

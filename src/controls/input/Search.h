@@ -86,7 +86,6 @@ signals:
     void FontNameChanged();
     void FontSizeChanged();
     void MaxLengthChanged();
-    void TextChanged();
 
 protected:
     bool innerEvent(QEvent &event) override;

@@ -23,7 +23,7 @@ const ControlProperties<StringCtl> &StringCtl::properties()
 {
     // Rows in the order a form saves and loads them.
     static const ControlProperties<StringCtl> rows{
-        propertyRow<&StringCtl::Text, &StringCtl::applyText>("Text", QString()),
+        propertyRow<&StringCtl::Text, &StringCtl::applyText>("Text", QString()).signalledByControl(),
         propertyRow<&StringCtl::Enabled, &StringCtl::applyInnerEnabled>("Enabled", true),
         propertyRow<&StringCtl::MaxLength, &StringCtl::applyMaxLength>("MaxLength", short(75)),
         propertyRow<&StringCtl::FontName, &StringCtl::applyFontName>("FontName",

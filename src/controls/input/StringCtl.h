@@ -46,7 +46,6 @@ public:
     const TextOrvFrame &Shape() const { return frame(); }
 
 signals:
-    void TextChanged();
     void EnabledChanged();
     void MaxLengthChanged();
     void FontNameChanged();

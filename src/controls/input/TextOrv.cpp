@@ -29,6 +29,7 @@ TextOrv::TextOrv(QWidget *parent)
     watchKeysOf(m_text1);
     setAttribute(Qt::WA_OpaquePaintEvent);
     connect(m_text1, &QLineEdit::textChanged, this, &TextOrv::Change);
+    connect(m_text1, &QLineEdit::textChanged, this, &TextOrv::TextChanged);
     setInnerLook(OrvInput::Appearance::Flat, false);
     layoutChildren();
 }

@@ -23,7 +23,7 @@ const ControlProperties<TextOrv> &TextOrv::properties()
     // assignments also set the background, the focus, the alignment or the look that a
     // loaded or new control does not have yet.
     static const ControlProperties<TextOrv> rows{
-        propertyRow<&TextOrv::Text, &TextOrv::applyText>("Text", QString()),
+        propertyRow<&TextOrv::Text, &TextOrv::applyText>("Text", QString()).signalledByControl(),
         propertyRow<&TextOrv::PasswordChar, &TextOrv::setInnerPasswordChar>("PasswordChar",
                                                                             QString()),
         propertyRow<&TextOrv::Enabled, &TextOrv::applyEnabled, &TextOrv::loadEnabled>("Enabled",

@@ -85,6 +85,11 @@ private slots:
         QTest::newRow("parent colours")
             << 4 << false << 3 << QList<quint32>{0x604020, 0x7F5F3F, 0x8F6F4F, 0x200000, 0x000000,
                                                  0x0000AA, 0x0000AA, 0xFF0000, 0xFFB0B0, 0x787050};
+        // The desktop's button roles; an unknown scheme reads them too.
+        const QList<quint32> desktop{0x030201, 0x0C0B0A, 0x161514, 0x201F1E, 0x2A2928,
+                                     0x060504, 0x060504, 0xFF0000, 0xFFB0B0, 0x333231};
+        QTest::newRow("system") << 1 << false << 2 << desktop;
+        QTest::newRow("unknown scheme") << 7 << false << 2 << desktop;
     }
     void palette()
     {
@@ -102,7 +107,13 @@ private slots:
         inputs.parentBack = 0x604020;
         inputs.parentText = 0x0000AA;
         QPalette desktop = QGuiApplication::palette();
-        desktop.setColor(QPalette::Active, QPalette::Highlight, QColor(0, 0, 255));
+        const QList<std::pair<QPalette::ColorRole, QColor>> roles{
+            {QPalette::Button, {1, 2, 3}},      {QPalette::ButtonText, {4, 5, 6}},
+            {QPalette::Midlight, {10, 11, 12}}, {QPalette::Light, {20, 21, 22}},
+            {QPalette::Mid, {30, 31, 32}},      {QPalette::Shadow, {40, 41, 42}},
+            {QPalette::Highlight, {0, 0, 255}}};
+        for (const auto &[role, colour] : roles)
+            desktop.setColor(QPalette::Active, role, colour);
         QGuiApplication::setPalette(desktop);
         const CmdPalette p = ComputePalette(inputs);
         QGuiApplication::setPalette(QPalette());
@@ -110,22 +121,6 @@ private slots:
             p.FaceColor, p.LightColor,    p.HighlightColor, p.ShadowColor,      p.DarkShadowColor,
             p.TextColor, p.TextOverColor, p.SelectColor,    p.SelectLightColor, p.TypeFaceColor};
         QCOMPARE(found, expected);
-    }
-
-    void systemSchemeReadsTheDesktop()
-    {
-        QPalette desktop = QGuiApplication::palette();
-        desktop.setColor(QPalette::Active, QPalette::Button, QColor(1, 2, 3));
-        desktop.setColor(QPalette::Active, QPalette::ButtonText, QColor(4, 5, 6));
-        desktop.setColor(QPalette::Active, QPalette::Highlight, QColor(0, 0, 128));
-        QGuiApplication::setPalette(desktop);
-        CmdColorInputs inputs;
-        inputs.scheme = Cmd::ColorScheme(7); // unknown schemes read the desktop too
-        const CmdPalette p = ComputePalette(inputs);
-        QGuiApplication::setPalette(QPalette());
-        QCOMPARE(p.FaceColor, 0x030201u);
-        QCOMPARE(p.TextColor, 0x060504u);
-        QCOMPARE(p.SelectLightColor, 0xD7B0B0u);
     }
 
     // A 23 pixels high button; area (1,1)-(width-2,21). The caption's top-left, and the

@@ -33,78 +33,65 @@ private slots:
         qputenv("VELMO_STATUS_URL", "https://127.0.0.1:1/auth/desktop-status.txt");
     }
 
-    void secureProtocolsIsRaised_data()
-    {
-        QTest::addColumn<QVariant>("before");
-        QTest::addColumn<QVariant>("after");
-        QTest::newRow("missing") << QVariant() << QVariant(qint32(2688));
-        QTest::newRow("SSL 3.0 and TLS 1.0") << QVariant(160) << QVariant(qint32(2688));
-        QTest::newRow("zero") << QVariant(0) << QVariant(qint32(2688));
-        QTest::newRow("SSL 2.0 to TLS 1.2") << QVariant(2728) << QVariant(qint32(10880));
-        QTest::newRow("TLS 1.0 to 1.3") << QVariant(10880) << QVariant(qint32(10880));
-        QTest::newRow("TLS 1.3 only") << QVariant(0x2000) << QVariant(qint32(10880));
-        QTest::newRow("TLS 1.0 to 1.2 stays") << QVariant(2688) << QVariant(qint32(2688));
-        QTest::newRow("high bit reads as negative")
-            << QVariant(0x80000A80u) << QVariant(qint32(2688));
-        QTest::newRow("number stored as text") << QVariant("160") << QVariant(qint32(2688));
-    }
-    void secureProtocolsIsRaised()
-    {
-        QFETCH(QVariant, before);
-        QFETCH(QVariant, after);
-        if (before.isValid())
-            QVERIFY(WriteRegValue(RegistryRoot::CurrentUser, internetSettings, "SecureProtocols",
-                                  before));
-        clsVelmoITNet22SU api;
-        QVERIFY(!api.EnableSignUP());
-        QCOMPARE(secureProtocols(), after);
-    }
-
-    void unwritableRegistryStillFetches()
-    {
-        qputenv("VELMO_REGISTRY_FILE", "/proc/velmo-cannot-write/registry.json");
-        clsVelmoITNet22SU api;
-        QVERIFY(!api.EnableSignUP());
-    }
-
-    // A setting stored as text must read as a number; otherwise the switch is off and
-    // the setting is left alone.
-    void statusFileSwitchesSignInOnOrOff_data()
+    // What the switch answers for the status file served (none: nothing listens, so the
+    // fetch fails at once), and what it leaves in SecureProtocols. A setting stored as text
+    // must read as a number; otherwise the switch is off and the setting is left alone.
+    void secureProtocolsIsRaisedAndTheStatusFileRead_data()
     {
         QTest::addColumn<QString>("served");
         QTest::addColumn<QVariant>("setting");
         QTest::addColumn<bool>("isOn");
         QTest::addColumn<QVariant>("after");
+        const auto row = [](const char *name, const char *served, const QVariant &setting,
+                            bool isOn, const QVariant &after) {
+            QTest::newRow(name) << QString(served) << setting << isOn << after;
+        };
+        const char *none = nullptr;
         const QVariant missing;
         const QVariant raised(qint32(2688));
+        const QVariant raisedTo1_3(qint32(10880));
+        row("missing", none, missing, false, raised);
+        row("SSL 3.0 and TLS 1.0", none, 160, false, raised);
+        row("zero", none, 0, false, raised);
+        row("SSL 2.0 to TLS 1.2", none, 2728, false, raisedTo1_3);
+        row("TLS 1.0 to 1.3", none, 10880, false, raisedTo1_3);
+        row("TLS 1.3 only", none, 0x2000, false, raisedTo1_3);
+        row("TLS 1.0 to 1.2 stays", none, 2688, false, raised);
+        row("high bit reads as negative", none, 0x80000A80u, false, raised);
+        row("number stored as text", none, "160", false, raised);
         // How the text reads is statusTextReadsAsTheSwitch's part; these rows check what
         // the fetch hands it.
-        QTest::newRow("blank, 1, line break") << " 1\n" << missing << true << raised;
-        QTest::newRow("0") << "0" << missing << false << raised;
-        QTest::newRow("empty file") << "" << missing << false << raised;
-        QTest::newRow("1 and 0 on two lines") << "1\n0\n" << missing << false << raised;
-        QTest::newRow("setting 2688 as text is not rewritten")
-            << "1" << QVariant("2688") << true << QVariant("2688");
-        QTest::newRow("setting is a word")
-            << "1" << QVariant("strong") << false << QVariant("strong");
-        QTest::newRow("setting has a fraction")
-            << "1" << QVariant("2688.5") << false << QVariant("2688.5");
+        row("blank, 1, line break", " 1\n", missing, true, raised);
+        row("0", "0", missing, false, raised);
+        row("empty file", "", missing, false, raised);
+        row("1 and 0 on two lines", "1\n0\n", missing, false, raised);
+        row("setting 2688 as text is not rewritten", "1", "2688", true, "2688");
+        row("setting is a word", "1", "strong", false, "strong");
+        row("setting has a fraction", "1", "2688.5", false, "2688.5");
     }
-    void statusFileSwitchesSignInOnOrOff()
+    void secureProtocolsIsRaisedAndTheStatusFileRead()
     {
         QFETCH(QString, served);
         QFETCH(QVariant, setting);
-        QFETCH(bool, isOn);
-        QFETCH(QVariant, after);
         if (setting.isValid())
             QVERIFY(WriteRegValue(RegistryRoot::CurrentUser, internetSettings, "SecureProtocols",
                                   setting));
+        std::optional<TestService> service;
+        if (!served.isNull()) {
+            service.emplace();
+            QVERIFY(service->setStatus(served));
+        }
+        QTEST(clsVelmoITNet22SU().EnableSignUP(), "isOn");
+        QTEST(secureProtocols(), "after");
+    }
+
+    // A setting that cannot be written does not keep the status file from being read.
+    void unwritableRegistryStillFetches()
+    {
+        qputenv("VELMO_REGISTRY_FILE", "/proc/velmo-cannot-write/registry.json");
         TestService service;
-        QVERIFY(service.isRunning());
-        QVERIFY(service.setStatus(served));
-        clsVelmoITNet22SU api;
-        QCOMPARE(api.EnableSignUP(), isOn);
-        QCOMPARE(secureProtocols(), after);
+        QVERIFY(service.setStatus("1"));
+        QVERIFY(clsVelmoITNet22SU().EnableSignUP());
     }
 
     void statusTextReadsAsTheSwitch_data()

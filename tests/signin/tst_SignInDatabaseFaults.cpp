@@ -1,5 +1,4 @@
 #include <QPushButton>
-#include <QRadioButton>
 #include <QSqlQuery>
 #include <QtTest>
 
@@ -9,19 +8,15 @@
 #include "SignInSession.h"
 #include "SignInTestCase.h"
 #include "controls/input/TextOrv.h"
-#include "signin/ForgotPasswordPanel.h"
 #include "signin/FrmSignUp.h"
 #include "signin/LoginPanel.h"
 #include "signin/NewPasswordPanel.h"
-#include "signin/OtpPanel.h"
-#include "signin/SignUpPanel.h"
 
 using SignInSession::typeInto;
 
 namespace
 {
 
-const QString password = QStringLiteral("Secret#2026");
 const QString lostDatabase = QStringLiteral("The account database could not be used");
 
 // The message of the error call throws to its caller; empty when it throws none.
@@ -114,8 +109,7 @@ private slots:
         const QString mobile = QStringLiteral("9200000001");
         MessageBoxWatcher boxes;
         const bool signedIn = SignInSession::open([&](FrmSignUp &window) {
-            SignInSession::fillSignUp(*window.Frame1(), mobile, password);
-            window.Frame1()->CmdSubmit->click();
+            SignInSession::submitSignUp(window, mobile, password);
             dropHostConnection();
             SignInSession::verifyCode(window, *service, mobile);
             QVERIFY(window.isVisible());
@@ -132,13 +126,12 @@ private slots:
         const QString mobile = QStringLiteral("9200000002");
         SignInSession::registerAccount(*service, mobile, password);
         insertRow(mobile, machine(), password);
-        const QString fresh = QStringLiteral("Fresh@Pass9");
         MessageBoxWatcher boxes;
         const bool signedIn = SignInSession::open([&](FrmSignUp &window) {
             SignInSession::sendResetCode(window, mobile);
             SignInSession::verifyCode(window, *service, mobile);
-            typeInto(window.Frame8()->txtForPass, fresh);
-            typeInto(window.Frame8()->txtForConPass, fresh);
+            typeInto(window.Frame8()->txtForPass, newPassword);
+            typeInto(window.Frame8()->txtForConPass, newPassword);
             dropHostConnection();
             window.Frame8()->Command8->click();
             // The service already has the new password: the window is back on the login

@@ -65,10 +65,7 @@ private slots:
         const QStringList lines = run.output.split(u'\n', Qt::SkipEmptyParts);
         QCOMPARE(lines, QStringList({"clsAPI: done", "Create_IT_Tbl115BAC: done", switchLine,
                                      "vPANNo: ABCDE1234F", "sFileFrom: 3"}));
-        QCOMPARE(db.scalar("select count(*) from information_schema.tables where table_schema = "
-                           "database() and table_name = 'it_TBL115BAC'")
-                     .toInt(),
-                 1);
+        QCOMPARE(db.rows("show tables"), QStringList{"it_TBL115BAC"});
         QCOMPARE(ReadRegValue(RegistryRoot::CurrentUser,
                               "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Internet Settings",
                               "SecureProtocols"),

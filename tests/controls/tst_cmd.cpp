@@ -291,34 +291,45 @@ private slots:
         QCOMPARE(holder.at(corner + QPoint(box.TextWidth + 3, box.TextHeight + 1)), rgb(0xCC9999));
     }
 
-    void captionColours_data()
+    // The colours a part of the button shows besides its background: around the caption,
+    // or anywhere for the looks that draw their face alone.
+    void colours_data()
     {
         QTest::addColumn<int>("type");
         QTest::addColumn<QString>("state");
         QTest::addColumn<int>("effect");
+        QTest::addColumn<bool>("whole");
         QTest::addColumn<quint32>("background");
         QTest::addColumn<QList<quint32>>("colours");
         // Fixed grey: text 000000, highlight FFFFFF, shadow 808080, face C0C0C0; the
         // effects shift the face by 40 either way: E8E8E8 and 989898.
-        QTest::newRow("up") << 1 << "up" << 0 << 0xC0C0C0u << QList<quint32>{0x000000};
+        QTest::newRow("up") << 1 << "up" << 0 << false << 0xC0C0C0u << QList<quint32>{0x000000};
         QTest::newRow("disabled, engraved")
-            << 1 << "disabled" << 0 << 0xC0C0C0u << QList<quint32>{0x808080, 0xFFFFFF};
+            << 1 << "disabled" << 0 << false << 0xC0C0C0u << QList<quint32>{0x808080, 0xFFFFFF};
         QTest::newRow("disabled, flat")
-            << 5 << "disabled" << 0 << 0xC0C0C0u << QList<quint32>{0x808080};
+            << 5 << "disabled" << 0 << false << 0xC0C0C0u << QList<quint32>{0x808080};
         // Pressed type 4: a light caption on the shadow darkened by 16.
-        QTest::newRow("type 4 down") << 4 << "down" << 0 << 0x707070u << QList<quint32>{0xDFDFDF};
-        QTest::newRow("raised") << 1 << "up" << 1 << 0xC0C0C0u
+        QTest::newRow("type 4 down")
+            << 4 << "down" << 0 << false << 0x707070u << QList<quint32>{0xDFDFDF};
+        QTest::newRow("raised") << 1 << "up" << 1 << false << 0xC0C0C0u
                                 << QList<quint32>{0x000000, 0x989898, 0xE8E8E8};
-        QTest::newRow("engraved, down")
-            << 1 << "down" << 2 << 0xC0C0C0u << QList<quint32>{0x000000, 0x989898, 0xE8E8E8};
-        QTest::newRow("shadow") << 7 << "up" << 3 << 0xC0C0C0u
+        QTest::newRow("engraved, down") << 1 << "down" << 2 << false << 0xC0C0C0u
+                                        << QList<quint32>{0x000000, 0x989898, 0xE8E8E8};
+        QTest::newRow("shadow") << 7 << "up" << 3 << false << 0xC0C0C0u
                                 << QList<quint32>{0x000000, 0x989898};
+        // Focused too: neither caption nor focus mark shows.
+        for (int type : {10, 0, 15, -3})
+            for (const char *state : {"up", "hover", "down", "disabled"})
+                QTest::addRow("type %d %s: face only", type, state)
+                    << type << QStringLiteral("focus+%1").arg(state) << 0 << true << 0xC0C0C0u
+                    << QList<quint32>{};
     }
-    void captionColours()
+    void colours()
     {
         QFETCH(int, type);
         QFETCH(QString, state);
         QFETCH(int, effect);
+        QFETCH(bool, whole);
         QFETCH(quint32, background);
         QFETCH(QList<quint32>, colours);
         // Tall enough that no frame line comes near the caption.
@@ -327,7 +338,8 @@ private slots:
         holder.button->letSpecialEffect(Cmd::SpecialEffect(effect));
         holder.enter(state);
         const CmdCaptionBox &box = holder.button->captionBox();
-        const QRect area = box.TextRect.united(box.TextRectDown).adjusted(-1, -1, 1, 1);
+        const QRect area = whole ? holder.button->rect()
+                                 : box.TextRect.united(box.TextRectDown).adjusted(-1, -1, 1, 1);
         QSet<QRgb> found;
         for (int y = area.top(); y <= area.bottom(); ++y)
             for (int x = area.left(); x <= area.right(); ++x)
@@ -337,49 +349,6 @@ private slots:
         for (quint32 colour : colours)
             expected += rgb(colour);
         QCOMPARE(found, expected);
-    }
-
-    void faceOnlyTypes_data()
-    {
-        QTest::addColumn<int>("type");
-        QTest::addColumn<QString>("state");
-        for (int type : {10, 0, 15, -3})
-            for (const char *state : {"up", "hover", "down", "disabled"})
-                QTest::addRow("type %d %s", type, state) << type << QString::fromLatin1(state);
-    }
-    void faceOnlyTypes()
-    {
-        QFETCH(int, type);
-        QFETCH(QString, state);
-        Holder holder(type, 3, QSize(30, 12));
-        holder.button->letCaption(QStringLiteral("Text"));
-        holder.focus();
-        holder.enter(state);
-        const QImage &surface = holder.button->surface();
-        for (int y = 0; y < 12; ++y)
-            for (int x = 0; x < 30; ++x)
-                QCOMPARE(surface.pixel(x, y), rgb(0xC0C0C0));
-    }
-
-    void parentColours_data()
-    {
-        QTest::addColumn<int>("type");
-        QTest::addColumn<int>("scheme");
-        QTest::addColumn<quint32>("centre");
-        // The holder's background is 112233 (host 332211), its text 445566.
-        QTest::newRow("scheme 4 face") << 10 << 4 << 0x332211u;
-        QTest::newRow("type 11 shows the captured background") << 11 << 3 << 0x332211u;
-        QTest::newRow("type 10 keeps its own face") << 10 << 3 << 0xC0C0C0u;
-    }
-    void parentColours()
-    {
-        QFETCH(int, type);
-        QFETCH(int, scheme);
-        QFETCH(quint32, centre);
-        Holder holder(type, scheme, QSize(20, 10));
-        QCOMPARE(holder.at(QPoint(10, 5)), rgb(centre));
-        if (scheme == 4)
-            QCOMPARE(holder.button->buttonPalette().TextColor, 0x665544u);
     }
 
     void redrawOnlyOnChange_data()

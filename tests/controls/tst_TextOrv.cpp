@@ -1,8 +1,4 @@
-#include <algorithm>
-
-#include <QClipboard>
-#include <QMenu>
-#include <QMimeData>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -22,85 +18,46 @@ struct TextOrvForm : ControlForm<TextOrv> {
     TextOrv *const txt;
 };
 
-// The ways by which text reaches a box.
-enum class Route {
-    Keys,
-    AltGr, // reported as Ctrl+Alt, as some layouts do
-    InputMethod,
-    Drop,
-    CtrlV,
-    ShiftInsert,
-    MenuPaste,
-};
+// How the form treats the box: it may change keys in KeyPress (x and Ctrl+V to nothing, o to
+// 0, ! to Enter), having perhaps loaded the box locked (read-only, yet it takes the focus).
+enum class Host { Quiet, ChangesKeys, ChangesKeysLocked };
 
-// Sends text to the box by one route; the pasting routes take it from the clipboard.
-void deliver(QLineEdit *box, Route route, const QString &text)
+// Puts `text` in the box with the caret at its end, or at a "|" in it, or selecting what
+// "[]" encloses.
+void place(QLineEdit *box, QString text)
 {
-    const QPoint middle = box->rect().center();
-    switch (route) {
-    case Route::Keys:
-        QTest::keyClicks(box, text);
-        return;
-    case Route::AltGr:
-        for (const QChar c : text)
-            QTest::sendKeyEvent(QTest::Click, box, Qt::Key(c.toUpper().unicode()), QString(c),
-                                Qt::ControlModifier | Qt::AltModifier);
-        return;
-    case Route::InputMethod: {
-        QInputMethodEvent commit;
-        commit.setCommitString(text);
-        QCoreApplication::sendEvent(box, &commit);
-        return;
-    }
-    case Route::Drop: {
-        QMimeData mime;
-        mime.setText(text);
-        QDragEnterEvent enter(middle, Qt::CopyAction, &mime, Qt::LeftButton, {});
-        QCoreApplication::sendEvent(box, &enter);
-        QDropEvent drop(middle, Qt::CopyAction, &mime, Qt::LeftButton, {});
-        QCoreApplication::sendEvent(box, &drop);
-        return;
-    }
-    default:
-        break;
-    }
-    QGuiApplication::clipboard()->setText(text);
-    if (route == Route::CtrlV) {
-        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
-    } else if (route == Route::ShiftInsert) {
-        QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier);
-    } else {
-        QContextMenuEvent request(QContextMenuEvent::Mouse, middle, box->mapToGlobal(middle));
-        QCoreApplication::sendEvent(box, &request);
-        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-        QVERIFY(menu);
-        const QList<QAction *> actions = menu->actions();
-        const auto paste = std::find_if(actions.begin(), actions.end(), [](QAction *action) {
-            return action->text().startsWith(QLineEdit::tr("&Paste"));
-        });
-        QVERIFY(paste != actions.end());
-        (*paste)->trigger();
-        menu->close();
-    }
+    const qsizetype caret = text.indexOf('|'), open = text.indexOf('['), close = text.indexOf(']');
+    box->setText(text.remove(QRegularExpression(R"([|\[\]])")));
+    if (caret >= 0)
+        box->setCursorPosition(int(caret));
+    if (open >= 0)
+        box->setSelection(int(open), int(close - open - 1));
+}
+
+// Another window becomes active, `meanwhile` runs, and the form's window is active again
+// with the box focused.
+void awayAndBack(TextOrvForm &form, const std::function<void()> &meanwhile)
+{
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    meanwhile();
+    form.window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form.window));
+    QVERIFY(form.txt->Text1()->hasFocus());
 }
 
 // The focus arrives with the window's activation, as it does in the first box of a window
 // just shown: the box takes the focus while another window is active.
 void enterByActivation(TextOrvForm &form)
 {
-    QWidget other;
-    other.show();
-    other.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&other));
-    form.txt->setFocus();
-    form.window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&form.window));
-    QVERIFY(form.txt->Text1()->hasFocus());
+    awayAndBack(form, [&form] { form.txt->setFocus(); });
 }
 
 } // namespace
 
-Q_DECLARE_METATYPE(Route)
+Q_DECLARE_METATYPE(Host)
 
 class tst_TextOrv : public QObject
 {
@@ -109,201 +66,126 @@ class tst_TextOrv : public QObject
 private slots:
     void typing_data()
     {
+        QTest::addColumn<Host>("host");
         QTest::addColumn<int>("textType");
         QTest::addColumn<QString>("limit");
         QTest::addColumn<int>("maxLength");
         QTest::addColumn<QString>("initial");
-        QTest::addColumn<int>("caret");
-        QTest::addColumn<Route>("route");
+        QTest::addColumn<TextRoute>("route");
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("expected");
         const QString anyRange = TextOrvLimit::defaultLimit;
-        const Route keys = Route::Keys;
+        const TextRoute keys = TextRoute::Keys, altGr = TextRoute::AltGr;
+        const TextRoute ime = TextRoute::InputMethod, ctrlV = TextRoute::CtrlV;
+        const TextRoute shiftInsert = TextRoute::ShiftInsert, menu = TextRoute::MenuPaste;
         const auto row = [](const char *name, int textType, const QString &limit, int maxLength,
-                            const QString &initial, int caret, Route route, const QString &keys,
-                            const QString &expected) {
-            QTest::newRow(name) << textType << limit << maxLength << initial << caret << route
+                            const QString &initial, TextRoute route, const QString &keys,
+                            const QString &expected, Host host = Host::Quiet) {
+            QTest::newRow(name) << host << textType << limit << maxLength << initial << route
                                 << keys << expected;
         };
-        row("range 0:100 refuses 105", 1, "0:100", 0, "10", 2, keys, "5", "10");
-        row("range 0:100 takes 100", 1, "0:100", 0, "10", 2, keys, "0", "100");
-        row("one decimal point", 1, anyRange, 0, "", 0, keys, "-12.5.3", "-12.53");
-        row("minus at caret 0", 1, anyRange, 0, "-5", 0, keys, "-", "--5");
-        row("minus after caret 0", 1, anyRange, 0, "-5", 2, keys, "-", "-5");
-        row("integer refuses point and hash", 2, anyRange, 0, "", 0, keys, "12.5#", "125");
-        row("digit string", 4, anyRange, 0, "", 0, keys, "98a7-6", "9876");
-        row("date characters", 3, anyRange, 0, "", 0, keys, "5.6/24-x", "5.6/24-");
-        row("free text", 0, anyRange, 0, "", 0, keys, "Ab#1", "Ab#1");
+        const auto hostRow = [&](const char *name, Host host, int textType, TextRoute route,
+                                 const QString &keys, const QString &expected) {
+            row(name, textType, anyRange, 0, "", route, keys, expected, host);
+        };
+        row("range 0:100 refuses 105", 1, "0:100", 0, "10", keys, "5", "10");
+        row("range 0:100 takes 100", 1, "0:100", 0, "10", keys, "0", "100");
+        row("one decimal point", 1, anyRange, 0, "", keys, "-12.5.3", "-12.53");
+        row("point refused over a selected point", 1, anyRange, 0, "1[.5]", keys, ".", "1.5");
+        row("minus at caret 0", 1, anyRange, 0, "|-5", keys, "-", "--5");
+        row("minus after caret 0", 1, anyRange, 0, "-5", keys, "-", "-5");
+        row("Backspace refused over the top", 1, "0:100", 0, "150", keys, "\b", "150");
+        row("Backspace in range", 1, "0:100", 0, "15", keys, "\b", "1");
+        row("Enter moves on and inserts nothing", 1, anyRange, 0, "", keys, "12\r", "12.00");
+        row("integer refuses point and hash", 2, anyRange, 0, "", keys, "12.5#", "125");
+        row("digit string", 4, anyRange, 0, "", keys, "98a7-6", "9876");
+        row("date characters", 3, anyRange, 0, "", keys, "5.6/24-x", "5.6/24-");
+        row("free text", 0, anyRange, 0, "", keys, "Ab#1", "Ab#1");
 
-        row("AltGr brace refused by a digit string", 4, anyRange, 0, "", 0, Route::AltGr, "1{2",
+        row("AltGr brace refused by a digit string", 4, anyRange, 0, "", altGr, "1{2", "12");
+        row("AltGr characters in free text", 0, anyRange, 0, "", altGr, "{\u20ac", "{\u20ac");
+        row("input method commit filtered by a digit string", 4, anyRange, 0, "", ime, "1\u00e92",
             "12");
-        row("AltGr characters in free text", 0, anyRange, 0, "", 0, Route::AltGr, "{\u20ac",
-            "{\u20ac");
-        row("input method commit filtered by a digit string", 4, anyRange, 0, "", 0,
-            Route::InputMethod, "1\u00e92", "12");
-        row("input method commit in free text", 0, anyRange, 0, "a", 1, Route::InputMethod,
-            "\u00e9\U0001F600", "a\u00e9\U0001F600");
-        row("dropped text refused", 0, anyRange, 0, "", 0, Route::Drop, "ab", "");
+        row("input method commit in free text", 0, anyRange, 0, "a", ime, "\u00e9\U0001F600",
+            "a\u00e9\U0001F600");
+        row("dropped text refused", 0, anyRange, 0, "", TextRoute::Drop, "ab", "");
 
-        row("typing stops at MaxLength", 0, anyRange, 3, "", 0, keys, "abcd", "abc");
-        row("input method stops at MaxLength", 0, anyRange, 3, "", 0, Route::InputMethod, "abcd",
-            "abc");
-        row("a text past MaxLength takes no more", 0, anyRange, 3, "abcd", 4, keys, "e", "abcd");
+        row("typing stops at MaxLength", 0, anyRange, 3, "", keys, "abcd", "abc");
+        row("input method stops at MaxLength", 0, anyRange, 3, "", ime, "abcd", "abc");
+        row("a text past MaxLength takes no more", 0, anyRange, 3, "abcd", keys, "e", "abcd");
 
         // Pasted text is normalised for the type, and the caret ends after it.
-        row("Ctrl+V, integer 12abc", 2, anyRange, 0, "", 0, Route::CtrlV, "12abc", "12");
-        row("Ctrl+V, digit string 0042x", 4, anyRange, 0, "", 0, Route::CtrlV, "0042x", "0042");
-        row("Ctrl+V, free text untouched", 0, anyRange, 0, "", 0, Route::CtrlV, "ab cd", "ab cd");
-        row("Shift+Insert, integer 12abc", 2, anyRange, 0, "", 0, Route::ShiftInsert, "12abc",
-            "12");
-        row("menu, digit string 0042x", 4, anyRange, 0, "", 0, Route::MenuPaste, "0042x", "0042");
-        row("Ctrl+V stops at MaxLength", 0, anyRange, 4, "", 0, Route::CtrlV, "abcdef", "abcd");
-        row("menu paste stops at MaxLength", 0, anyRange, 4, "", 0, Route::MenuPaste, "abcdef",
-            "abcd");
+        row("Ctrl+V, integer 12abc", 2, anyRange, 0, "", ctrlV, "12abc", "12");
+        row("Ctrl+V, digit string 0042x", 4, anyRange, 0, "", ctrlV, "0042x", "0042");
+        row("Ctrl+V, free text untouched", 0, anyRange, 0, "", ctrlV, "ab cd", "ab cd");
+        row("Shift+Insert, integer 12abc", 2, anyRange, 0, "", shiftInsert, "12abc", "12");
+        row("menu, digit string 0042x", 4, anyRange, 0, "", menu, "0042x", "0042");
+        row("Ctrl+V stops at MaxLength", 0, anyRange, 4, "", ctrlV, "abcdef", "abcd");
+        row("menu paste stops at MaxLength", 0, anyRange, 4, "", menu, "abcdef", "abcd");
+
+        // The form changes a key before the filter sees it.
+        const Host changes = Host::ChangesKeys, locked = Host::ChangesKeysLocked;
+        hostRow("form: x zeroed", changes, 0, keys, "axb", "ab");
+        hostRow("form: o turned into a digit the filter takes", changes, 4, keys, "1o2", "102");
+        hostRow("form: Enter made by the form moves on", changes, 0, keys, "a!", "A");
+        hostRow("form, input method: x zeroed", changes, 0, ime, "axb", "ab");
+        hostRow("form, AltGr: o turned into a digit", changes, 4, altGr, "1o", "10");
+        hostRow("form refuses Ctrl+V", changes, 0, ctrlV, "abc", "");
+        hostRow("form refuses Shift+Insert", changes, 0, shiftInsert, "abc", "");
+        hostRow("form refuses menu paste", changes, 0, menu, "abc", "");
+        hostRow("locked: a digit made by the form is not typed", locked, 0, keys, "1o2", "");
+        hostRow("locked: Enter made by the form moves on", locked, 0, keys, "a!", "");
     }
     void typing()
     {
+        QFETCH(Host, host);
         QFETCH(int, textType);
         QFETCH(QString, limit);
         QFETCH(int, maxLength);
         QFETCH(QString, initial);
-        QFETCH(int, caret);
-        QFETCH(Route, route);
+        QFETCH(TextRoute, route);
         QFETCH(QString, keys);
         QFETCH(QString, expected);
         TextOrvForm form;
+        if (host == Host::ChangesKeysLocked) {
+            form.store.WriteProperty("Locked", true);
+            form.load();
+        }
         form.txt->letTextType(textType);
         form.txt->letTextLimit(limit);
         form.txt->letMaxLength(maxLength);
-        form.enter();
-        form.txt->Text1()->setText(initial);
-        form.txt->Text1()->setCursorPosition(caret);
-        deliver(form.txt->Text1(), route, keys);
-        QCOMPARE(form.txt->Text(), expected);
-        if (initial.isEmpty())
-            QCOMPARE(form.txt->Text1()->cursorPosition(), int(expected.size()));
-    }
-
-    void pointRefusedEvenOverASelectedPoint()
-    {
-        TextOrvForm form;
-        form.txt->letTextType(1);
-        form.txt->letText("1.5");
-        form.enter();
-        form.txt->Text1()->setSelection(1, 1);
-        QTest::keyClick(form.txt->Text1(), Qt::Key_Period);
-        QCOMPARE(form.txt->Text(), QString("1.5"));
-    }
-
-    void backspaceRefusedWhileValueExceedsTop_data()
-    {
-        QTest::addColumn<QString>("initial");
-        QTest::addColumn<QString>("expected");
-        const auto row = [](const char *name, const QString &initial, const QString &expected) {
-            QTest::newRow(name) << initial << expected;
-        };
-        row("over the top", "150", "150");
-        row("in range", "15", "1");
-    }
-    void backspaceRefusedWhileValueExceedsTop()
-    {
-        QFETCH(QString, initial);
-        QFETCH(QString, expected);
-        TextOrvForm form;
-        form.txt->letTextType(1);
-        form.txt->letTextLimit("0:100");
-        form.enter();
-        form.txt->Text1()->setText(initial);
-        QTest::keyClick(form.txt->Text1(), Qt::Key_Backspace);
-        QCOMPARE(form.txt->Text(), expected);
-    }
-
-    void enterMovesFocusAndInsertsNothing()
-    {
-        TextOrvForm form;
-        form.txt->letTextType(1);
-        form.enter();
-        QTest::keyClicks(form.txt->Text1(), "12");
-        QTest::keyClick(form.txt->Text1(), Qt::Key_Return);
-        QVERIFY(form.next->hasFocus());
-        QCOMPARE(form.txt->Text(), QString("12.00"));
-    }
-
-    void formChangesTheKeyBeforeTheFilter_data()
-    {
-        QTest::addColumn<int>("textType");
-        QTest::addColumn<bool>("locked");
-        QTest::addColumn<Route>("route");
-        QTest::addColumn<QString>("keys");
-        QTest::addColumn<QString>("expected");
-        const Route keys = Route::Keys;
-        const auto row = [](const char *name, int textType, bool locked, Route route,
-                            const QString &keys, const QString &expected) {
-            QTest::newRow(name) << textType << locked << route << keys << expected;
-        };
-        row("x zeroed", 0, false, keys, "axb", "ab");
-        row("o turned into a digit the filter takes", 4, false, keys, "1o2", "102");
-        row("Enter made by the form moves on", 0, false, keys, "a!", "A");
-        row("input method: x zeroed", 0, false, Route::InputMethod, "axb", "ab");
-        row("AltGr: o turned into a digit", 4, false, Route::AltGr, "1o", "10");
-        row("Ctrl+V refused by the form", 0, false, Route::CtrlV, "abc", "");
-        row("Shift+Insert refused by the form", 0, false, Route::ShiftInsert, "abc", "");
-        row("menu paste refused by the form", 0, false, Route::MenuPaste, "abc", "");
-        row("locked: a digit made by the form is not typed", 0, true, keys, "1o2", "");
-        row("locked: Enter made by the form moves on", 0, true, keys, "a!", "");
-    }
-    void formChangesTheKeyBeforeTheFilter()
-    {
-        QFETCH(int, textType);
-        QFETCH(bool, locked);
-        QFETCH(Route, route);
-        QFETCH(QString, keys);
-        QFETCH(QString, expected);
-        TextOrvForm form;
-        if (locked) {
-            // Loaded locked from the store: read-only, yet it takes the focus.
-            PropertyBag bag;
-            bag.WriteProperty("Locked", true);
-            form.txt->ReadProperties(bag);
-        }
-        form.txt->letTextType(textType);
-        connect(
-            form.txt, &TextOrv::KeyPress, form.txt,
-            [](short &keyAscii) {
+        if (host != Host::Quiet)
+            connect(form.txt, &TextOrv::KeyPress, form.txt, [](short &keyAscii) {
                 if (keyAscii == 'x' || keyAscii == 22)
                     keyAscii = 0;
                 else if (keyAscii == 'o')
                     keyAscii = '0';
                 else if (keyAscii == '!')
                     keyAscii = 13;
-            },
-            Qt::DirectConnection);
+            });
         form.enter();
         QVERIFY(form.txt->Text1()->hasFocus());
-        deliver(form.txt->Text1(), route, keys);
+        place(form.txt->Text1(), initial);
+        deliverText(form.txt->Text1(), route, keys);
         QCOMPARE(form.txt->Text(), expected);
-        QCOMPARE(form.next->hasFocus(), keys.endsWith('!'));
+        // Enter moves on, whether typed or made by the form.
+        QCOMPARE(form.next->hasFocus(), keys.endsWith('\r') || keys.endsWith('!'));
+        if (initial.isEmpty())
+            QCOMPARE(form.txt->Text1()->cursorPosition(), int(expected.size()));
     }
 
     void keyEventsCarryHostCodes()
     {
         TextOrvForm form;
-        QList<QPair<short, short>> downs;
-        QList<QPair<short, short>> ups;
-        connect(
-            form.txt, &TextOrv::KeyDown, form.txt,
-            [&downs](short &code, short &shift) {
-                if (code != 16 && code != 17)
-                    downs.append({code, shift});
-            },
-            Qt::DirectConnection);
-        connect(
-            form.txt, &TextOrv::KeyUp, form.txt,
-            [&ups](short &code, short &shift) {
-                if (code != 16 && code != 17)
-                    ups.append({code, shift});
-            },
-            Qt::DirectConnection);
+        QList<QPair<short, short>> downs, ups;
+        const auto record = [](QList<QPair<short, short>> &into) {
+            return [&into](short &code, short &shift) {
+                if (code != 16 && code != 17) // Shift and Ctrl themselves
+                    into.append({code, shift});
+            };
+        };
+        connect(form.txt, &TextOrv::KeyDown, form.txt, record(downs));
+        connect(form.txt, &TextOrv::KeyUp, form.txt, record(ups));
         form.enter();
         QTest::keyClick(form.txt->Text1(), Qt::Key_A, Qt::ShiftModifier);
         QTest::keyClick(form.txt->Text1(), Qt::Key_Left, Qt::ControlModifier);
@@ -317,18 +199,18 @@ private slots:
         TextOrvForm form;
         short button = 0;
         float x = -1;
-        connect(
-            form.txt, &TextOrv::MouseDown, form.txt,
-            [&](short &b, short &, float &mouseX, float &) {
-                button = b;
-                x = mouseX;
-            },
-            Qt::DirectConnection);
+        connect(form.txt, &TextOrv::MouseDown, form.txt,
+                [&](short &b, short &, float &mouseX, float &) {
+                    button = b;
+                    x = mouseX;
+                });
         QTest::mouseClick(form.txt->Text1(), Qt::LeftButton, {}, QPoint(10, 5));
         QCOMPARE(button, short(1));
         QCOMPARE(x, float(10 * 1440 / form.txt->logicalDpiX()));
     }
 
+    // Leaving applies the type's rules (their cases are tst_TextOrvNormaliser's) and warns of
+    // a value outside the limit.
     void leavingNormalises_data()
     {
         QTest::addColumn<int>("textType");
@@ -345,15 +227,8 @@ private slots:
         };
         row("under 10:20", 1, "10:20", 0, "5", "10.00", "Your input limit is '10:20'");
         row("over 0:100", 1, "0:100", 0, "105", "100.00", "Your input limit is '0:100'");
-        row("empty decimal", 1, anyRange, 0, "", "0.00", "");
         row("integer floors", 2, anyRange, 0, "-2.5", "-3", "");
-        row("007 kept", 4, anyRange, 0, "007", "007", "");
         row("lone 0 emptied", 4, anyRange, 0, "0", "", "");
-        row("mobile kept", 4, anyRange, 0, "9876543210", "9876543210", "");
-        row("date 5.6.24", 3, anyRange, 0, "5.6.24", "05/06/2024", "");
-        row("date 31-12-75", 3, anyRange, 0, "31-12-75", "31/12/1975", "");
-        row("date 30/02/2024", 3, anyRange, 0, "30/02/2024", "", "");
-        row("date 5/6", 3, anyRange, 0, "5/6", "05/06/2000", "");
         row("proper case", 0, anyRange, 0, "new delhi (south).gate", "New Delhi (South).Gate", "");
         row("decimal wider than MaxLength", 1, anyRange, 6, "12345", "12345.00", "");
         row("date wider than MaxLength", 3, anyRange, 8, "5/6/24", "05/06/2024", "");
@@ -421,14 +296,7 @@ private slots:
         form.txt->letTextType(1);
         form.enter();
         QTest::keyClicks(form.txt->Text1(), "0");
-        QWidget other;
-        other.show();
-        other.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&other));
-        QCOMPARE(form.txt->Text(), QString("0"));
-        form.window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&form.window));
-        QVERIFY(form.txt->Text1()->hasFocus());
+        awayAndBack(form, [&form] { QCOMPARE(form.txt->Text(), QString("0")); });
         QCOMPARE(form.txt->Text(), QString("0"));
         form.leave();
         QCOMPARE(form.txt->Text(), QString("0.00"));
@@ -453,25 +321,39 @@ private slots:
         QTest::newRow("entered by Tab") << false;
         QTest::newRow("entered by activation") << true;
     }
+    // An error turns the frame red with its text as the tooltip; entering shows the focus
+    // colour, and clearing the error the system colour at once.
     void standardStyleFocusLook()
     {
         QFETCH(bool, byActivation);
         TextOrvForm form;
+        const TextOrvFrame &shape = form.txt->Shape();
         form.txt->letStyle(OrvInput::Style::Standard);
         form.txt->letText("abc");
         if (byActivation)
             enterByActivation(form);
         else
             form.enter();
-        QCOMPARE(form.txt->Shape().shapeColour(), quint32(HostColor::rgb(190, 216, 244)));
-        QCOMPARE(form.txt->Shape().shapeWidth(), 4);
+        QCOMPARE(shape.shapeColour(), quint32(HostColor::rgb(190, 216, 244)));
+        QCOMPARE(shape.shapeWidth(), 4);
         QVERIFY(form.txt->Text1()->font().bold());
         QCOMPARE(form.txt->Text1()->selectedText(), QString("abc"));
         form.leave();
-        QCOMPARE(form.txt->Shape().shapeColour(), quint32(0x80000000));
-        QCOMPARE(form.txt->Shape().shapeWidth(), 4);
+        QCOMPARE(shape.shapeColour(), quint32(0x80000000));
+        QCOMPARE(shape.shapeWidth(), 4);
         QVERIFY(!form.txt->Text1()->font().bold());
         QCOMPARE(form.txt->innerBackground(), HostColor::rgb(255, 255, 255));
+
+        form.txt->letErrorFlag("Enter the mobile number");
+        QCOMPARE(shape.shapeColour(), quint32(0xFF));
+        QCOMPARE(shape.shapeWidth(), 4);
+        QCOMPARE(form.txt->Text1()->toolTip(), QString("Enter the mobile number"));
+        QCOMPARE(form.txt->grab().toImage().pixelColor(0, 10), QColor(255, 0, 0));
+        form.enter();
+        QCOMPARE(shape.shapeColour(), quint32(HostColor::rgb(190, 216, 244)));
+        form.txt->letErrorFlag(QString());
+        QCOMPARE(shape.shapeColour(), quint32(0x80000000));
+        QCOMPARE(form.txt->Text1()->toolTip(), QString());
     }
 
     void flatStyleFrameFollowsFocusAndError()
@@ -491,23 +373,6 @@ private slots:
         QCOMPARE(edgeColours(*form.txt), QList<QColor>(4, QColor(255, 0, 0)));
         form.txt->letErrorFlag(QString());
         QCOMPARE(edgeColours(*form.txt), QList<QColor>(4, QColor(127, 157, 185)));
-    }
-
-    void errorFlagMarksTheFrameUntilFocusMoves()
-    {
-        TextOrvForm form;
-        QSignalSpy changed(form.txt, &TextOrv::propertyChanged);
-        form.txt->letErrorFlag("Enter the mobile number");
-        QCOMPARE(changed.takeFirst().at(0).toString(), QString("ErrorFlag"));
-        QCOMPARE(form.txt->Shape().shapeColour(), quint32(0xFF));
-        QCOMPARE(form.txt->Shape().shapeWidth(), 4);
-        QCOMPARE(form.txt->Text1()->toolTip(), QString("Enter the mobile number"));
-        QCOMPARE(form.txt->grab().toImage().pixelColor(0, 10), QColor(255, 0, 0));
-        form.enter();
-        QCOMPARE(form.txt->Shape().shapeColour(), quint32(HostColor::rgb(190, 216, 244)));
-        form.txt->letErrorFlag(QString());
-        QCOMPARE(form.txt->Shape().shapeColour(), quint32(0x80000000));
-        QCOMPARE(form.txt->Text1()->toolTip(), QString());
     }
 
     void values_data()
@@ -653,7 +518,6 @@ private slots:
     {
         TextOrv txt;
         txt.letEnabled(false);
-        QVERIFY(!txt.Enabled());
         QVERIFY(!txt.isEnabled());
         QCOMPARE(txt.innerBackground(), HostColor::rgb(245, 245, 245));
     }
@@ -681,22 +545,18 @@ private slots:
         QTest::addColumn<QList<QColor>>("leftEdge");
         // A host's style sheet on the form, which must not reach the box.
         QTest::addColumn<QString>("formSheet");
-        const QColor white(255, 255, 255);
-        const QColor grey(245, 245, 245);
-        const QColor dark(0xa0, 0xa0, 0xa0);
-        QTest::newRow("sunken") << true << 1 << false << QList<QColor>{dark, dark, white}
-                                << QString();
-        QTest::newRow("single line")
-            << true << 0 << false << QList<QColor>{Qt::black, white, white} << QString();
-        QTest::newRow("none") << false << 1 << false << QList<QColor>{white, white, white}
-                              << QString();
-        QTest::newRow("locked sunken")
-            << true << 1 << true << QList<QColor>{dark, dark, grey} << QString();
-        QTest::newRow("locked sunken, styled form")
-            << true << 1 << true << QList<QColor>{dark, dark, grey}
-            << QStringLiteral("QLineEdit { background: yellow; border: 1px solid red; }");
+        const auto row = [](const char *name, bool border, int appearance, bool locked,
+                            const QList<QColor> &leftEdge, const QString &formSheet = {}) {
+            QTest::newRow(name) << border << appearance << locked << leftEdge << formSheet;
+        };
+        const QColor white(255, 255, 255), grey(245, 245, 245), dark(0xa0, 0xa0, 0xa0);
+        row("sunken", true, 1, false, {dark, dark, white});
+        row("single line", true, 0, false, {Qt::black, white, white});
+        row("none", false, 1, false, {white, white, white});
+        row("locked sunken", true, 1, true, {dark, dark, grey});
+        row("locked sunken, styled form", true, 1, true, {dark, dark, grey},
+            "QLineEdit { background: yellow; border: 1px solid red; }");
     }
-
     void innerBoxLook()
     {
         QFETCH(bool, border);
@@ -710,7 +570,9 @@ private slots:
         form.txt->letBorder(border);
         form.txt->letAppearance(OrvInput::Appearance(appearance));
         form.txt->letLocked(locked);
-        QLineEdit *box = form.txt->Text1();
+        // The box is named, so that a form's tests can find it.
+        QLineEdit *box = form.txt->findChild<QLineEdit *>("Text1");
+        QCOMPARE(box, form.txt->Text1());
         const QImage image = box->grab().toImage();
         const int middle = image.height() / 2;
         for (int x = 0; x < leftEdge.size(); ++x)
@@ -720,12 +582,6 @@ private slots:
             QCOMPARE(image.pixelColor(image.width() - 1, middle), QColor(0xf0, 0xf0, 0xf0));
         const QColor text = QApplication::palette().color(QPalette::Active, QPalette::Text);
         QCOMPARE(box->palette().color(QPalette::Disabled, QPalette::Text), text);
-    }
-
-    void innerBoxIsNamed()
-    {
-        TextOrv txt;
-        QCOMPARE(txt.findChild<QLineEdit *>("Text1"), txt.Text1());
     }
 
 private:

@@ -17,6 +17,7 @@ private slots:
         QTest::addColumn<int>("textType");
         QTest::addColumn<QString>("limit");
         QTest::addColumn<int>("textCase");
+        QTest::addColumn<int>("digits");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("expected");
         QTest::addColumn<bool>("outOfRange");
@@ -27,9 +28,9 @@ private slots:
         const Occasion limit = Occasion::LimitAssigned;
         const auto row = [](const char *name, Occasion occasion, int textType, const QString &range,
                             const char *text, const char *expected, bool outOfRange = false,
-                            int textCase = 2) {
-            QTest::newRow(name) << occasion << textType << range << textCase << QString(text)
-                                << QString(expected) << outOfRange;
+                            int textCase = 2, int digits = 2) {
+            QTest::newRow(name) << occasion << textType << range << textCase << digits
+                                << QString(text) << QString(expected) << outOfRange;
         };
         row("N1 decimal over the top", leave, 1, "0:100", "105", "100.00", true);
         row("N1 decimal under the bottom", leave, 1, "10:20", "5", "10.00", true);
@@ -40,6 +41,10 @@ private slots:
         row("N2 decimal clamps without message", type, 1, "0:100", "105", "100.00");
         row("N3 decimal", paste, 1, anyRange, "7x", "7.00");
         row("N4 decimal", limit, 1, "0:100", "150", "100.00");
+        row("N1 no decimals keeps the point", leave, 1, anyRange, "2.675", "3.", false, 2, 0);
+        row("N1 one decimal", leave, 1, anyRange, "2.675", "2.7", false, 2, 1);
+        row("N1 three decimals", leave, 1, anyRange, "2.675", "2.675", false, 2, 3);
+        row("N1 four decimals", leave, 1, anyRange, "2.675", "2.6750", false, 2, 4);
 
         row("N1 integer floors", leave, 2, anyRange, "-2.5", "-3");
         row("N1 integer floors positive", leave, 2, anyRange, "7.9", "7");
@@ -85,35 +90,14 @@ private slots:
         QFETCH(int, textType);
         QFETCH(QString, limit);
         QFETCH(int, textCase);
+        QFETCH(int, digits);
         QFETCH(QString, text);
         QFETCH(QString, expected);
         QFETCH(bool, outOfRange);
         const TextOrvNormaliser::Result result =
-            TextOrvNormaliser::normalise(occasion, {textType, limit, 2, textCase}, text);
+            TextOrvNormaliser::normalise(occasion, {textType, limit, digits, textCase}, text);
         QCOMPARE(result.text, expected);
         QCOMPARE(result.outOfRange, outOfRange);
-    }
-
-    void decimalsFollowDigitAfterDecimal_data()
-    {
-        QTest::addColumn<int>("digits");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("none keeps the point") << 0 << "3.";
-        QTest::newRow("one") << 1 << "2.7";
-        QTest::newRow("three") << 3 << "2.675";
-        QTest::newRow("four") << 4 << "2.6750";
-    }
-    void decimalsFollowDigitAfterDecimal()
-    {
-        QFETCH(int, digits);
-        QFETCH(QString, expected);
-        const TextOrvRules rules{1, TextOrvLimit::defaultLimit, digits, 2};
-        QCOMPARE(TextOrvNormaliser::normalise(Occasion::LeavingBox, rules, "2.675").text, expected);
-    }
-
-    void rangeMessage()
-    {
-        QCOMPARE(TextOrvNormaliser::rangeMessage("0:100"), QString("Your input limit is '0:100'"));
     }
 
     void limitNormalisation_data()

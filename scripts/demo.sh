@@ -31,18 +31,32 @@ fi
 mariadb --no-defaults --socket="$socket" -uroot -e "create database if not exists velmo_demo"
 connection="Server=localhost;Database=velmo_demo;Uid=root;Pwd=;Socket=$socket"
 
-port=8443
 "$root/tests/fixtures/make-tls.sh" "$state/tls" >/dev/null
-if ! curl -fs --cacert "$state/tls/ca.pem" "https://127.0.0.1:$port/auth/desktop-status.txt" >/dev/null 2>&1; then
+# The service of an earlier run answers on the port it noted, with this checkout's
+# certificate; otherwise a new one starts on the first port from 8443 that no other
+# program holds (another checkout's service, say).
+answers() {
+    curl -fs --cacert "$state/tls/ca.pem" "https://127.0.0.1:$1/auth/desktop-status.txt" \
+        >/dev/null 2>&1
+}
+held() { (exec 3<>"/dev/tcp/127.0.0.1/$1") 2>/dev/null; }
+port=$(cat "$state/account-service.port" 2>/dev/null || echo 8443)
+if ! answers "$port"; then
+    port=8443
+    while held "$port"; do port=$((port + 1)); done
     setsid "$build/tools/velmo-account-service/velmo-account-service" --port "$port" \
         --cert "$state/tls/server.pem" --key "$state/tls/server.key" \
         --data-dir "$state/account-service" --status-text 1 \
         >>"$state/account-service.log" 2>&1 </dev/null &
     for _ in $(seq 1 100); do
-        curl -fs --cacert "$state/tls/ca.pem" "https://127.0.0.1:$port/auth/desktop-status.txt" \
-            >/dev/null 2>&1 && break
+        answers "$port" && break
         sleep 0.05
     done
+    if ! answers "$port"; then
+        echo "The account service did not start on port $port: see $state/account-service.log" >&2
+        exit 1
+    fi
+    echo "$port" >"$state/account-service.port"
 fi
 export VELMO_ACCOUNT_SERVICE_URL="https://127.0.0.1:$port"
 export VELMO_STATUS_URL="https://127.0.0.1:$port/auth/desktop-status.txt"

@@ -1,8 +1,8 @@
-#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QToolButton>
 #include <QtTest>
 
 #include "MessageBoxWatcher.h"
@@ -41,9 +41,13 @@ void fill(SignUpPanel &panel, const AccountDetails &form)
     panel.ChekAgreeOrNot->setChecked(form.agreed == 1);
 }
 
+// Moves the focus away from the box, as the user would.
+using Leave = std::function<void(SignUpPanel &)>;
+
 } // namespace
 
 Q_DECLARE_METATYPE(AccountDetails)
+Q_DECLARE_METATYPE(Leave)
 
 class tst_SignUpChecks : public QObject
 {
@@ -64,70 +68,57 @@ private slots:
     }
     void cleanup() { window.reset(); }
 
-    void signUpFormStopsAtTheFirstFailure_data()
+    void signUpFormIsCheckedInOrder_data()
     {
         QTest::addColumn<AccountDetails>("form");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QMessageBox::Icon>("icon");
         QTest::addColumn<QString>("focus");
 
-        const AccountDetails valid = validSignUp(QStringLiteral("9876543210"), validPassword);
-        const auto row = [](const char *name, const AccountDetails &form, const QString &message,
-                            QMessageBox::Icon icon = QMessageBox::Warning,
-                            const QString &focus = QStringLiteral("TxtEmail")) {
-            QTest::newRow(name) << form << message << icon << focus;
+        const auto with = [](auto change) {
+            AccountDetails form = validSignUp(QStringLiteral("9876543210"), validPassword);
+            change(form);
+            return form;
         };
-        AccountDetails form = valid;
-        form.fullName = "   ";
-        form.firmName = "";
-        row("blank name, before the empty firm", form, "Full Name is mandatory.",
-            QMessageBox::Warning, "TxtName");
-        form = valid;
-        form.firmName = " \t ";
-        form.mobile = "123";
-        row("blank firm, before the short number", form, "Firm Name is mandatory.",
-            QMessageBox::Warning, "TxtFirmName");
-        form = valid;
-        form.mobile = "987654321";
-        form.email = "";
-        row("nine-digit number, before the empty address", form, "Please enter correct Mobile No.");
-        form = valid;
-        form.email = "  ";
-        row("blank address", form, "Please enter EMail Id.");
-        for (const char *email : {"asha.example.in", "asha@YOPmail.com", "asha@Mailinator.net"}) {
-            form = valid;
-            form.email = email;
-            row(email, form, "Invalid EMail Id");
-        }
-        form = valid;
-        form.password = "";
-        form.confirmedPassword = "";
-        row("empty password", form, "Password should be minimum 8 characters.");
-        form = valid;
-        form.password = "Sec#202";
-        row("seven characters", form, "Invalid password format.");
-        form = valid;
-        form.confirmedPassword = validPassword.toLower();
-        row("confirmation in lower case fails its format before the comparison", form,
-            "Invalid password format.");
-        form = valid;
-        form.confirmedPassword = "Secret#2027";
-        row("different confirmation", form, "Password and confirm password does not match.",
-            QMessageBox::Critical);
-        form = valid;
-        form.firmOption = 0;
-        form.pinCode = "1";
-        row("no firm type, before the short pin code", form,
-            "Please select option from professional / Business");
-        form = valid;
-        form.pinCode = "56000";
-        form.agreed = 0;
-        row("five-digit pin code, before the terms", form, "Invalid Pin Code");
-        form = valid;
-        form.agreed = 0;
-        row("terms not accepted", form, "Please agree to Terms & Conditions");
+        // The focus stays on TxtEmail, where the test puts it, unless a row names a box.
+        const auto row = [&](const char *name, const QString &message, auto change) {
+            QTest::newRow(name) << with(change) << message << QMessageBox::Warning << "TxtEmail";
+        };
+        QTest::newRow("blank name, before the empty firm")
+            << with([](auto &f) { std::tie(f.fullName, f.firmName) = std::pair("   ", ""); })
+            << "Full Name is mandatory." << QMessageBox::Warning << "TxtName";
+        QTest::newRow("blank firm, before the short number")
+            << with([](auto &f) { std::tie(f.firmName, f.mobile) = std::pair(" \t ", "123"); })
+            << "Firm Name is mandatory." << QMessageBox::Warning << "TxtFirmName";
+        row("nine-digit number, before the empty address", "Please enter correct Mobile No.",
+            [](auto &f) { std::tie(f.mobile, f.email) = std::pair("987654321", ""); });
+        row("blank address", "Please enter EMail Id.", [](auto &f) { f.email = "  "; });
+        for (const char *email : {"asha.example.in", "asha@YOPmail.com", "asha@Mailinator.net"})
+            row(email, "Invalid EMail Id", [=](auto &f) { f.email = email; });
+        row("empty password", "Password should be minimum 8 characters.",
+            [](auto &f) { f.password = f.confirmedPassword = ""; });
+        row("seven characters", "Invalid password format.",
+            [](auto &f) { f.password = "Sec#202"; });
+        row("confirmation in lower case fails its format before the comparison",
+            "Invalid password format.",
+            [](auto &f) { f.confirmedPassword = validPassword.toLower(); });
+        QTest::newRow("different confirmation")
+            << with([](auto &f) { f.confirmedPassword = "Secret#2027"; })
+            << "Password and confirm password does not match." << QMessageBox::Critical
+            << "TxtEmail";
+        row("no firm type, before the short pin code",
+            "Please select option from professional / Business",
+            [](auto &f) { std::tie(f.firmOption, f.pinCode) = std::pair(0, "1"); });
+        row("five-digit pin code, before the terms", "Invalid Pin Code",
+            [](auto &f) { std::tie(f.pinCode, f.agreed) = std::pair("56000", 0); });
+        row("terms not accepted", "Please agree to Terms & Conditions",
+            [](auto &f) { f.agreed = 0; });
+        row("valid form, its names and address to trim", "", [](auto &f) {
+            std::tie(f.fullName, f.firmName, f.email) =
+                std::tuple("  Ravi Shah ", " Shah & Co  ", "  ravi@example.com ");
+        });
     }
-    void signUpFormStopsAtTheFirstFailure()
+    void signUpFormIsCheckedInOrder()
     {
         QFETCH(AccountDetails, form);
         QFETCH(QString, message);
@@ -137,29 +128,22 @@ private slots:
         panel().TxtEmail->setFocus();
         MessageBoxWatcher boxes;
         SignInMessages messages(window.get(), QStringLiteral("Velmo IT Test"));
-        QVERIFY(!SignInChecks::ValidateSignUpForm(panel(), messages));
-        QCOMPARE(boxes.single().text, message);
-        QCOMPARE(boxes.single().icon, icon);
-        QCOMPARE(boxes.single().title, QStringLiteral("Velmo IT Test"));
+        const bool passes = message.isEmpty();
+        QCOMPARE(SignInChecks::ValidateSignUpForm(panel(), messages), passes);
+        QCOMPARE(boxes.messages().size(), passes ? 0 : 1);
+        if (passes) {
+            QCOMPARE(panel().TxtName->Text(), form.fullName.trimmed());
+            QCOMPARE(panel().TxtFirmName->Text(), form.firmName.trimmed());
+            QCOMPARE(panel().TxtEmail->Text(), form.email.trimmed());
+        } else {
+            QCOMPARE(boxes.single().text, message);
+            QCOMPARE(boxes.single().icon, icon);
+            QCOMPARE(boxes.single().title, QStringLiteral("Velmo IT Test"));
+        }
         QCOMPARE(window->focusWidget()->parentWidget()->objectName(), focus);
         // Nothing the user typed is lost.
         QCOMPARE(panel().TxtMobileNo->Text(), form.mobile);
         QCOMPARE(panel().TxtConfirmPassword->Text(), form.confirmedPassword);
-    }
-
-    void validFormPassesAndIsTrimmed()
-    {
-        AccountDetails form = validSignUp(QStringLiteral("9876543210"), validPassword);
-        form.fullName = "  Ravi Shah ";
-        form.firmName = " Shah & Co  ";
-        form.email = "  ravi@example.com ";
-        fill(panel(), form);
-        MessageBoxWatcher boxes;
-        QVERIFY(SignInChecks::ValidateSignUpForm(panel(), SignInMessages(window.get(), "T")));
-        QVERIFY(boxes.messages().isEmpty());
-        QCOMPARE(panel().TxtName->Text(), QStringLiteral("Ravi Shah"));
-        QCOMPARE(panel().TxtFirmName->Text(), QStringLiteral("Shah & Co"));
-        QCOMPARE(panel().TxtEmail->Text(), QStringLiteral("ravi@example.com"));
     }
 
     void passwordClasses_data()
@@ -192,131 +176,89 @@ private slots:
         QCOMPARE(boxes.messages().size(), accepted ? 0 : 1);
     }
 
-    void leavingAnInputRunsItsValidation_data()
+    // Leaving a box runs its check once the focus has moved on. A refusal answers once,
+    // brings the focus back (without bouncing to another box that would refuse too) and
+    // cancels the click that took the focus: Sign In would hide the panel, the eye
+    // would show the password.
+    void leavingAnInputRunsItsCheck_data()
     {
         QTest::addColumn<QString>("input");
         QTest::addColumn<QString>("typed");
+        QTest::addColumn<Leave>("leave");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("afterwards");
-        QTest::newRow("empty firm name") << "TxtFirmName"
-                                         << "   "
-                                         << "Firm Name minimum length will be 1 character"
-                                         << "";
-        QTest::newRow("firm name is trimmed") << "TxtFirmName"
-                                              << "  Rao  "
-                                              << ""
-                                              << "Rao";
-        QTest::newRow("empty confirmation") << "TxtConfirmPassword"
-                                            << ""
-                                            << ""
-                                            << "";
-        QTest::newRow("short confirmation") << "TxtConfirmPassword"
-                                            << "abc"
-                                            << "Invalid password format"
-                                            << "abc";
-        QTest::newRow("confirmation of the right shape")
-            << "TxtConfirmPassword" << validPassword << "" << validPassword;
+        QTest::addColumn<bool>("clickActs");
+        const QString emptyFirm = QStringLiteral("Firm Name minimum length will be 1 character");
+        const QString badConfirmation = QStringLiteral("Invalid password format");
+        const auto clickOn = [](auto button) {
+            return Leave([=](SignUpPanel &p) { QTest::mouseClick(p.*button, Qt::LeftButton); });
+        };
+        const Leave tab = [](SignUpPanel &) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        };
+        const Leave signIn = clickOn(&SignUpPanel::CmdSignIn);
+        const Leave eye = clickOn(&SignUpPanel::CmdEye);
+        const auto row = [](const char *name, const char *input, const QString &typed,
+                            const Leave &leave, const QString &message, const QString &afterwards,
+                            bool clickActs = false) {
+            QTest::newRow(name) << input << typed << leave << message << afterwards << clickActs;
+        };
+        row("empty firm name, Tab", "TxtFirmName", "   ", tab, emptyFirm, "");
+        row("firm name is trimmed, Tab", "TxtFirmName", "  Rao  ", tab, "", "Rao");
+        row("empty confirmation, Tab", "TxtConfirmPassword", "", tab, "", "");
+        row("short confirmation, Tab", "TxtConfirmPassword", "abc", tab, badConfirmation, "abc");
+        row("confirmation of the right shape, Tab", "TxtConfirmPassword", validPassword, tab, "",
+            validPassword);
+        row("empty firm name, Sign In", "TxtFirmName", "", signIn, emptyFirm, "");
+        row("empty firm name, eye", "TxtFirmName", "", eye, emptyFirm, "");
+        row("short confirmation, Sign In", "TxtConfirmPassword", "abc", signIn, badConfirmation,
+            "abc");
+        row("short confirmation, eye", "TxtConfirmPassword", "abc", eye, badConfirmation, "abc");
+        row("good firm name, Sign In", "TxtFirmName", "Rao", signIn, "", "Rao", true);
+        row("good confirmation, eye", "TxtConfirmPassword", validPassword, eye, "", validPassword,
+            true);
+        // The message shows while the button is held down; its release then sends nothing.
+        row(
+            "empty firm name, SIGN UP held down", "TxtFirmName", "",
+            [](SignUpPanel &p) {
+                QTest::mousePress(p.CmdSubmit, Qt::LeftButton);
+                QCoreApplication::sendPostedEvents();
+                QTest::mouseRelease(p.CmdSubmit, Qt::LeftButton);
+            },
+            emptyFirm, "");
+        row(
+            "empty firm name, to a confirmation that would refuse too", "TxtFirmName", "",
+            [](SignUpPanel &p) {
+                p.TxtConfirmPassword->letText("abc");
+                p.TxtConfirmPassword->setFocus(Qt::MouseFocusReason);
+            },
+            emptyFirm, "");
     }
-    void leavingAnInputRunsItsValidation()
+    void leavingAnInputRunsItsCheck()
     {
         QFETCH(QString, input);
         QFETCH(QString, typed);
+        QFETCH(Leave, leave);
         QFETCH(QString, message);
         QFETCH(QString, afterwards);
+        QFETCH(bool, clickActs);
+        const int shown = message.isEmpty() ? 0 : 1;
         auto *box = panel().findChild<TextOrv *>(input);
-        MessageBoxWatcher boxes;
         typeInto(box, typed);
-        QTest::keyClick(box->Text1(), Qt::Key_Tab);
-        // The check runs from a posted event once the focus has moved on.
+        MessageBoxWatcher boxes;
+        leave(panel());
         QCoreApplication::sendPostedEvents();
-        QTRY_COMPARE(boxes.messages().size(), message.isEmpty() ? 0 : 1);
-        if (!message.isEmpty()) {
+        QTRY_COMPARE(boxes.messages().size(), shown);
+        // A bounce, or a click that went on, would have queued another check by now.
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(boxes.messages().size(), shown);
+        if (shown) {
             QCOMPARE(boxes.single().text, message);
             QCOMPARE(boxes.single().icon, QMessageBox::Warning);
         }
-        QCOMPARE(window->focusWidget() == box->Text1(), !message.isEmpty());
+        QCOMPARE(window->focusWidget() == box->Text1(), shown == 1);
         QCOMPARE(box->Text(), afterwards);
-    }
-
-    void pressingSignUpFromAnEmptyFirmNameShowsOneMessage()
-    {
-        typeInto(panel().TxtFirmName, "");
-        MessageBoxWatcher boxes;
-        QTest::mousePress(panel().CmdSubmit, Qt::LeftButton);
-        QTRY_COMPARE(boxes.messages().size(), 1);
-        QTest::mouseRelease(panel().CmdSubmit, Qt::LeftButton);
-        // Whatever the release set going has run before the count is read.
-        QCoreApplication::sendPostedEvents();
-        QCOMPARE(boxes.messages().size(), 1);
-        QCOMPARE(boxes.single().text,
-                 QStringLiteral("Firm Name minimum length will be 1 character"));
-        QCOMPARE(window->focusWidget(), panel().TxtFirmName->Text1());
-    }
-
-    void twoRefusingInputsDoNotBounceTheFocus()
-    {
-        panel().TxtConfirmPassword->letText("abc");
-        typeInto(panel().TxtFirmName, "");
-        MessageBoxWatcher boxes;
-        panel().TxtConfirmPassword->setFocus(Qt::MouseFocusReason);
-        QTRY_COMPARE(boxes.messages().size(), 1);
-        // A bounce would have queued the other input's check by now.
-        QCoreApplication::sendPostedEvents();
-        QCOMPARE(boxes.messages().size(), 1);
-        QCOMPARE(boxes.single().text,
-                 QStringLiteral("Firm Name minimum length will be 1 character"));
-        QCOMPARE(window->focusWidget(), panel().TxtFirmName->Text1());
-    }
-
-    // Every control that takes the focus raises the validation; a cancelled one also
-    // cancels the click that took the focus.
-    void clickingAwayRunsTheValidationFirst_data()
-    {
-        QTest::addColumn<QString>("input");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("target");
-        QTest::addColumn<QString>("message");
-        const QString emptyFirm = QStringLiteral("Firm Name minimum length will be 1 character");
-        const QString badConfirmation = QStringLiteral("Invalid password format");
-        QTest::newRow("empty firm name, Sign In")
-            << "TxtFirmName" << QString() << "CmdSignIn" << emptyFirm;
-        QTest::newRow("empty firm name, eye")
-            << "TxtFirmName" << QString() << "CmdEye" << emptyFirm;
-        QTest::newRow("short confirmation, Sign In") << "TxtConfirmPassword"
-                                                     << "abc"
-                                                     << "CmdSignIn" << badConfirmation;
-        QTest::newRow("short confirmation, eye") << "TxtConfirmPassword"
-                                                 << "abc"
-                                                 << "CmdEye" << badConfirmation;
-        QTest::newRow("good firm name, Sign In") << "TxtFirmName"
-                                                 << "Rao"
-                                                 << "CmdSignIn" << QString();
-        QTest::newRow("good confirmation, eye")
-            << "TxtConfirmPassword" << validPassword << "CmdEye" << QString();
-    }
-    void clickingAwayRunsTheValidationFirst()
-    {
-        QFETCH(QString, input);
-        QFETCH(QString, typed);
-        QFETCH(QString, target);
-        QFETCH(QString, message);
-        auto *box = panel().findChild<TextOrv *>(input);
-        auto *button = panel().findChild<QAbstractButton *>(target);
-        typeInto(box, typed);
-        MessageBoxWatcher boxes;
-        QTest::mouseClick(button, Qt::LeftButton);
-
-        // Settled before the click went on, so already answered.
-        QCOMPARE(boxes.messages().size(), message.isEmpty() ? 0 : 1);
-        const bool clickActed = !panel().isVisible() || panel().TxtPassword->PasswordChar() == "";
-        if (message.isEmpty()) {
-            QVERIFY(clickActed);
-            return;
-        }
-        QCOMPARE(boxes.single().text, message);
-        QCOMPARE(boxes.single().icon, QMessageBox::Warning);
-        QCOMPARE(window->focusWidget(), box->Text1());
-        QVERIFY(!clickActed);
+        QCOMPARE(!panel().isVisible() || panel().TxtPassword->PasswordChar() == "", clickActs);
     }
 
     void newPasswordChecksComeBeforeTheRequest_data()
@@ -325,17 +267,16 @@ private slots:
         QTest::addColumn<QString>("confirm");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QMessageBox::Icon>("icon");
-        QTest::newRow("empty") << "" << validPassword << "Password should be minimum 8 characters."
-                               << QMessageBox::Warning;
-        QTest::newRow("seven characters") << "Sec#202"
-                                          << "Sec#202"
-                                          << "Invalid password format." << QMessageBox::Warning;
-        QTest::newRow("confirmation without a digit")
-            << validPassword << "Secret#Word"
-            << "Invalid password format." << QMessageBox::Warning;
-        QTest::newRow("differs in letter case only")
-            << validPassword << "sECRET#2026"
-            << "Password and confirm password does not match." << QMessageBox::Critical;
+        const auto row = [](const char *name, const QString &password, const QString &confirm,
+                            const QString &message, QMessageBox::Icon icon = QMessageBox::Warning) {
+            QTest::newRow(name) << password << confirm << message << icon;
+        };
+        row("empty", "", validPassword, "Password should be minimum 8 characters.");
+        row("seven characters", "Sec#202", "Sec#202", "Invalid password format.");
+        row("confirmation without a digit", validPassword, "Secret#Word",
+            "Invalid password format.");
+        row("differs in letter case only", validPassword, "sECRET#2026",
+            "Password and confirm password does not match.", QMessageBox::Critical);
     }
     void newPasswordChecksComeBeforeTheRequest()
     {

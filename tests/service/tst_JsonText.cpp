@@ -16,12 +16,11 @@ private slots:
     {
         QTest::addColumn<QString>("reply");
         QTest::addColumn<QString>("key");
-        QTest::addColumn<bool>("hasValue");
         QTest::addColumn<QString>("expected");
         const auto row = [](const char *name, const char *reply, const char *key,
-                            const char *expected = nullptr) {
+                            const char *expected = "(no value)") {
             QTest::newRow(name) << QString::fromUtf8(reply) << QString::fromLatin1(key)
-                                << (expected != nullptr) << QString::fromUtf8(expected);
+                                << QString::fromUtf8(expected);
         };
         row("status first, then a comma", R"({"status":1,"token":"abc"})", "status", "1");
         row("blank after the colon is kept", R"({"status": 1,"errors":"x"})", "status", " 1");
@@ -58,12 +57,7 @@ private slots:
     {
         QFETCH(QString, reply);
         QFETCH(QString, key);
-        QFETCH(bool, hasValue);
-        QFETCH(QString, expected);
-        const std::optional<QString> value = ExtractJsonValue(reply, key);
-        QCOMPARE(value.has_value(), hasValue);
-        if (hasValue)
-            QCOMPARE(*value, expected);
+        QTEST(ExtractJsonValue(reply, key).value_or(QStringLiteral("(no value)")), "expected");
     }
 
     // status is read as a 16-bit number, otp_verification_id and user_id as 32-bit ones.
@@ -142,8 +136,7 @@ private slots:
     {
         QFETCH(QString, key);
         QFETCH(QString, value);
-        QFETCH(QString, expected);
-        QCOMPARE(::getJsonValue(key, value), expected);
+        QTEST(::getJsonValue(key, value), "expected");
     }
 
     void requestBody_data()

@@ -73,8 +73,13 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 signals:
-    // Text's change signal, sent by the box for every change: typed, pasted or assigned.
+    // The change signals of the box's own properties. Text's is sent by the box for every
+    // change: typed, pasted or assigned.
     void TextChanged();
+    void EnabledChanged();
+    void MaxLengthChanged();
+    void FontNameChanged();
+    void FontSizeChanged();
 
 private:
     void typeText(const QString &text);

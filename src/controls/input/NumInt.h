@@ -43,13 +43,9 @@ public:
     const TextOrvFrame &Shape() const { return frame(); }
 
 signals:
-    void EnabledChanged();
-    void MaxLengthChanged();
     void BackColorChanged();
     void LockedChanged();
     void ErrorFlagChanged();
-    void FontNameChanged();
-    void FontSizeChanged();
 
 protected:
     int filterCharacter(int code) override;

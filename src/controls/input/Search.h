@@ -76,16 +76,12 @@ signals:
 
     void BackColorChanged();
     void ForeColorChanged();
-    void EnabledChanged();
     void FontChanged();
     void BackStyleChanged();
     void BorderStyleChanged();
     void AlignmentChanged();
     void FontBoldChanged();
     void FontItalicChanged();
-    void FontNameChanged();
-    void FontSizeChanged();
-    void MaxLengthChanged();
 
 protected:
     bool innerEvent(QEvent &event) override;

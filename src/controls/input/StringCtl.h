@@ -46,10 +46,6 @@ public:
     const TextOrvFrame &Shape() const { return frame(); }
 
 signals:
-    void EnabledChanged();
-    void MaxLengthChanged();
-    void FontNameChanged();
-    void FontSizeChanged();
     void FontBoldChanged();
     void LockedChanged();
     void ErrorFlagChanged();

@@ -11,8 +11,8 @@
 class ColumnDefinitions
 {
 public:
-    // The table's column lines; none when there is no such table, or it is a view.
-    // Throws VelmoError when the server refuses.
+    // The table's column lines; none when the name is a view's. Throws VelmoError when the
+    // server refuses (no such table, say).
     static ColumnDefinitions ofTable(const QSqlDatabase &db, const QString &table);
 
     // Whether giving the column that name and definition would leave it exactly as it is.

@@ -6,8 +6,6 @@
 #include <QLoggingCategory>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QUrl>
 #include <QtTest>
@@ -34,8 +32,7 @@ const QString newPassword = QStringLiteral("Fresh$ecret92q");
 // Environment that turns this binary into the child and names its inputs.
 const char *ledgerVariable = "VELMO_SECRETS_LEDGER";
 
-// The child asks for a one-time code with this line and reads it from stdin, as a
-// user reads it from the phone and types it.
+// The line with which the child asks for a one-time code.
 const QByteArray codeRequest = "velmo-secrets: code needed";
 const QByteArray canaryText = "debug output reaches the parent";
 
@@ -44,37 +41,6 @@ constexpr int childTimeoutMs = 180000;
 bool isChild()
 {
     return qEnvironmentVariableIsSet(ledgerVariable);
-}
-
-// Everything the child handled in secret, one "kind<TAB>value" line each, the value in
-// Base64 (a check text holds any character). The ledger is a file, so writing it puts
-// nothing on the child's stdout or stderr.
-class SecretLedger
-{
-public:
-    explicit SecretLedger(const QString &path) : m_file(path) {}
-
-    bool open() { return m_file.open(QIODevice::WriteOnly | QIODevice::Text); }
-
-    void note(const QString &kind, const QString &value)
-    {
-        m_file.write(kind.toUtf8() + '\t' + value.toUtf8().toBase64() + '\n');
-        m_file.flush();
-    }
-
-private:
-    QFile m_file;
-};
-
-QString askForCode()
-{
-    std::fputs(codeRequest.constData(), stdout);
-    std::fputc('\n', stdout);
-    std::fflush(stdout);
-    QFile input;
-    if (!input.open(stdin, QIODevice::ReadOnly))
-        return QString();
-    return QString::fromUtf8(input.readLine()).trimmed();
 }
 
 } // namespace
@@ -90,7 +56,10 @@ private:
     QList<QPair<QString, QString>> secrets;
     QString lastServiceCode;
 
-    // Child: the host's database and the client the service calls go through.
+    // Child: everything it handled in secret, one "kind<TAB>value" line each, the value in
+    // Base64 (a check text holds any character); the host's database and the client the
+    // service calls go through.
+    QFile ledger;
     std::unique_ptr<AccountFixture> fixture;
 
     void runChild()
@@ -151,22 +120,33 @@ private:
         return values;
     }
 
-    void noteStoredTokens(SecretLedger &ledger)
+    // The ledger is a file, so noting a secret puts nothing on the child's stdout or stderr.
+    void note(const QString &kind, const QString &value)
     {
-        QSqlQuery stored(fixture->db.connection());
-        stored.prepare(QStringLiteral("select token, token1 from it_TBL115BAC where MobileNo=?"));
-        stored.addBindValue(mobile);
-        QVERIFY2(stored.exec() && stored.next(), qPrintable(stored.lastError().text()));
-        ledger.note(QStringLiteral("stored token"), stored.value(0).toString());
-        ledger.note(QStringLiteral("stored check text"), stored.value(1).toString());
+        ledger.write(kind.toUtf8() + '\t' + value.toUtf8().toBase64() + '\n');
+        ledger.flush();
     }
 
-    void noteLogin(SecretLedger &ledger, const CallOutcome &login, const QString &when)
+    // Asks the parent for the code just sent and reads it from stdin, as a user reads it
+    // from the phone and types it.
+    QString askForCode(const QString &kind)
+    {
+        std::printf("%s\n", codeRequest.constData());
+        std::fflush(stdout);
+        QFile input;
+        const QString code = input.open(stdin, QIODevice::ReadOnly)
+                                 ? QString::fromUtf8(input.readLine()).trimmed()
+                                 : QString();
+        note(kind, code);
+        return code;
+    }
+
+    void noteLogin(const CallOutcome &login, const QString &when)
     {
         QVERIFY(login.succeeded);
         const LoginToken token = fixture->calls.reply().login.value_or(LoginToken());
-        ledger.note(QStringLiteral("token ") + when, token.token);
-        ledger.note(QStringLiteral("check text ") + when, token.check);
+        note("token " + when, token.token);
+        note("check text " + when, token.check);
     }
 
 private slots:
@@ -181,39 +161,33 @@ private slots:
     {
         if (!isChild())
             QSKIP("runs in the child that initTestCase starts");
-        SecretLedger ledger(qEnvironmentVariable(ledgerVariable));
-        QVERIFY(ledger.open());
-        ledger.note(QStringLiteral("password"), firstPassword);
-        ledger.note(QStringLiteral("wrong password"), wrongPassword);
-        ledger.note(QStringLiteral("new password"), newPassword);
+        ledger.setFileName(qEnvironmentVariable(ledgerVariable));
+        QVERIFY(ledger.open(QIODevice::WriteOnly | QIODevice::Text));
+        note("password", firstPassword);
+        note("wrong password", wrongPassword);
+        note("new password", newPassword);
         qCDebug(outputCanary) << canaryText.constData();
         qputenv("VELMO_MACHINE_ADDRESS", machine.toUtf8());
         fixture = std::make_unique<AccountFixture>(nullptr, 30, machine);
         AccountServiceCalls &calls = fixture->calls;
 
         const AccountDetails form = validSignUp(mobile, firstPassword);
-        QVERIFY(fixture
-                    ->signUp(form,
-                             [&] {
-                                 const QString code = askForCode();
-                                 ledger.note(QStringLiteral("sign-up code"), code);
-                                 return code;
-                             })
-                    .succeeded);
+        QVERIFY(fixture->signUp(form, [this] { return askForCode("sign-up code"); }).succeeded);
 
         // Signs in through the window, as a user at the screen would.
         QVERIFY(SignInSession::open(
             [](FrmSignUp &window) { SignInSession::logIn(window, mobile, firstPassword, true); }));
-        noteStoredTokens(ledger);
+        const QString ofTheRow = " from it_TBL115BAC where MobileNo='" + mobile + "'";
+        note("stored token", fixture->db.scalar("select token" + ofTheRow).toString());
+        note("stored check text", fixture->db.scalar("select token1" + ofTheRow).toString());
 
         QVERIFY(calls.ApiLogin(validSignUp(mobile, wrongPassword)).refused);
-        noteLogin(ledger, calls.ApiLogin(form), QStringLiteral("of the first password"));
+        noteLogin(calls.ApiLogin(form), "of the first password");
 
         QVERIFY(
             fixture->run([](AccountServiceCalls &c) { return c.ApiSendOtpForgotPassword(mobile); })
                 .succeeded);
-        const QString resetCode = askForCode();
-        ledger.note(QStringLiteral("reset code"), resetCode);
+        const QString resetCode = askForCode("reset code");
         QVERIFY(fixture
                     ->run([&](AccountServiceCalls &c) {
                         return c.ApiVerifyOtp(mobile, fixture->otpVerificationId, resetCode);
@@ -223,8 +197,7 @@ private slots:
                     .ApiUpdateForgotPassword({mobile, newPassword, newPassword},
                                              fixture->otpVerificationId, fixture->resetUserId)
                     .succeeded);
-        noteLogin(ledger, calls.ApiLogin(validSignUp(mobile, newPassword)),
-                  QStringLiteral("of the new password"));
+        noteLogin(calls.ApiLogin(validSignUp(mobile, newPassword)), "of the new password");
         fixture.reset();
     }
 

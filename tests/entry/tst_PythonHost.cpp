@@ -57,7 +57,6 @@ private slots:
         QFETCH(QString, switchLine);
         TestDatabase db;
         TestService service;
-        QVERIFY(service.isRunning());
         QVERIFY(service.setStatus(status));
 
         const Run run = runHost(db.connectionString(), {"--version", "5.2.0"});

@@ -81,7 +81,6 @@ private slots:
     void signUpThenLogIn()
     {
         TestService service;
-        QVERIFY(service.isRunning());
         const QString typedName =
             QStringLiteral("Zoë \"Z\" \\ O'Brien\tx\ny") + QChar(1) + QStringLiteral("\r\nend");
         const CallOutcome created =
@@ -145,18 +144,12 @@ private slots:
         QFETCH(Call, call);
         QFETCH(QStringList, membersFromFields);
         TestService service;
-        const auto typed = [](const char *field) {
-            return " \t" + QString::fromLatin1(field) + "\n ";
-        };
-        AccountDetails t;
-        for (auto [field, name] : {std::pair{&t.fullName, "fullName"},
-                                   {&t.firmName, "firmName"},
-                                   {&t.mobile, "mobile"},
-                                   {&t.pinCode, "pinCode"},
-                                   {&t.password, "password"},
-                                   {&t.confirmedPassword, "confirmedPassword"},
-                                   {&t.email, "email"}})
-            *field = typed(name);
+        const auto typed = [](const char *field) { return " \t" + QString(field) + "\n "; };
+        AccountDetails t = validSignUp(typed("mobile"), typed("password"), typed("fullName"));
+        t.firmName = typed("firmName");
+        t.pinCode = typed("pinCode");
+        t.confirmedPassword = typed("confirmedPassword");
+        t.email = typed("email");
         AccountFixture typedMachine(&manager, 10, typed("machine"));
         call(typedMachine.calls, t);
         QCOMPARE(manager.postedBodies.size(), 1);

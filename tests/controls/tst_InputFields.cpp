@@ -29,20 +29,33 @@ class tst_InputFields : public QObject
     Q_OBJECT
 
 private slots:
-    // Typed characters pass the control's filter; pasted text is not filtered. Enter moves
-    // on as Tab and inserts nothing; leaving a StringCtl capitalises its words, and nothing
-    // else.
+    // The control holds `initial`, and `entered` once entered. Typed characters pass the
+    // control's filter; pasted text is not filtered. Enter moves on as Tab and inserts
+    // nothing; leaving a StringCtl capitalises its words, and nothing else.
     void typing_data()
     {
         QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("initial");
+        QTest::addColumn<QString>("entered");
         QTest::addColumn<TextRoute>("route");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("expected");
         QTest::addColumn<bool>("movesOn");
         const auto row = [](const char *name, const QString &control, TextRoute route,
                             const QString &text, const QString &expected, bool movesOn = false) {
-            QTest::newRow(name) << control << route << text << expected << movesOn;
+            QTest::newRow(name) << control << QString() << QString() << route << text << expected
+                                << movesOn;
         };
+        // A NumInt's zero is cleared on entry and shown when it is left empty.
+        const auto numberRow = [](const char *name, const QString &initial, const QString &typed,
+                                  const QString &entered, const QString &left) {
+            QTest::newRow(name) << "NumInt" << initial << entered << TextRoute::Keys << typed + "\t"
+                                << left << true;
+        };
+        numberRow("zero", "0", "", "", "0");
+        numberRow("zero replaced", "0", "7", "", "7");
+        numberRow("left empty", "", "", "", "0");
+        numberRow("leading zero kept", "05", "", "05", "05");
         const TextRoute keys = TextRoute::Keys, ctrlV = TextRoute::CtrlV;
         const TextRoute menu = TextRoute::MenuPaste;
         row("digits only", "NumInt", keys, "12a3", "123");
@@ -62,17 +75,21 @@ private slots:
         row("capitals stay", "StringCtl", keys, "RAM kumar\t", "RAM Kumar", true);
         row("after brackets and points", "StringCtl", keys, "new delhi (south).gate\t",
             "New Delhi (South).Gate", true);
-        row("left empty", "StringCtl", keys, "\t", "", true);
+        row("StringCtl left empty", "StringCtl", keys, "\t", "", true);
     }
     void typing()
     {
         QFETCH(QString, control);
+        QFETCH(QString, initial);
+        QFETCH(QString, entered);
         QFETCH(TextRoute, route);
         QFETCH(QString, text);
         QFETCH(QString, expected);
         QFETCH(bool, movesOn);
         onForm<NumInt, StringCtl, Search>(control, [&](auto &form) {
+            form.control->letText(initial);
             form.enter();
+            QCOMPARE(form.control->Text(), entered);
             deliverText(form.control->Text1(), route, text);
             QCOMPARE(form.control->Text(), expected);
             QCOMPARE(form.next->hasFocus(), movesOn);
@@ -164,36 +181,6 @@ private slots:
             QCOMPARE(shape.shapeWidth(), 4);
             QCOMPARE(field->Text1()->toolTip(), QString());
         });
-    }
-
-    void zeroClearedOnEntryAndShownWhenLeftEmpty_data()
-    {
-        QTest::addColumn<QString>("initial");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("entered");
-        QTest::addColumn<QString>("left");
-        const auto row = [](const char *name, const QString &initial, const QString &typed,
-                            const QString &entered, const QString &left) {
-            QTest::newRow(name) << initial << typed << entered << left;
-        };
-        row("zero", "0", "", "", "0");
-        row("zero replaced", "0", "7", "", "7");
-        row("empty", "", "", "", "0");
-        row("leading zero kept", "05", "", "05", "05");
-    }
-    void zeroClearedOnEntryAndShownWhenLeftEmpty()
-    {
-        QFETCH(QString, initial);
-        QFETCH(QString, typed);
-        QFETCH(QString, entered);
-        QFETCH(QString, left);
-        ControlForm<NumInt> form("Qty", QSize(120, 24));
-        form.control->letText(initial);
-        form.enter();
-        QCOMPARE(form.control->Text(), entered);
-        QTest::keyClicks(form.control->Text1(), typed);
-        form.leave();
-        QCOMPARE(form.control->Text(), left);
     }
 
     void boldLostOnFirstLeave()

@@ -33,8 +33,8 @@ void sendResetCode(FrmSignUp &window, const QString &mobile);
 // Types the code the service sent to the number and clicks VERIFY OTP.
 void verifyCode(FrmSignUp &window, const TestService &service, const QString &mobile);
 
-// Opens the window through the host API and runs script on it once it is modal;
-// answers what SignUp returned.
+// Opens the window through the host API, runs script on it once it is modal and then
+// closes it, as its user would, if it is still open; answers what SignUp returned.
 bool open(const std::function<void(FrmSignUp &)> &script);
 
 // Registers an account with the service through the same calls the window makes,

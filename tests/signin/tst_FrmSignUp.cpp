@@ -151,7 +151,6 @@ private slots:
             QCOMPARE(window.Frame1()->TxtMobileNo->Text(), rememberedHere ? number : QString());
             QCOMPARE(window.Frame1()->TxtPassword->Text(), rememberedHere ? password : QString());
             QCOMPARE(window.Frame5()->Label15->text(), QStringLiteral("Welcome to Velmo IT Test"));
-            window.close();
         });
         QCOMPARE(rowCount(), rowsAfter);
     }
@@ -163,7 +162,6 @@ private slots:
         open([&](FrmSignUp &window) {
             SignInSession::logIn(window, "987654321", password);
             QVERIFY(window.isVisible());
-            window.close();
         });
         QCOMPARE(boxes.single().text, QStringLiteral("Please enter correct Mobile No."));
         QCOMPARE(boxes.single().icon, QMessageBox::Warning);
@@ -214,7 +212,6 @@ private slots:
         const bool again = open([&](FrmSignUp &window) {
             QCOMPARE(window.Frame5()->TxtMobile1->Text(), number);
             QCOMPARE(window.Frame5()->TxtPassword2->Text(), password);
-            window.close();
         });
         QVERIFY(again);
     }
@@ -375,7 +372,6 @@ private slots:
         open([&](FrmSignUp &window) {
             gesture(window);
             QCOMPARE(reading(window), expected);
-            window.close();
         });
         m_links = nullptr;
     }
@@ -394,7 +390,6 @@ private slots:
             QCOMPARE(window.Frame5()->Label15->text(), QStringLiteral("Welcome to Velmo IT"));
             QCOMPARE(window.Frame1()->findChild<QLabel *>("Label26")->text(), QString());
             QVERIFY(faceColour(window.Frame1()->CmdSubmit) != SignInTheme::actionButton);
-            window.close();
         });
         QVERIFY(!signedIn);
         QCOMPARE(boxes.single().text, QStringLiteral("Internet is not connected..."));

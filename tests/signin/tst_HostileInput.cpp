@@ -97,7 +97,6 @@ private slots:
             // What the boxes held, after their own rules, is what went out.
             sentName = form.TxtName->Text();
             sentFirm = form.TxtFirmName->Text();
-            window.close();
         });
         QVERIFY2(boxes.messages().isEmpty(), qPrintable(boxes.messages().value(0).text));
         const QJsonObject account = serviceAccount(mobile);
@@ -122,7 +121,6 @@ private slots:
             QVERIFY(typed.size() <= 30);
             login.CmdLogin->click();
             QVERIFY(window.isVisible() && login.isVisible());
-            window.close();
         });
         QVERIFY(!signedIn);
         QCOMPARE(boxes.single().icon, QMessageBox::Warning);
@@ -151,7 +149,6 @@ private slots:
             form.CmdSubmit->click();
             // Either the code went out, or the service said why not and the form stays.
             QVERIFY(window.Frame6()->isVisible() || boxes.messages().size() == 1);
-            window.close();
         });
         for (const MessageBoxWatcher::Message &message : boxes.messages())
             QVERIFY2(whyNotHumanMessage(message.text).isEmpty(), qPrintable(message.text));
@@ -187,7 +184,6 @@ private slots:
                 QTest::keyClick(input->Text1(), Qt::Key_Backspace);
                 QCOMPARE(input->Text(), digits.chopped(1));
             }
-            window.close();
         });
     }
 };

@@ -147,7 +147,6 @@ private slots:
                 QCOMPARE(focused, focus(window)->Text1());
             else
                 QVERIFY2(!focused || focused->isVisible(), "the focus is on a hidden control");
-            window.close();
         });
         QCOMPARE(signedIn, visible == u"closed");
         QCOMPARE(boxes.messages().size(), 0);

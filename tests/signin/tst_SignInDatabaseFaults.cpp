@@ -98,7 +98,6 @@ private slots:
             dropHostConnection();
             SignInSession::logIn(window, QStringLiteral("9876543210"), password);
             QVERIFY(window.isVisible());
-            window.close();
         });
         QVERIFY(!signedIn);
         expectLostDatabaseMessage(boxes);
@@ -114,7 +113,6 @@ private slots:
             SignInSession::verifyCode(window, *service, mobile);
             QVERIFY(window.isVisible());
             QVERIFY(!window.Frame5()->isVisible());
-            window.close();
         });
         QVERIFY(!signedIn);
         expectLostDatabaseMessage(boxes);
@@ -140,7 +138,6 @@ private slots:
             QVERIFY(window.Frame5()->isVisible());
             QVERIFY(!window.Frame8()->isVisible());
             QCOMPARE(window.windowTitle(), QStringLiteral("Sign In"));
-            window.close();
         });
         QVERIFY(!signedIn);
         expectLostDatabaseMessage(boxes);

@@ -108,7 +108,6 @@ private slots:
             QVERIFY(otp.isVisible() && !window.Frame5()->isVisible());
             QCOMPARE(window.focusWidget(), otp.txtOTP->Text1());
             QVERIFY(otp.Timer1->isActive());
-            window.close();
         });
         QCOMPARE(boxes.single().text, message);
         QCOMPARE(boxes.single().icon, icon);
@@ -126,7 +125,6 @@ private slots:
             QVERIFY(window.Frame1()->isVisible() && !window.Frame6()->isVisible());
             QCOMPARE(window.Frame1()->TxtMobileNo->Text(), mobile);
             QCOMPARE(window.Frame1()->TxtPassword->Text(), password);
-            window.close();
         });
         QCOMPARE(boxes.single().text,
                  QStringLiteral("This mobile number is already registered. Please sign in."));
@@ -183,7 +181,6 @@ private slots:
             SignInSession::sendResetCode(window, QString());
             QVERIFY(window.Frame7()->isVisible() && !window.Frame6()->isVisible());
             QCOMPARE(window.Frame6()->LblMobileNp->text(), QStringLiteral("(+91 )"));
-            window.close();
         });
         QCOMPARE(boxes.single().icon, QMessageBox::Warning);
         QVERIFY2(boxes.single().text.contains("mobile", Qt::CaseInsensitive),

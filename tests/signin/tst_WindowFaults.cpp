@@ -185,8 +185,6 @@ private slots:
             QCOMPARE(boxes.messages().size(), 1);
             QVERIFY(!next || next->isVisible());
             reachedSuccess = true;
-            if (next)
-                window.close();
         });
         QVERIFY(reachedSuccess);
         QCOMPARE(signedIn, button == Button::Login);

@@ -2,6 +2,7 @@
 #include <QTableWidget>
 #include <QtTest>
 
+#include "ControlForm.h"
 #include "VelmoITNet22SU/VelmoError.h"
 #include "controls/display/LeftPanel.h"
 
@@ -60,10 +61,8 @@ private slots:
         QFETCH(int, clicked);
         QFETCH(QStringList, event);
         QFETCH(int, activeRow);
-        QWidget form;
-        auto *panel = new LeftPanel(&form);
-        panel->resize(320, 300);
-        form.show();
+        ControlForm<LeftPanel> form("Panel", QSize(320, 300));
+        LeftPanel *panel = form.control;
         QStringList raised;
         connect(panel, &LeftPanel::ItemClick, panel,
                 [&raised](QString &key, QString &caption) { raised << key << caption; });
@@ -96,11 +95,8 @@ private slots:
 
     void layout()
     {
-        QWidget form;
-        auto *panel = new LeftPanel(&form);
-        panel->resize(300, 200);
-        form.show();
-        const QTableWidget &list = *panel->lList();
+        ControlForm<LeftPanel> form("Panel", QSize(300, 200));
+        const QTableWidget &list = *form.control->lList();
         QCOMPARE(list.geometry(), QRect(0, -1, 300, 200));
         QCOMPARE(list.columnWidth(0), 60);
         QCOMPARE(list.columnWidth(1), 260);

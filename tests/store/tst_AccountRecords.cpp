@@ -30,17 +30,11 @@ private:
     AccountRecords *records = nullptr;
 
     // A row as an earlier session left it, with the password Old#1pass.
-    void seedRow(int id, const QString &mobile, const QString &machine, int remember,
+    void seedRow(const QString &mobile, const QString &machine, int remember,
                  const QString &signInDate)
     {
-        fixture->db.exec(
-            QStringLiteral("insert into it_TBL115BAC (id, MobileNo, sPassword, cPassword, "
-                           "mac_address, RememberMe, SignInDate) values "
-                           "(%1, '%2', 'Old#1pass', 'Old#1pass', '%3', %4, '%5')")
-                .arg(id)
-                .arg(mobile, machine)
-                .arg(remember)
-                .arg(signInDate));
+        AccountFixture::insertRow(fixture->db.connection(), mobile, machine, "Old#1pass", remember,
+                                  signInDate);
     }
 
     AccountRow only(const QString &mobile, const QString &machine)
@@ -154,10 +148,10 @@ private slots:
         QFETCH(bool, ticked);
         QFETCH(int, startRemember);
         QFETCH(QString, startDate);
-        seedRow(1, "9123456789", thisMachine, 1, "01/04/26");
-        seedRow(2, "9876543210", otherMachine, 1, "01/04/26");
+        seedRow("9123456789", thisMachine, 1, "01/04/26");
+        seedRow("9876543210", otherMachine, 1, "01/04/26");
         if (startRemember >= 0)
-            seedRow(3, "9876543210", thisMachine, startRemember, startDate);
+            seedRow("9876543210", thisMachine, startRemember, startDate);
         step(*records, {"9876543210", "New#2pass", ticked});
 
         const AccountRow row = only("9876543210", thisMachine);
@@ -178,9 +172,9 @@ private slots:
 
     void passwordResetReachesEveryMachine()
     {
-        seedRow(1, "9876543210", thisMachine, 0, "");
-        seedRow(2, "9876543210", otherMachine, 0, "");
-        seedRow(3, "9123456789", thisMachine, 0, "");
+        seedRow("9876543210", thisMachine, 0, "");
+        seedRow("9876543210", otherMachine, 0, "");
+        seedRow("9123456789", thisMachine, 0, "");
         records->UpdateAccountPassword({"9876543210", "New#2pass", "New#2pass"});
         for (const QString &machine : {thisMachine, otherMachine}) {
             QCOMPARE(only("9876543210", machine).sPassword, QStringLiteral("New#2pass"));
@@ -215,18 +209,15 @@ private slots:
         AccountDetails login = validSignUp("9123456789", "Secret#1");
         login.firmOption = 1;
         records->SaveLoginAccount(login, QStringLiteral("a.b.c"), QStringLiteral("check"));
-        QCOMPARE(only("9876543210", thisMachine).RememberMe, 0);
-        QCOMPARE(only("9876543210", thisMachine).OptFirm, 2);
-        QCOMPARE(only("9123456789", thisMachine).RememberMe, 0);
-        QCOMPARE(only("9123456789", thisMachine).OptFirm, 1);
-        QCOMPARE(only("9123456789", thisMachine).token1, QStringLiteral("check"));
-        QCOMPARE(only("9876543210", thisMachine).cCodeNo, QStringLiteral("C042"));
-        QCOMPARE(only("9876543210", thisMachine).AY, QStringLiteral("2026-27"));
+        QCOMPARE(
+            fixture->db.rows("select MobileNo, RememberMe, OptFirm, token1, cCodeNo, AY from "
+                             "it_TBL115BAC order by id"),
+            QStringList({"9876543210|0|2||C042|2026-27", "9123456789|0|1|check|C042|2026-27"}));
     }
 
     void signupKeepsAnExistingRow()
     {
-        seedRow(1, "9876543210", thisMachine, 1, "01/04/26");
+        seedRow("9876543210", thisMachine, 1, "01/04/26");
         records->SaveSignupAccount(validSignUp("9876543210", "Secret#1"));
         QCOMPARE(records->CountMachineAccounts(), 1);
         QCOMPARE(only("9876543210", thisMachine).RememberMe, 1);
@@ -268,8 +259,8 @@ private slots:
 
     void deleteRememberedAccountKeepsOtherRows()
     {
-        seedRow(1, "9876543210", thisMachine, 1, "01/04/26");
-        seedRow(2, "9876543210", otherMachine, 1, "01/04/26");
+        seedRow("9876543210", thisMachine, 1, "01/04/26");
+        seedRow("9876543210", otherMachine, 1, "01/04/26");
         records->DeleteRememberedAccount(QStringLiteral("9876543210"));
         QCOMPARE(records->CountMachineAccounts(), 0);
         QCOMPARE(only("9876543210", otherMachine).RememberMe, 1);

@@ -1,5 +1,9 @@
 #include "AccountFixture.h"
 
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTest>
+
 #include "TestService.h"
 #include "store/AccountTable.h"
 #include "store/HostContext.h"
@@ -64,4 +68,19 @@ CallOutcome AccountFixture::verifyResetCode(const QString &mobile, const TestSer
 int AccountFixture::rowCount() const
 {
     return db.scalar(QStringLiteral("select count(*) from it_TBL115BAC")).toInt();
+}
+
+void AccountFixture::insertRow(const QSqlDatabase &db, const QString &mobile,
+                               const QString &machine, const QString &password, int remember,
+                               const QString &signInDate)
+{
+    QSqlQuery query(db);
+    query.prepare(QStringLiteral(
+        "insert into it_TBL115BAC (id, MobileNo, sPassword, cPassword, mac_address, RememberMe, "
+        "SignInDate) values ((select ifnull(max(t.id), 0) + 1 from it_TBL115BAC t), ?, ?, ?, ?, "
+        "?, ?)"));
+    for (const QVariant &value :
+         QVariantList{mobile, password, password, machine, remember, signInDate})
+        query.addBindValue(value);
+    QVERIFY2(query.exec(), qPrintable(query.lastError().text()));
 }

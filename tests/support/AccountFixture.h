@@ -45,6 +45,10 @@ public:
     CallOutcome verifyResetCode(const QString &mobile, const TestService &service);
 
     int rowCount() const;
+    // Puts in a row on db as an earlier session left it: the next id, the password typed
+    // and confirmed alike.
+    static void insertRow(const QSqlDatabase &db, const QString &mobile, const QString &machine,
+                          const QString &password, int remember, const QString &signInDate);
 
     TestDatabase db;
     qint32 otpVerificationId = 0;

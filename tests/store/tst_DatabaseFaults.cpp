@@ -10,6 +10,7 @@
 #include <future>
 #include <thread>
 
+#include "AccountFixture.h"
 #include "HumanMessage.h"
 #include "PrivateMariaDb.h"
 #include "TestDatabase.h"
@@ -175,20 +176,6 @@ private:
         return place;
     }
 
-    void insertRow(const QString &mobile, const QString &mac, int remember, const QString &date)
-    {
-        QSqlQuery query(host);
-        query.prepare(QStringLiteral(
-            "insert into it_TBL115BAC (id, MobileNo, sPassword, cPassword, mac_address, "
-            "RememberMe, SignInDate) values ((select ifnull(max(t.id), 0) + 1 from "
-            "it_TBL115BAC t), ?, ?, ?, ?, ?, ?)"));
-        for (const QVariant &value :
-             {QVariant(mobile), QVariant(oldPassword), QVariant(oldPassword), QVariant(mac),
-              QVariant(remember), QVariant(date)})
-            query.addBindValue(value);
-        QVERIFY2(query.exec(), qPrintable(query.lastError().text()));
-    }
-
     QVariantList column(const QString &statement)
     {
         QSqlQuery query(host);
@@ -200,17 +187,15 @@ private:
         return values;
     }
 
-    qint64 connectionId()
+    // The message step throws; none when it goes through.
+    static std::optional<QString> failureOf(const RecordStep &step, AccountRecords &records)
     {
-        const QVariantList id = column(QStringLiteral("select connection_id()"));
-        return id.isEmpty() ? 0 : id.first().toLongLong();
-    }
-
-    std::function<bool()> stopperFor(Interruption interruption)
-    {
-        if (interruption == Interruption::ConnectionKilled)
-            return {};
-        return [this] { return ownServer->stop(); };
+        try {
+            step(records);
+        } catch (const VelmoError &error) {
+            return error.message();
+        }
+        return std::nullopt;
     }
 
     // Runs step while another connection cuts it off, and checks that the step
@@ -218,14 +203,13 @@ private:
     void cutOff(const Place &place, Interruption interruption, const RecordStep &step,
                 AccountRecords &records)
     {
-        Interrupter interrupter(place, connectionId(), stopperFor(interruption));
+        std::function<bool()> stopServer;
+        if (interruption == Interruption::ServerStopped)
+            stopServer = [this] { return ownServer->stop(); };
+        Interrupter interrupter(place, column("select connection_id()").value(0).toLongLong(),
+                                stopServer);
         QVERIFY(interrupter.waitUntilLocked());
-        std::optional<QString> message;
-        try {
-            step(records);
-        } catch (const VelmoError &error) {
-            message = error.message();
-        }
+        const std::optional<QString> message = failureOf(step, records);
         QVERIFY2(interrupter.finish(), "the statement did not wait for the lock");
         QVERIFY2(message, "the statement went through");
         QVERIFY2(whyNotHumanMessage(*message).isEmpty(), qPrintable(*message));
@@ -270,16 +254,10 @@ private slots:
     {
         QFETCH(int, operation);
         QVERIFY(openHost(Interruption::ServerStopped));
-        insertRow(rememberedNumber, machine, 1, QStringLiteral(""));
+        AccountFixture::insertRow(host, rememberedNumber, machine, oldPassword, 1, "");
         AccountRecords records(machine, host);
         QVERIFY(ownServer->stop());
-
-        std::optional<QString> message;
-        try {
-            everyOperation[operation].run(records);
-        } catch (const VelmoError &error) {
-            message = error.message();
-        }
+        const std::optional<QString> message = failureOf(everyOperation[operation].run, records);
         QVERIFY2(message, "the operation went through");
         QVERIFY2(whyNotHumanMessage(*message).isEmpty(), qPrintable(*message));
 
@@ -309,7 +287,7 @@ private slots:
         const auto kind = Interruption(interruption);
         const std::optional<Place> place = openHost(kind);
         QVERIFY(place);
-        insertRow(rememberedNumber, machine, 1, QStringLiteral("01/12/2026"));
+        AccountFixture::insertRow(host, rememberedNumber, machine, oldPassword, 1, "01/12/2026");
         AccountRecords records(machine, host);
         for (int step = 0; step < failingStep; ++step)
             loginSteps[step].run(records);
@@ -320,11 +298,8 @@ private slots:
 
         QVERIFY(reconnect(kind));
         QVERIFY(!IsStoredTokenValid(records, number));
-        QCOMPARE(column(QStringLiteral("select count(*) from it_TBL115BAC where token<>'' or "
-                                       "token1<>''"))
-                     .value(0)
-                     .toInt(),
-                 0);
+        const QString tokens = "select count(*) from it_TBL115BAC where token<>'' or token1<>''";
+        QCOMPARE(column(tokens).value(0).toInt(), 0);
         QVERIFY(records.FindAccount(number).size() <= 1);
 
         if (records.FindAccount(number).isEmpty())
@@ -351,8 +326,8 @@ private slots:
         const auto kind = Interruption(interruption);
         const std::optional<Place> place = openHost(kind);
         QVERIFY(place);
-        insertRow(number, machine, 0, QStringLiteral(""));
-        insertRow(number, otherMachine, 0, QStringLiteral(""));
+        AccountFixture::insertRow(host, number, machine, oldPassword, 0, "");
+        AccountFixture::insertRow(host, number, otherMachine, oldPassword, 0, "");
         AccountRecords records(machine, host);
 
         cutOff(

@@ -74,9 +74,7 @@ private slots:
     void initTestCase()
     {
         SignInTestCase::initTestCase();
-        SignInTestCase::init();
         SignInSession::registerAccount(*service, registered, password);
-        SignInTestCase::cleanup();
     }
 
     void signUpDetailsReachTheServiceLiterally_data() { addHostileRows(); }
@@ -106,14 +104,39 @@ private slots:
         QCOMPARE(rowsOf(mobile), 1);
     }
 
-    void loginPasswordIsStoredLiterallyAndRefused_data() { addHostileRows(); }
-    void loginPasswordIsStoredLiterallyAndRefused()
+    // The login window's digit boxes keep digits only; a hostile password is stored as
+    // its box holds it, and refused.
+    void loginWindowTakesHostileText_data() { addHostileRows(); }
+    void loginWindowTakesHostileText()
     {
         QFETCH(QString, text);
         insertRow(registered, machine(), password);
         QString typed;
         MessageBoxWatcher boxes;
         const bool signedIn = SignInSession::open([&](FrmSignUp &window) {
+            for (TextOrv *input :
+                 {window.Frame5()->TxtMobile1, window.Frame1()->TxtMobileNo,
+                  window.Frame1()->txtPinCode, window.Frame7()->Text1, window.Frame6()->txtOTP}) {
+                paste(input, "12" + text);
+                QVERIFY2(input->Text().size() <= input->MaxLength(),
+                         qPrintable(input->objectName()));
+                for (const QChar c : input->Text())
+                    QVERIFY2(c.isDigit(), qPrintable(input->objectName() + ": " + input->Text()));
+                // Typed, the digits stay in their order and Backspace still works.
+                QString typable = QStringLiteral("12"), digits = typable;
+                for (const QChar c : text.left(40)) {
+                    if (c.unicode() >= 128)
+                        continue;
+                    typable += c;
+                    if (c.isDigit())
+                        digits += c;
+                }
+                typeInto(input, typable);
+                digits.truncate(input->MaxLength());
+                QCOMPARE(input->Text(), digits);
+                QTest::keyClick(input->Text1(), Qt::Key_Backspace);
+                QCOMPARE(input->Text(), digits.chopped(1));
+            }
             LoginPanel &login = *window.Frame5();
             typeInto(login.TxtMobile1, registered);
             paste(login.TxtPassword2, text);
@@ -153,38 +176,6 @@ private slots:
         for (const MessageBoxWatcher::Message &message : boxes.messages())
             QVERIFY2(whyNotHumanMessage(message.text).isEmpty(), qPrintable(message.text));
         QVERIFY(db->scalar("select count(*) from it_TBL115BAC").isValid());
-    }
-
-    void digitInputsRefuseEverythingElse_data() { addHostileRows(); }
-    void digitInputsRefuseEverythingElse()
-    {
-        QFETCH(QString, text);
-        insertRow(registered, machine(), password);
-        SignInSession::open([&](FrmSignUp &window) {
-            for (TextOrv *input :
-                 {window.Frame5()->TxtMobile1, window.Frame1()->TxtMobileNo,
-                  window.Frame1()->txtPinCode, window.Frame7()->Text1, window.Frame6()->txtOTP}) {
-                paste(input, "12" + text);
-                QVERIFY2(input->Text().size() <= input->MaxLength(),
-                         qPrintable(input->objectName()));
-                for (const QChar c : input->Text())
-                    QVERIFY2(c.isDigit(), qPrintable(input->objectName() + ": " + input->Text()));
-                // Typed, the digits stay in their order and Backspace still works.
-                QString typable = QStringLiteral("12"), digits = typable;
-                for (const QChar c : text.left(40)) {
-                    if (c.unicode() >= 128)
-                        continue;
-                    typable += c;
-                    if (c.isDigit())
-                        digits += c;
-                }
-                typeInto(input, typable);
-                digits.truncate(input->MaxLength());
-                QCOMPARE(input->Text(), digits);
-                QTest::keyClick(input->Text1(), Qt::Key_Backspace);
-                QCOMPARE(input->Text(), digits.chopped(1));
-            }
-        });
     }
 };
 

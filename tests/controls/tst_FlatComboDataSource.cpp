@@ -7,7 +7,8 @@
 #include "controls/input/OCombo1.h"
 #include "controls/input/OComboReadOnly.h"
 
-const QStringList cities{"Delhi", "Mumbai", "Madurai"};
+// The control's own items before it is bound: none of them is a row of the query.
+const QStringList ownItems{"Chennai", "Kochi"};
 
 // A list bound to a query model over the host's own connection, on the private MariaDB.
 class tst_FlatComboDataSource : public QObject
@@ -29,12 +30,13 @@ private slots:
         QVERIFY2(!model.lastError().isValid(), qPrintable(model.lastError().text()));
 
         withControlClass<OCombo1, OComboReadOnly>(kind, [&]<typename Combo>() {
-            ControlForm<Combo> form("CmbCity", QSize(160, 22), cities);
+            ControlForm<Combo> form("CmbCity", QSize(160, 22), ownItems);
             FlatCombo &combo = *form.control;
             combo.letDataSource(&model, 1);
             QCOMPARE(combo.DataSource(), &model);
             QCOMPARE(form.changed, QStringList{"DataSource"});
             QCOMPARE(combo.ListCount(), short(3));
+            QCOMPARE(combo.List(0), QString("Delhi"));
             QCOMPARE(combo.List(2), QString("Madurai"));
             QCOMPARE(combo.listIndex(), short(-1));
             // The host's rows are its own: the list takes no items of the control's.

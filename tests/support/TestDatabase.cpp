@@ -1,27 +1,11 @@
 #include "TestDatabase.h"
 
-#include <QCoreApplication>
 #include <QSqlError>
-#include <QSqlQuery>
 #include <QSqlRecord>
-#include <QTest>
 #include <QUuid>
 
-#include <stdexcept>
-
+#include "FailHard.h"
 #include "PrivateMariaDb.h"
-
-namespace
-{
-
-void failHard(const QString &message)
-{
-    // Used from constructors and helpers where QVERIFY cannot return.
-    QTest::qFail(qPrintable(message), __FILE__, __LINE__);
-    throw std::runtime_error(message.toStdString());
-}
-
-} // namespace
 
 QString TestDatabase::socketPath()
 {
@@ -86,18 +70,22 @@ QString TestDatabase::connectionString() const
         .arg(m_name, socketPath());
 }
 
-void TestDatabase::exec(const QString &statement) const
+QSqlQuery TestDatabase::run(const QString &statement) const
 {
     QSqlQuery query(connection());
     if (!query.exec(statement))
         failHard(statement + QStringLiteral(": ") + query.lastError().text());
+    return query;
+}
+
+void TestDatabase::exec(const QString &statement) const
+{
+    run(statement);
 }
 
 QVariantList TestDatabase::column(const QString &statement) const
 {
-    QSqlQuery query(connection());
-    if (!query.exec(statement))
-        failHard(statement + QStringLiteral(": ") + query.lastError().text());
+    QSqlQuery query = run(statement);
     QVariantList values;
     while (query.next())
         values << query.value(0);
@@ -106,9 +94,7 @@ QVariantList TestDatabase::column(const QString &statement) const
 
 QStringList TestDatabase::rows(const QString &statement) const
 {
-    QSqlQuery query(connection());
-    if (!query.exec(statement))
-        failHard(statement + QStringLiteral(": ") + query.lastError().text());
+    QSqlQuery query = run(statement);
     QStringList rows;
     while (query.next()) {
         QStringList fields;

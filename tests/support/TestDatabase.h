@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -37,6 +38,8 @@ public:
     static QString socketPath();
 
 private:
+    QSqlQuery run(const QString &statement) const;
+
     QString m_name;
     QString m_connectionName;
 };

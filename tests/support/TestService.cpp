@@ -11,10 +11,9 @@
 #include <QRegularExpression>
 #include <QSslCertificate>
 #include <QSslConfiguration>
-#include <QTest>
 #include <QTimer>
 
-#include <stdexcept>
+#include "FailHard.h"
 
 namespace
 {
@@ -24,13 +23,6 @@ constexpr int stopTimeoutMs = 5000;
 const char *serviceUrlVariable = "VELMO_ACCOUNT_SERVICE_URL";
 const char *statusUrlVariable = "VELMO_STATUS_URL";
 const char *caBundleVariable = "VELMO_CA_BUNDLE";
-
-void failHard(const QString &message)
-{
-    // Used from the constructor, where QVERIFY cannot return.
-    QTest::qFail(qPrintable(message), __FILE__, __LINE__);
-    throw std::runtime_error(message.toStdString());
-}
 
 QString requiredEnvironment(const char *name)
 {

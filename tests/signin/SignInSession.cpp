@@ -1,8 +1,6 @@
 #include "SignInSession.h"
 
 #include <QApplication>
-#include <QCheckBox>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
 
@@ -11,12 +9,6 @@
 #include "AccountFixture.h"
 #include "TestService.h"
 #include "ValidSignUp.h"
-#include "controls/input/TextOrv.h"
-#include "signin/ForgotPasswordPanel.h"
-#include "signin/FrmSignUp.h"
-#include "signin/LoginPanel.h"
-#include "signin/OtpPanel.h"
-#include "signin/SignUpPanel.h"
 
 namespace SignInSession
 {

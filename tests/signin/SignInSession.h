@@ -1,13 +1,23 @@
 #pragma once
 
+#include <QCheckBox>
+#include <QPushButton>
 #include <QString>
 
 #include <functional>
 
-class FrmSignUp;
-class SignUpPanel;
+// The window with its five panels and the boxes and buttons that the scripts reach, and
+// the watcher that answers its message boxes.
+#include "MessageBoxWatcher.h"
+#include "controls/input/TextOrv.h"
+#include "signin/ForgotPasswordPanel.h"
+#include "signin/FrmSignUp.h"
+#include "signin/LoginPanel.h"
+#include "signin/NewPasswordPanel.h"
+#include "signin/OtpPanel.h"
+#include "signin/SignUpPanel.h"
+
 class TestService;
-class TextOrv;
 
 // What the window tests do as the user and as the host.
 namespace SignInSession

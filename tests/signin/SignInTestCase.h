@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "SignInSession.h"
 #include "TestDatabase.h"
 #include "TestService.h"
 

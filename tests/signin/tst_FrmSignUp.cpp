@@ -1,25 +1,15 @@
-#include <QCheckBox>
 #include <QDesktopServices>
 #include <QLabel>
-#include <QPushButton>
 #include <QToolButton>
 #include <QtTest>
 
-#include "MessageBoxWatcher.h"
-#include "SignInSession.h"
 #include "SignInTestCase.h"
-#include "controls/input/TextOrv.h"
 #include "platform/Clock.h"
 #include "platform/ConnectedState.h"
 #include "service/DeploymentConfig.h"
 #include "service/HttpTransport.h"
-#include "signin/FrmSignUp.h"
-#include "signin/LoginPanel.h"
-#include "signin/NewPasswordPanel.h"
-#include "signin/OtpPanel.h"
 #include "signin/PasswordRulesBox.h"
 #include "signin/SignInTheme.h"
-#include "signin/SignUpPanel.h"
 
 namespace
 {

@@ -4,19 +4,10 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QPushButton>
 #include <QtTest>
 
 #include "HumanMessage.h"
-#include "MessageBoxWatcher.h"
-#include "SignInSession.h"
 #include "SignInTestCase.h"
-#include "controls/input/TextOrv.h"
-#include "signin/ForgotPasswordPanel.h"
-#include "signin/FrmSignUp.h"
-#include "signin/LoginPanel.h"
-#include "signin/OtpPanel.h"
-#include "signin/SignUpPanel.h"
 
 using SignInSession::typeInto;
 

@@ -16,7 +16,6 @@
 #include "SignInSession.h"
 #include "TestService.h"
 #include "ValidSignUp.h"
-#include "signin/FrmSignUp.h"
 
 Q_LOGGING_CATEGORY(outputCanary, "velmo.test.canary", QtWarningMsg)
 

@@ -1,18 +1,8 @@
-#include <QPushButton>
 #include <QtTest>
 
-#include "MessageBoxWatcher.h"
-#include "SignInSession.h"
 #include "SignInTestCase.h"
-#include "controls/input/TextOrv.h"
 #include "platform/Twips.h"
-#include "signin/ForgotPasswordPanel.h"
-#include "signin/FrmSignUp.h"
-#include "signin/LoginPanel.h"
-#include "signin/NewPasswordPanel.h"
-#include "signin/OtpPanel.h"
 #include "signin/ScreenTransitions.h"
-#include "signin/SignUpPanel.h"
 
 using SignInSession::typeInto;
 

@@ -1,16 +1,9 @@
-#include <QPushButton>
 #include <QSqlQuery>
 #include <QtTest>
 
 #include <VelmoITNet22SU/clsVelmoITNet22SU.h>
 
-#include "MessageBoxWatcher.h"
-#include "SignInSession.h"
 #include "SignInTestCase.h"
-#include "controls/input/TextOrv.h"
-#include "signin/FrmSignUp.h"
-#include "signin/LoginPanel.h"
-#include "signin/NewPasswordPanel.h"
 
 using SignInSession::typeInto;
 

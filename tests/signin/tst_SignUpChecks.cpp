@@ -1,19 +1,12 @@
 #include <QApplication>
-#include <QCheckBox>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
 #include <QtTest>
 
-#include "MessageBoxWatcher.h"
 #include "SignInSession.h"
 #include "ValidSignUp.h"
-#include "controls/input/TextOrv.h"
-#include "signin/FrmSignUp.h"
-#include "signin/NewPasswordPanel.h"
 #include "signin/SignInChecks.h"
 #include "signin/SignInMessages.h"
-#include "signin/SignUpPanel.h"
 
 using SignInSession::typeInto;
 

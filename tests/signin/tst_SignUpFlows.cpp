@@ -1,18 +1,8 @@
 #include <QLabel>
-#include <QPushButton>
 #include <QTimer>
 #include <QtTest>
 
-#include "MessageBoxWatcher.h"
-#include "SignInSession.h"
 #include "SignInTestCase.h"
-#include "controls/input/TextOrv.h"
-#include "signin/ForgotPasswordPanel.h"
-#include "signin/FrmSignUp.h"
-#include "signin/LoginPanel.h"
-#include "signin/NewPasswordPanel.h"
-#include "signin/OtpPanel.h"
-#include "signin/SignUpPanel.h"
 
 using SignInSession::typeInto;
 

@@ -1,20 +1,10 @@
 #include <QMap>
-#include <QPushButton>
 #include <QtTest>
 
 #include <optional>
 
 #include "HumanMessage.h"
-#include "MessageBoxWatcher.h"
-#include "SignInSession.h"
 #include "SignInTestCase.h"
-#include "controls/input/TextOrv.h"
-#include "signin/ForgotPasswordPanel.h"
-#include "signin/FrmSignUp.h"
-#include "signin/LoginPanel.h"
-#include "signin/NewPasswordPanel.h"
-#include "signin/OtpPanel.h"
-#include "signin/SignUpPanel.h"
 
 using SignInSession::typeInto;
 

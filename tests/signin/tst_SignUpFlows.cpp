@@ -26,14 +26,6 @@ class tst_SignUpFlows : public SignInTestCase
 public:
     tst_SignUpFlows() : SignInTestCase(QStringLiteral("AA-BB-CC-DD-EE-02")) {}
 
-private:
-    // From the sign-up panel to the code panel with a real code sent.
-    void submitSignUp(FrmSignUp &window, const QString &mobile)
-    {
-        SignInSession::submitSignUp(window, mobile, password);
-        QVERIFY(window.Frame6()->isVisible());
-    }
-
 private slots:
     // Where the panels, caption and focus go is tst_ScreenTransitions' part; this is
     // what the code panel shows and counts.
@@ -42,7 +34,7 @@ private slots:
         const QString mobile = freshNumber();
         MessageBoxWatcher boxes;
         const bool signedIn = SignInSession::open([&](FrmSignUp &window) {
-            submitSignUp(window, mobile);
+            SignInSession::submitSignUp(window, mobile, password);
             OtpPanel &otp = *window.Frame6();
             QCOMPARE(otp.LblMobileNp->text(), "(+91 " + mobile + ")");
             QCOMPARE(otp.Command3->text(), QStringLiteral("Resend OTP 120 Sec"));
@@ -84,7 +76,7 @@ private slots:
         const QString mobile = freshNumber();
         MessageBoxWatcher boxes;
         SignInSession::open([&](FrmSignUp &window) {
-            submitSignUp(window, mobile);
+            SignInSession::submitSignUp(window, mobile, password);
             OtpPanel &otp = *window.Frame6();
             if (code.isNull()) {
                 otp.txtOTP->letText(wrongCode(service->latestOtp(mobile)));
@@ -147,7 +139,7 @@ private slots:
 
             // A sign-up in the same window afterwards creates an account, no reset.
             window.Frame5()->Command2->click();
-            submitSignUp(window, later);
+            SignInSession::submitSignUp(window, later, password);
             QCOMPARE(window.ResetUserId(), 0);
             SignInSession::verifyCode(window, *service, later);
             QCOMPARE(rowsOf(later), 1);

@@ -6,11 +6,6 @@
 
 #include "store/AccountTable.h"
 
-SignInTestCase::SignInTestCase(const QString &machine)
-    : host(mdlPublicVar::hostContext()), m_machine(machine)
-{
-}
-
 void SignInTestCase::insertRow(const QString &mobile, const QString &address,
                                const QString &rowPassword, int remember, const QString &signInDate)
 {
@@ -42,7 +37,7 @@ QString SignInTestCase::freshNumber()
 
 void SignInTestCase::initTestCase()
 {
-    qputenv("VELMO_MACHINE_ADDRESS", m_machine.toUtf8());
+    qputenv("VELMO_MACHINE_ADDRESS", machine().toUtf8());
     service = std::make_unique<TestService>(QStringList{"--pbkdf2-iterations=1000"});
     QVERIFY(service->isRunning());
 }

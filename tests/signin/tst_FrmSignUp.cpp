@@ -60,9 +60,6 @@ class tst_FrmSignUp : public SignInTestCase
 {
     Q_OBJECT
 
-public:
-    tst_FrmSignUp() : SignInTestCase(QStringLiteral("AA-BB-CC-DD-EE-01")) {}
-
 private:
     // Registers the test account with the service once, the way the window's sign-up does.
     void ensureAccount()

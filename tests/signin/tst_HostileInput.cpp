@@ -41,9 +41,6 @@ class tst_HostileInput : public SignInTestCase
 {
     Q_OBJECT
 
-public:
-    tst_HostileInput() : SignInTestCase(QStringLiteral("AA-BB-CC-DD-EE-03")) {}
-
 private:
     const QString registered = QStringLiteral("9100000000");
 

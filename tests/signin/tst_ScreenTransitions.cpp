@@ -50,9 +50,6 @@ class tst_ScreenTransitions : public SignInTestCase
 {
     Q_OBJECT
 
-public:
-    tst_ScreenTransitions() : SignInTestCase(QStringLiteral("AA-BB-CC-DD-EE-06")) {}
-
 private slots:
     void everyMoveSetsCaptionWidthPanelsAndFocus_data()
     {

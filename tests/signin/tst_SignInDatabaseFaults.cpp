@@ -31,9 +31,6 @@ class tst_SignInDatabaseFaults : public SignInTestCase
 {
     Q_OBJECT
 
-public:
-    tst_SignInDatabaseFaults() : SignInTestCase(QStringLiteral("AA-BB-CC-DD-EE-04")) {}
-
 private:
     QSqlDatabase hostConnection;
 

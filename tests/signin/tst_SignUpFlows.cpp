@@ -23,9 +23,6 @@ class tst_SignUpFlows : public SignInTestCase
 {
     Q_OBJECT
 
-public:
-    tst_SignUpFlows() : SignInTestCase(QStringLiteral("AA-BB-CC-DD-EE-02")) {}
-
 private slots:
     // Where the panels, caption and focus go is tst_ScreenTransitions' part; this is
     // what the code panel shows and counts.

@@ -41,9 +41,6 @@ class tst_WindowFaults : public SignInTestCase
 {
     Q_OBJECT
 
-public:
-    tst_WindowFaults() : SignInTestCase(QStringLiteral("AA-BB-CC-DD-EE-05")) {}
-
 private:
     // The buttons that need an account with the service get one, and a row of this
     // machine, which opens the window on the login panel.

@@ -16,14 +16,6 @@ const QString refusalWithoutText = QStringLiteral("refusal-empty-errors");
 
 enum class Button { Login, SignUp, VerifySignUp, SendResetCode, UpdatePassword };
 
-const std::pair<const char *, Button> allButtons[] = {
-    {"LOGIN", Button::Login},
-    {"SIGN UP", Button::SignUp},
-    {"VERIFY OTP", Button::VerifySignUp},
-    {"SEND", Button::SendResetCode},
-    {"Update Password", Button::UpdatePassword},
-};
-
 // Every text box of a panel by name, to see that a failed click lost nothing typed.
 QMap<QString, QString> inputsOf(const QWidget &panel)
 {
@@ -42,17 +34,6 @@ class tst_WindowFaults : public SignInTestCase
     Q_OBJECT
 
 private:
-    // The buttons that need an account with the service get one, and a row of this
-    // machine, which opens the window on the login panel.
-    void prepareAccount(Button button, const QString &mobile)
-    {
-        if (button == Button::Login || button == Button::SendResetCode ||
-            button == Button::UpdatePassword) {
-            SignInSession::registerAccount(*service, mobile, password);
-            insertRow(mobile, machine(), password);
-        }
-    }
-
     // The whole account table as text, row by row, to compare before and after a click.
     QStringList tableRows() const { return db->rows("select * from it_TBL115BAC order by id"); }
 
@@ -109,7 +90,13 @@ private slots:
              critical, critical},
             {"refusal without a text", refusalWithoutText, warning, warning},
         };
-        for (const auto &[buttonName, button] : allButtons)
+        const std::pair<const char *, Button> buttons[] = {
+            {"LOGIN", Button::Login},
+            {"SIGN UP", Button::SignUp},
+            {"VERIFY OTP", Button::VerifySignUp},
+            {"SEND", Button::SendResetCode},
+            {"Update Password", Button::UpdatePassword}};
+        for (const auto &[buttonName, button] : buttons)
             for (const auto &[faultName, fault, loginIcon, otherIcon] : faults)
                 QTest::addRow("%s, %s", buttonName, faultName)
                     << button << fault << (button == Button::Login ? loginIcon : otherIcon);
@@ -123,7 +110,13 @@ private slots:
         QFETCH(QString, fault);
         QFETCH(QMessageBox::Icon, icon);
         const QString mobile = freshNumber();
-        prepareAccount(button, mobile);
+        // The buttons that need an account with the service get one, and a row of this
+        // machine, which opens the window on the login panel.
+        if (button == Button::Login || button == Button::SendResetCode ||
+            button == Button::UpdatePassword) {
+            SignInSession::registerAccount(*service, mobile, password);
+            insertRow(mobile, machine(), password);
+        }
 
         std::optional<TestService> untrusted;
         MessageBoxWatcher boxes;

@@ -34,9 +34,6 @@ class tst_WindowFaults : public SignInTestCase
     Q_OBJECT
 
 private:
-    // The whole account table as text, row by row, to compare before and after a click.
-    QStringList tableRows() const { return db->rows("select * from it_TBL115BAC order by id"); }
-
     // Drives the window to the panel whose button the row clicks, filled so that the
     // click would succeed; answers that panel, the button and where a successful click
     // leads (nowhere for a login: the window closes).
@@ -126,7 +123,7 @@ private slots:
             QVERIFY(panel && panel->isVisible());
             QVERIFY(boxes.messages().isEmpty());
             const QMap<QString, QString> typed = inputsOf(*panel);
-            const QStringList rowsBefore = tableRows();
+            const QStringList rowsBefore = db->rows("select * from it_TBL115BAC order by id");
 
             if (fault == untrustedCertificate) {
                 untrusted.emplace(QStringList(), QStringLiteral("untrusted-server"));
@@ -156,7 +153,7 @@ private slots:
                 QCOMPARE(db->scalar("select count(*) from it_TBL115BAC where Token <> ''").toInt(),
                          0);
             } else {
-                QCOMPARE(tableRows(), rowsBefore);
+                QCOMPARE(db->rows("select * from it_TBL115BAC order by id"), rowsBefore);
             }
 
             untrusted.reset();

@@ -30,17 +30,11 @@ const QString newPassword = QStringLiteral("Fresh$ecret92q");
 
 // Environment that turns this binary into the child and names its inputs.
 const char *ledgerVariable = "VELMO_SECRETS_LEDGER";
+const bool isChild = qEnvironmentVariableIsSet(ledgerVariable);
 
 // The line with which the child asks for a one-time code.
 const QByteArray codeRequest = "velmo-secrets: code needed";
 const QByteArray canaryText = "debug output reaches the parent";
-
-constexpr int childTimeoutMs = 180000;
-
-bool isChild()
-{
-    return qEnvironmentVariableIsSet(ledgerVariable);
-}
 
 } // namespace
 
@@ -79,7 +73,7 @@ private:
         QVERIFY2(child.waitForStarted(), qPrintable(child.errorString()));
 
         int answered = 0;
-        const QDeadlineTimer deadline(childTimeoutMs);
+        const QDeadlineTimer deadline(180000); // three minutes for every flow of the child
         while (child.state() != QProcess::NotRunning && !deadline.hasExpired()) {
             child.waitForReadyRead(100);
             childStdout += child.readAllStandardOutput();
@@ -142,14 +136,14 @@ private:
 private slots:
     void initTestCase()
     {
-        if (isChild())
+        if (isChild)
             return;
         runChild();
     }
 
     void childRunsFlows()
     {
-        if (!isChild())
+        if (!isChild)
             QSKIP("runs in the child that initTestCase starts");
         ledger.setFileName(qEnvironmentVariable(ledgerVariable));
         QVERIFY(ledger.open(QIODevice::WriteOnly | QIODevice::Text));
@@ -195,7 +189,7 @@ private slots:
     // secret and its debug output did reach the parent.
     void childHandledEverySecret()
     {
-        if (isChild())
+        if (isChild)
             QSKIP("checked in the parent");
         QVERIFY2(childStdout.contains(canaryText) || childStderr.contains(canaryText),
                  "a debug message of the child never arrived: stray prints would go unseen");
@@ -240,7 +234,7 @@ private slots:
     }
     void noSecretInOutput()
     {
-        if (isChild())
+        if (isChild)
             QSKIP("checked in the parent");
         QFETCH(QString, secret);
         QFETCH(QByteArray, output);

@@ -19,11 +19,6 @@ void SignInTestCase::insertRow(const QString &mobile, const QString &address,
     QVERIFY2(query.exec(), qPrintable(query.lastError().text()));
 }
 
-int SignInTestCase::rowsOf(const QString &mobile) const
-{
-    return db->scalar("select count(*) from it_TBL115BAC where MobileNo='" + mobile + "'").toInt();
-}
-
 QVariant SignInTestCase::fieldOf(const QString &mobile, const QString &column) const
 {
     return db->scalar("select " + column + " from it_TBL115BAC where MobileNo='" + mobile + "'");
@@ -40,11 +35,6 @@ void SignInTestCase::initTestCase()
     qputenv("VELMO_MACHINE_ADDRESS", machine().toUtf8());
     service = std::make_unique<TestService>(QStringList{"--pbkdf2-iterations=1000"});
     QVERIFY(service->isRunning());
-}
-
-void SignInTestCase::cleanupTestCase()
-{
-    service.reset();
 }
 
 void SignInTestCase::init()

@@ -22,9 +22,9 @@ protected:
     // A row of the account table as an earlier session would have left it.
     void insertRow(const QString &mobile, const QString &address, const QString &rowPassword,
                    int remember = 0, const QString &signInDate = QStringLiteral(""));
-    int rowsOf(const QString &mobile) const;
     // A column of the number's row (the first, if there are several).
     QVariant fieldOf(const QString &mobile, const QString &column) const;
+    int rowsOf(const QString &mobile) const { return fieldOf(mobile, "count(*)").toInt(); }
     static QString machine() { return QStringLiteral("AA-BB-CC-DD-EE-01"); }
     // The service keeps its accounts for the whole run, so each case signs up its own number.
     static QString freshNumber();
@@ -38,7 +38,7 @@ protected:
 
 protected slots:
     void initTestCase();
-    void cleanupTestCase();
+    void cleanupTestCase() { service.reset(); }
     void init();
     void cleanup();
 };

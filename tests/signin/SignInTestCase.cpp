@@ -1,22 +1,14 @@
 #include "SignInTestCase.h"
 
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QtTest>
 
+#include "AccountFixture.h"
 #include "store/AccountTable.h"
 
 void SignInTestCase::insertRow(const QString &mobile, const QString &address,
                                const QString &rowPassword, int remember, const QString &signInDate)
 {
-    QSqlQuery query(db->connection());
-    query.prepare("insert into it_TBL115BAC (id, MobileNo, sPassword, cPassword, mac_address,"
-                  " RememberMe, SignInDate) values ((select coalesce(max(t.id),0)+1 from "
-                  "it_TBL115BAC t), ?, ?, ?, ?, ?, ?)");
-    for (const QVariant &value :
-         QVariantList{mobile, rowPassword, rowPassword, address, remember, signInDate})
-        query.addBindValue(value);
-    QVERIFY2(query.exec(), qPrintable(query.lastError().text()));
+    AccountFixture::insertRow(db->connection(), mobile, address, rowPassword, remember, signInDate);
 }
 
 QVariant SignInTestCase::fieldOf(const QString &mobile, const QString &column) const

@@ -201,16 +201,20 @@ private slots:
         QCOMPARE(target.pixel(0, 5), qRgb(255, 255, 255));
     }
 
-    // Colours are stored at once but shown from the next value or resize.
+    // Colours are stored at once but shown from the next value write, even of the value it
+    // already has, or resize.
     void coloursShownFromNextUpdate_data()
     {
         QTest::addColumn<bool>("resize");
-        QTest::newRow("next value") << false;
-        QTest::newRow("resize") << true;
+        QTest::addColumn<double>("nextValue");
+        QTest::newRow("next value") << false << 99.0;
+        QTest::newRow("same value") << false << 100.0;
+        QTest::newRow("resize") << true << 0.0;
     }
     void coloursShownFromNextUpdate()
     {
         QFETCH(bool, resize);
+        QFETCH(double, nextValue);
         OrvProgress bar;
         bar.resize(100, 20);
         bar.show();
@@ -222,7 +226,7 @@ private slots:
         if (resize)
             bar.resize(100, 21);
         else
-            bar.letValue(99);
+            bar.letValue(nextValue);
         QCOMPARE(bar.picture().pixel(0, 0), notXor(qRgb(0, 0, 255), qRgb(255, 255, 255)));
     }
 

@@ -23,7 +23,8 @@ const ControlProperties<OrvProgress> &OrvProgress::table()
         propertyRow<&OrvProgress::Value, &OrvProgress::applyValue,
                     &OrvProgress::store<&OrvProgress::m_value>>("Value", 0.0)
             .notAnnounced()
-            .initialised(),
+            .initialised()
+            .alwaysApplied(), // rewriting the same value still shows new colours
         propertyRow<&OrvProgress::Max, &OrvProgress::store<&OrvProgress::m_max>>("Max", 100.0)
             .notAnnounced()
             .initialised(),

@@ -165,6 +165,11 @@ private slots:
         row("error left", "OCombo1", "error enter leave", red, error);
         row("error cleared", "OCombo1", "error clear", idle);
         row("cleared while entered, left", "OCombo1", "error enter clear enter leave", idle);
+        // Every assignment shows its look, the same value again too.
+        row("cleared again while entered", "OCombo1", "enter clear", idle);
+        row("error again while entered", "OCombo1", "error enter error", red, error);
+        row("read-only error again while entered", "OComboReadOnly", "error enter error", red,
+            error);
         row("read-only entered", "OComboReadOnly", "enter", focus);
         row("read-only error left", "OComboReadOnly", "error enter leave", red, error);
     }

@@ -15,8 +15,10 @@ ControlProperties<FlatCombo> FlatCombo::tableFor(const FlatComboKind &kind)
     const auto text =
         propertyRow<&C::Text, &C::applyText>("Text", QStringLiteral("Combo1")).signalledByControl();
     return {
-        // A loaded error is kept but not shown until the error is assigned again.
-        propertyRow<&C::ErrorFlag, &C::applyErrorFlag, &C::storeErrorFlag>("ErrorFlag", QString()),
+        // A loaded error is kept but not shown until the error is assigned again; every
+        // assignment shows its look, even over the focus colour with the value unchanged.
+        propertyRow<&C::ErrorFlag, &C::applyErrorFlag, &C::storeErrorFlag>("ErrorFlag", QString())
+            .alwaysApplied(),
         propertyRow<&C::savedFont, &C::applySavedFont>("Font", QString()),
         kind.loadsText ? text : text.writtenOnly(),
         propertyRow<&C::Enabled, &C::applyEnabled>("Enabled", true),

@@ -201,6 +201,62 @@ private slots:
         });
     }
 
+    // A write that names no item of the list is refused: the box keeps what it showed, and
+    // nothing is signalled or announced. "events" lists signals and announced keys in order.
+    void listWrites_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("property");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<short>("listIndex");
+        QTest::addColumn<QString>("events");
+        const auto row = [](const char *name, const QString &kind, const QString &property,
+                            const QString &value, const QString &text, short listIndex,
+                            const QString &events) {
+            QTest::newRow(name) << kind << property << value << text << listIndex << events;
+        };
+        const QString picked = "TextChanged ListIndex listIndexChanged";
+        row("index of the last item", "OCombo1", "listIndex", "2", "Madurai", 2, picked);
+        row("index -1 shows none", "OCombo1", "listIndex", "-1", "", -1, picked);
+        row("index past the list", "OCombo1", "listIndex", "3", "Mumbai", 1, "");
+        row("index below -1", "OCombo1", "listIndex", "-2", "Mumbai", 1, "");
+        row("read-only index past the list", "OComboReadOnly", "listIndex", "3", "Mumbai", 1, "");
+        row("read-only index below -1", "OComboReadOnly", "listIndex", "-5", "Mumbai", 1, "");
+        row("typed text of no item", "OCombo1", "Text", "Pune", "Pune", -1,
+            "TextChanged Text");
+        row("read-only text of an item", "OComboReadOnly", "Text", "Madurai", "Madurai", 2,
+            "TextChanged Text");
+        row("read-only text of no item", "OComboReadOnly", "Text", "Pune", "Mumbai", 1, "");
+        row("read-only empty text", "OComboReadOnly", "Text", "", "Mumbai", 1, "");
+        row("read-only text differing in case", "OComboReadOnly", "Text", "MUMBAI", "Mumbai", 1,
+            "");
+    }
+    void listWrites()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, property);
+        QFETCH(QString, value);
+        withControlClass<OCombo1, OComboReadOnly>(kind, [&]<typename Combo>() {
+            ControlForm<Combo> form("CmbCity", QSize(160, 22), cities);
+            FlatCombo &combo = *form.control;
+            combo.letListIndex(1);
+            QStringList events;
+            connect(&combo, &FlatCombo::TextChanged, this, [&] { events << "TextChanged"; });
+            connect(&combo, &FlatCombo::listIndexChanged, this,
+                    [&] { events << "listIndexChanged"; });
+            connect(&combo, &FlatCombo::propertyChanged, this,
+                    [&](const QString &key) { events << key; });
+            if (property == "listIndex")
+                combo.letListIndex(short(value.toInt()));
+            else
+                combo.letText(value);
+            QTEST(combo.Text(), "text");
+            QTEST(combo.listIndex(), "listIndex");
+            QTEST(events.join(' '), "events");
+        });
+    }
+
     void listMembers()
     {
         ControlForm<OCombo1> form("CmbCity", QSize(160, 22), cities);

@@ -127,6 +127,8 @@ private:
     void applyFontSize(float value);
     void applyFontName(const QString &value);
     void applyListIndex(short value);
+    // The index of the item whose text is `value`, -1 when no item has it.
+    int itemWithText(const QString &value) const;
 
     void innerTextChanged();
     void complete();

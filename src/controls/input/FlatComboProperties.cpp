@@ -50,7 +50,6 @@ void FlatCombo::WriteProperties(PropertyBag &bag) const
 }
 
 CONTROL_PROPERTY_LET(FlatCombo, properties, ErrorFlag, const QString &)
-CONTROL_PROPERTY_LET(FlatCombo, properties, Text, const QString &)
 CONTROL_PROPERTY_LET(FlatCombo, properties, Enabled, bool)
 CONTROL_PROPERTY_LET(FlatCombo, properties, FontSize, float)
 CONTROL_PROPERTY_LET(FlatCombo, properties, FontName, const QString &)
@@ -60,9 +59,25 @@ void FlatCombo::letFont(const QFont &value)
     properties().assign<&FlatCombo::savedFont>(*this, AmbientFont::saved(*this, value));
 }
 
+// A drop-down list shows only its items: a text that none of them has is refused.
+void FlatCombo::letText(const QString &value)
+{
+    if (!m_combo->isEditable() && itemWithText(value) < 0)
+        return;
+    properties().assign<&FlatCombo::Text>(*this, value);
+}
+
+// An index that names no item, nor -1 for none, is refused.
 void FlatCombo::letListIndex(short value)
 {
+    if (value < -1 || value >= ListCount())
+        return;
     properties().assign<&FlatCombo::listIndex>(*this, value);
+}
+
+int FlatCombo::itemWithText(const QString &value) const
+{
+    return m_combo->findText(value, Qt::MatchExactly);
 }
 
 QString FlatCombo::savedFont() const
@@ -103,7 +118,7 @@ void FlatCombo::applyText(const QString &value)
     if (m_combo->isEditable())
         m_combo->setEditText(value);
     else
-        m_combo->setCurrentIndex(m_combo->findText(value, Qt::MatchExactly));
+        m_combo->setCurrentIndex(itemWithText(value));
 }
 
 void FlatCombo::applyEnabled(bool value)

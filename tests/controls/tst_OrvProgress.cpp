@@ -91,6 +91,12 @@ private slots:
         QTest::newRow("full") << 1.0 << "100%";
         QTest::newRow("0.999") << 0.999 << "99%";
         QTest::newRow("0.375") << 0.375 << "37%";
+        // A value far above a lowered Max: the printed number stops at the int range.
+        QTest::newRow("huge") << 1e300 << "2147483647%";
+        QTest::newRow("infinite") << qInf() << "2147483647%";
+        QTest::newRow("minus infinite") << -qInf() << "-2147483648%";
+        // Min and Value at opposite ends of the double range: infinity over infinity.
+        QTest::newRow("not a number") << qQNaN() << "0%";
     }
     void percentText()
     {
@@ -129,6 +135,32 @@ private slots:
         const QRect right(199, 0, 1, 20);
         QCOMPARE(coloursIn(picture, left), QSet<QRgb>{leftColumn});
         QCOMPARE(coloursIn(picture, right), QSet<QRgb>{rightColumn});
+    }
+
+    // Max lowered onto Min: a value above the range fills the bar, one at Min leaves it
+    // empty, as at Max and at Min of an ordinary range.
+    void rangeClosed_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<double>("shownAs");
+        QTest::newRow("value above") << 80.0 << 100.0;
+        QTest::newRow("value at min") << 0.0 << 0.0;
+    }
+    void rangeClosed()
+    {
+        QFETCH(double, value);
+        QFETCH(double, shownAs);
+        OrvProgress bar;
+        bar.resize(100, 20);
+        bar.show();
+        bar.letValue(value);
+        bar.letMax(0);
+        bar.resize(100, 21);
+        OrvProgress ordinary;
+        ordinary.resize(100, 21);
+        ordinary.show();
+        ordinary.letValue(shownAs);
+        QCOMPARE(bar.picture(), ordinary.picture());
     }
 
     // Over the bar the printed text and its background are not-xored with the bar colour;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -22,7 +23,13 @@ int channel(double start, double end, double t)
 
 QString percentText(double fraction)
 {
-    return QString::number(int(std::floor(fraction * 100))) + QLatin1Char('%');
+    // A value above a lowered Max can give any fraction, so clamp before converting.
+    const double percent = std::floor(fraction * 100);
+    const int shown = std::isnan(percent)
+                          ? 0
+                          : int(std::clamp(percent, double(std::numeric_limits<int>::min()),
+                                           double(std::numeric_limits<int>::max())));
+    return QString::number(shown) + QLatin1Char('%');
 }
 
 void drawGradient(QPainter &target, const QColor &first, const QColor &second, bool reverse, int x1,
@@ -83,11 +90,12 @@ QImage paint(QSize size, qreal devicePixelRatio, const Look &look, double fracti
     painter.drawText(x, y + metrics.ascent(), text);
 
     painter.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
-    if (fraction <= 0) {
+    if (!(fraction > 0)) {
         painter.fillRect(QRect(QPoint(0, 0), size), look.back);
         return picture;
     }
-    const int filled = int(size.width() * fraction);
+    // Past the full width there is nothing more to cover.
+    const int filled = fraction >= 1 ? size.width() : int(size.width() * fraction);
     if (filled > 0)
         painter.drawImage(0, 0, bar(QSize(filled, size.height()), devicePixelRatio, look));
     return picture;

@@ -18,7 +18,8 @@ struct Look {
     QFont font;
 };
 
-// The percentage printed for a fraction: its integer part, never rounded up.
+// The percentage printed for a fraction: its integer part, never rounded up, held within
+// the int range.
 QString percentText(double fraction);
 
 // Horizontal lines from (x1, y) to (x2, y), x2 left out, for y = y1 … y2, shading from
@@ -29,7 +30,8 @@ void drawGradient(QPainter &target, const QColor &first, const QColor &second, b
 
 // The picture of a bar filled to `fraction`: the percentage printed in the middle, then the
 // bar (its colour shaded to `out` at the top and bottom edges) laid over it in not-xor
-// mode, so the text stays readable where the bar covers it.
+// mode, so the text stays readable where the bar covers it. A fraction of 1 or more fills
+// the whole width.
 QImage paint(QSize size, qreal devicePixelRatio, const Look &look, double fraction);
 
 } // namespace ProgressPainter

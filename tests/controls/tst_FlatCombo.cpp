@@ -27,6 +27,16 @@ QTestEventList typed(const QString &text)
     return list;
 }
 
+// Runs `test(form, combo)` on a form holding the combo class that `kind` names, with the
+// cities in its list.
+template <typename Test> void withCityCombo(const QString &kind, Test test)
+{
+    withControlClass<OCombo1, OComboReadOnly>(kind, [&]<typename Combo>() {
+        ControlForm<Combo> form("CmbCity", QSize(160, 22), cities);
+        test(form, static_cast<FlatCombo &>(*form.control));
+    });
+}
+
 } // namespace
 
 class tst_FlatCombo : public QObject
@@ -128,9 +138,7 @@ private slots:
     void enterMovesOn()
     {
         QFETCH(QString, kind);
-        withControlClass<OCombo1, OComboReadOnly>(kind, []<typename Combo>() {
-            ControlForm<Combo> form("CmbCity", QSize(160, 22), cities);
-            FlatCombo &combo = *form.control;
+        withCityCombo(kind, [&](auto &form, FlatCombo &combo) {
             combo.letListIndex(1);
             short heard = 0;
             QObject::connect(&combo, &FlatCombo::KeyPress,
@@ -179,9 +187,7 @@ private slots:
         QFETCH(QStringList, steps);
         QFETCH(quint32, colour);
         QFETCH(QString, toolTip);
-        withControlClass<OCombo1, OComboReadOnly>(kind, [&]<typename Combo>() {
-            ControlForm<Combo> form("CmbCity", QSize(160, 22), cities);
-            FlatCombo &combo = *form.control;
+        withCityCombo(kind, [&](auto &form, FlatCombo &combo) {
             for (const QString &step : steps) {
                 if (step == "enter")
                     form.enter();
@@ -223,8 +229,7 @@ private slots:
         row("index below -1", "OCombo1", "listIndex", "-2", "Mumbai", 1, "");
         row("read-only index past the list", "OComboReadOnly", "listIndex", "3", "Mumbai", 1, "");
         row("read-only index below -1", "OComboReadOnly", "listIndex", "-5", "Mumbai", 1, "");
-        row("typed text of no item", "OCombo1", "Text", "Pune", "Pune", -1,
-            "TextChanged Text");
+        row("typed text of no item", "OCombo1", "Text", "Pune", "Pune", -1, "TextChanged Text");
         row("read-only text of an item", "OComboReadOnly", "Text", "Madurai", "Madurai", 2,
             "TextChanged Text");
         row("read-only text of no item", "OComboReadOnly", "Text", "Pune", "Mumbai", 1, "");
@@ -237,9 +242,7 @@ private slots:
         QFETCH(QString, kind);
         QFETCH(QString, property);
         QFETCH(QString, value);
-        withControlClass<OCombo1, OComboReadOnly>(kind, [&]<typename Combo>() {
-            ControlForm<Combo> form("CmbCity", QSize(160, 22), cities);
-            FlatCombo &combo = *form.control;
+        withCityCombo(kind, [&](auto &, FlatCombo &combo) {
             combo.letListIndex(1);
             QStringList events;
             connect(&combo, &FlatCombo::TextChanged, this, [&] { events << "TextChanged"; });

@@ -61,7 +61,8 @@ struct Holder {
     }
     QRgb at(QPoint point) const { return button->surface().pixel(point); }
     // Puts the button in the state a test row names: "up", or steps joined by '+' and
-    // taken in this order; "redraw" forces an up drawing, "leave" takes the pointer away.
+    // taken in this order; "redraw" forces an up drawing, "leave" takes the pointer away,
+    // "frame off" and "frame on" disable and enable the window holding the button.
     void enter(const QString &state)
     {
         const QStringList steps = state.split(u'+');
@@ -73,7 +74,9 @@ struct Holder {
             {"hover", [this] { hover(QPoint(button->width() / 2, button->height() / 2)); }},
             {"leave", [this] { leave(); }},
             {"down", [this] { QTest::keyPress(button, Qt::Key_Space); }},
+            {"frame off", [this] { window.setEnabled(false); }},
             {"disabled", [this] { button->letEnabled(false); }},
+            {"frame on", [this] { window.setEnabled(true); }},
             {"redraw", [this] { button->Redraw(Cmd::DrawState::Up, true); }},
         };
         for (const auto &[step, action] : actions)
@@ -308,6 +311,12 @@ private slots:
             << 1 << "disabled" << 0 << false << 0xC0C0C0u << QList<quint32>{0x808080, 0xFFFFFF};
         QTest::newRow("disabled, flat")
             << 5 << "disabled" << 0 << false << 0xC0C0C0u << QList<quint32>{0x808080};
+        // Enabled is the button's own setting, whatever its window's state.
+        QTest::newRow("in a disabled frame")
+            << 1 << "frame off" << 0 << false << 0xC0C0C0u << QList<quint32>{0x000000};
+        QTest::newRow("disabled in a disabled frame, frame enabled again")
+            << 1 << "frame off+disabled+frame on" << 0 << false << 0xC0C0C0u
+            << QList<quint32>{0x808080, 0xFFFFFF};
         // Pressed type 4: a light caption on the shadow darkened by 16.
         QTest::newRow("type 4 down")
             << 4 << "down" << 0 << false << 0x707070u << QList<quint32>{0xDFDFDF};
@@ -349,6 +358,7 @@ private slots:
         for (quint32 colour : colours)
             expected += rgb(colour);
         QCOMPARE(found, expected);
+        QCOMPARE(holder.button->Enabled(), !state.contains("disabled"));
     }
 
     void redrawOnlyOnChange_data()

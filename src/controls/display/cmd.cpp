@@ -160,7 +160,7 @@ void cmd::Redraw(Cmd::DrawState state, bool force)
     m_dc.fillRect(0, 0, m_W, m_H, scene.palette.FaceColor);
     std::optional<CmdLookState> look;
     CmdPictureMode pictureMode = CmdPictureMode::Up;
-    if (!isEnabled()) {
+    if (!Enabled()) {
         look = CmdLookState::Disabled;
         pictureMode = CmdPictureMode::Disabled;
     } else if (state == Cmd::DrawState::Down) {

@@ -94,7 +94,8 @@ public:
     void letButtonType(Cmd::ButtonType value);
     QString Caption() const { return m_properties.Caption; }
     void letCaption(const QString &value);
-    bool Enabled() const { return isEnabled(); }
+    // The button's own setting: a disabled window around it leaves it unchanged.
+    bool Enabled() const { return !testAttribute(Qt::WA_ForceDisabled); }
     void letEnabled(bool value);
     QFont Font() const { return font(); }
     void letFont(const QFont &value);
@@ -242,7 +243,7 @@ private:
     }
     void applyButtonType(Cmd::ButtonType value);
     void applyCaption(const QString &value);
-    void applyEnabled(bool value) { setEnabled(value); }
+    void applyEnabled(bool value);
     void applyFont(const QFont &value) { setFont(value); }
     void applyColorScheme(Cmd::ColorScheme value);
     void applyPointer(short value);

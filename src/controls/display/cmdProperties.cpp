@@ -177,6 +177,16 @@ void cmd::applyCaption(const QString &value)
     follow(Follow::Layout);
 }
 
+void cmd::applyEnabled(bool value)
+{
+    const bool wasEnabled = isEnabled();
+    setEnabled(value);
+    // Inside a disabled window the widget's state stays and no change event comes, but the
+    // look follows the button's own setting.
+    if (isEnabled() == wasEnabled)
+        redrawLast();
+}
+
 void cmd::applyColorScheme(Cmd::ColorScheme value)
 {
     m_properties.ColorScheme = value;

@@ -55,10 +55,10 @@ struct InputForm : ControlForm<cmd> {
         QTRY_VERIFY(control->hasFocus());
     }
     // The second press of a double click.
-    void doubleClick()
+    void doubleClick(Qt::MouseButton button)
     {
         QMouseEvent second(QEvent::MouseButtonDblClick, QPointF(inside),
-                           control->mapToGlobal(QPointF(inside)), Qt::LeftButton, Qt::LeftButton,
+                           control->mapToGlobal(QPointF(inside)), button, button,
                            Qt::NoModifier);
         QApplication::sendEvent(control, &second);
     }
@@ -100,6 +100,12 @@ private slots:
             ".ud.u", "MouseDown 1, MouseUp 1");
         row("double click shows down on the second press", "press, release, double, release",
             "..du", "MouseDown 1, MouseUp 1, Click 0, MouseDown 1, MouseUp 1");
+        row("right and middle double clicks raise both presses",
+            "right press, right release, right double, right release, middle press, "
+            "middle release, middle double, middle release",
+            ".===dudu",
+            "MouseDown 2, MouseUp 2, MouseDown 2, MouseUp 2, MouseDown 4, MouseUp 4, MouseDown 4, "
+            "MouseUp 4");
         row("toggle by click", "toggle, press, release, press, release", "..d.u",
             "MouseDown 1, MouseUp 1, Click 1, MouseDown 1, MouseUp 1, Click 0");
         row("toggle by space", "toggle, space, space", ".du", "Click 1, Click 0");
@@ -125,7 +131,12 @@ private slots:
             {"release out", [&] { QTest::mouseRelease(button, Qt::LeftButton, {}, outside); }},
             {"right press", [&] { QTest::mousePress(button, Qt::RightButton, {}, inside); }},
             {"right release", [&] { QTest::mouseRelease(button, Qt::RightButton, {}, inside); }},
-            {"double", [&] { form.doubleClick(); }},
+            {"double", [&] { form.doubleClick(Qt::LeftButton); }},
+            {"right double", [&] { form.doubleClick(Qt::RightButton); }},
+            {"middle press", [&] { QTest::mousePress(button, Qt::MiddleButton, {}, inside); }},
+            {"middle release",
+             [&] { QTest::mouseRelease(button, Qt::MiddleButton, {}, inside); }},
+            {"middle double", [&] { form.doubleClick(Qt::MiddleButton); }},
             {"drag out", [&] { form.moveTo(outside, Qt::LeftButton); }},
             {"drag in", [&] { form.moveTo(inside, Qt::LeftButton); }},
             {"move in", [&] { form.moveTo(inside); }},

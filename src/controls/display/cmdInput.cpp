@@ -188,7 +188,12 @@ void cmd::mouseReleaseEvent(QMouseEvent *event)
 void cmd::mouseDoubleClickEvent(QMouseEvent *event)
 {
     m_doubleClicked = true;
-    if (event->button() != Qt::LeftButton || m_lastButton != leftButton)
+    // Only the left button's double click is special; for the others it is a plain press.
+    if (event->button() != Qt::LeftButton) {
+        mousePressEvent(event);
+        return;
+    }
+    if (m_lastButton != leftButton)
         return;
     // The second press shows down too; the implicit grab of the press delivers its
     // release here.

@@ -59,10 +59,23 @@ struct Holder {
         pointerInside = false;
         QTRY_VERIFY(!button->isOver());
     }
+    // The user turns to another window and back.
+    void away()
+    {
+        other.show();
+        other.activateWindow();
+        QTRY_VERIFY(other.isActiveWindow());
+    }
+    void back()
+    {
+        window.activateWindow();
+        QTRY_VERIFY(window.isActiveWindow());
+    }
     QRgb at(QPoint point) const { return button->surface().pixel(point); }
     // Puts the button in the state a test row names: "up", or steps joined by '+' and
     // taken in this order; "redraw" forces an up drawing, "leave" takes the pointer away,
-    // "frame off" and "frame on" disable and enable the window holding the button.
+    // "frame off" and "frame on" disable and enable the window holding the button, "away"
+    // and "back" activate another window and this one again.
     void enter(const QString &state)
     {
         const QStringList steps = state.split(u'+');
@@ -71,6 +84,8 @@ struct Holder {
             {"value", [this] { button->letValue(true); }},
             {"default", [this] { button->letDisplayAsDefault(true); }},
             {"focus", [this] { focus(); }},
+            {"away", [this] { away(); }},
+            {"back", [this] { back(); }},
             {"hover", [this] { hover(QPoint(button->width() / 2, button->height() / 2)); }},
             {"leave", [this] { leave(); }},
             {"down", [this] { QTest::keyPress(button, Qt::Key_Space); }},
@@ -85,6 +100,7 @@ struct Holder {
     }
 
     QWidget window;
+    QWidget other;
     bool pointerInside = false;
     cmd *button = nullptr;
 };
@@ -211,6 +227,10 @@ private slots:
         // Row 17 without its second bottom line: -21.25 to -21.
         row("3 hover: gradient row 17", 3, 3, glow, "hover", {15, 17}, 0xD6DBDB);
         row("3 focus: glow box", 3, 3, glow, "focus", {1, 10}, 0xE7AE8C);
+        row("3 focus, another window active: glow box stays", 3, 3, glow, "focus+away", {1, 10},
+            0xE7AE8C);
+        row("3 focus, window active again: glow box", 3, 3, glow, "focus+away+back", {1, 10},
+            0xE7AE8C);
         row("3 focus: glow box bottom", 3, 3, glow, "focus", {15, 17}, 0xE7AE8C);
         row("3 focus: bottom", 3, 3, glow, "focus", {15, 18}, 0xEF826B);
         row("3 focus: second top", 3, 3, glow, "focus", {15, 2}, 0xF7D7BD);

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QFocusEvent>
 #include <QPainter>
 
 #include "CmdAccessible.h"
@@ -240,14 +241,20 @@ void cmd::changeEvent(QEvent *event)
     UserControl::changeEvent(event);
 }
 
-void cmd::focusInEvent(QFocusEvent *)
+// Turning to another window and back keeps the focus mark: only the button's own gain or
+// loss of the focus changes it.
+void cmd::focusInEvent(QFocusEvent *event)
 {
+    if (event->reason() == Qt::ActiveWindowFocusReason)
+        return;
     m_hasFocus = true;
     redrawLast();
 }
 
-void cmd::focusOutEvent(QFocusEvent *)
+void cmd::focusOutEvent(QFocusEvent *event)
 {
+    if (event->reason() == Qt::ActiveWindowFocusReason)
+        return;
     m_hasFocus = false;
     redrawLast();
 }

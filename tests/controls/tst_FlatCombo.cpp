@@ -75,6 +75,54 @@ private slots:
         QTEST(form.control->listIndex(), "listIndex");
     }
 
+    // Text that the form's code assigns or loads completes as typed text does, unless the
+    // key pressed last deleted characters. The box shows Madurai before; "key" is the key
+    // pressed before the assignment (0: none), "load": the text comes from the saved form.
+    void assignedTextCompletes_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("load");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("selected");
+        QTest::addColumn<short>("listIndex");
+        const auto row = [](const char *name, int key, bool load, const QString &value,
+                            const QString &text, const QString &selected, short listIndex) {
+            QTest::newRow(name) << key << load << value << text << selected << listIndex;
+        };
+        row("M completes to Mumbai", 0, false, "M", "Mumbai", "umbai", 1);
+        row("blanks around are left out of the match", 0, false, " mad ", "Madurai", "ai", 2);
+        row("empty text completes to the first item", 0, false, "", "Delhi", "Delhi", 0);
+        row("no match keeps the text", 0, false, "Pune", "Pune", "", -1);
+        row("after Backspace kept as given", Qt::Key_Backspace, false, "M", "M", "", -1);
+        row("after Delete kept as given", Qt::Key_Delete, false, "M", "M", "", -1);
+        row("after an arrow completes", Qt::Key_Right, false, "M", "Mumbai", "umbai", 1);
+        row("loaded text completes", 0, true, "de", "Delhi", "lhi", 0);
+        row("loaded Combo1 matches no item", 0, true, "Combo1", "Combo1", "", -1);
+    }
+    void assignedTextCompletes()
+    {
+        QFETCH(int, key);
+        QFETCH(bool, load);
+        QFETCH(QString, value);
+        ControlForm<OCombo1> form("CmbCity", QSize(160, 22), cities);
+        OCombo1 &combo = *form.control;
+        combo.letListIndex(2);
+        if (key != 0) {
+            form.enter();
+            QTest::keyClick(combo.Combo1(), Qt::Key(key));
+        }
+        if (load) {
+            form.store.WriteProperty("Text", value);
+            form.load();
+        } else {
+            combo.letText(value);
+        }
+        QTEST(combo.Text(), "text");
+        QTEST(combo.Combo1()->lineEdit()->selectedText(), "selected");
+        QTEST(combo.listIndex(), "listIndex");
+    }
+
     // The form hears each key before the combo and may change it by reference.
     void formHearsKeysFirst_data()
     {
@@ -96,8 +144,8 @@ private slots:
         QFETCH(int, keyAscii);
         QFETCH(int, keyCode);
         ControlForm<OCombo1> form("CmbCity", QSize(160, 22), cities);
+        // The box starts empty: the list is filled after creation emptied the text.
         OCombo1 &combo = *form.control;
-        combo.letText(QString());
         QStringList events;
         connect(&combo, &FlatCombo::KeyDown, this, [&](short &code, short &) {
             events << QString("KeyDown%1").arg(code);
@@ -293,8 +341,9 @@ private slots:
         QCOMPARE(combo.Text(), QString("Madurai"));
         QCOMPARE(form.changed, (QStringList{"List", "ItemData", "ItemData", "ListIndex"}));
 
-        // The completion knows the renamed item.
-        combo.letText(QString());
+        // The completion knows the renamed item. (An assigned empty text would complete
+        // to the first item; showing no item empties the box.)
+        combo.letListIndex(-1);
         form.enter();
         QTest::keyClick(combo.Combo1(), Qt::Key_N);
         QCOMPARE(combo.Text(), QString("New Delhi"));

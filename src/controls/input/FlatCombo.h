@@ -154,4 +154,6 @@ private:
     bool m_backspaceDown = false;
     bool m_deleteDown = false;
     bool m_completing = false;
+    // The form's code is assigning the text, which completes as typed text does.
+    bool m_assigningText = false;
 };

@@ -112,13 +112,17 @@ void FlatCombo::storeErrorFlag(const QString &value)
     m_errorFlag = value;
 }
 
-// A drop-down list shows the item of that text, if it has one.
+// A drop-down combo completes the text as if typed; a drop-down list shows the item of that
+// text, if it has one.
 void FlatCombo::applyText(const QString &value)
 {
-    if (m_combo->isEditable())
-        m_combo->setEditText(value);
-    else
+    if (!m_combo->isEditable()) {
         m_combo->setCurrentIndex(itemWithText(value));
+        return;
+    }
+    m_assigningText = true;
+    m_combo->setEditText(value);
+    m_assigningText = false;
 }
 
 void FlatCombo::applyEnabled(bool value)

@@ -36,12 +36,13 @@ bool FlatCombo::keyPressed(QKeyEvent &event, short keyCode)
     return true;
 }
 
-// Text that the form's code assigns is taken as given; typed text (a key the control passed
-// on) completes, unless the key deleted characters.
+// Typed text (a key the control passed on) and text that the form's code assigns or loads
+// complete, unless the key pressed last deleted characters. An item picked (arrows, the
+// drop-down, listIndex) is shown as it is.
 void FlatCombo::innerTextChanged()
 {
     emit Change();
-    if (passingOn() && !m_completing && !m_backspaceDown && !m_deleteDown)
+    if ((passingOn() || m_assigningText) && !m_completing && !m_backspaceDown && !m_deleteDown)
         complete();
 }
 

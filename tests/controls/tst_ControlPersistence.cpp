@@ -562,6 +562,10 @@ private slots:
             R"({"Caption":"","ButtonType":"Standard","UseMaskColor":true,"MaskColor":12632256,)"
             R"("cursor":"ArrowCursor"})",
             R"([["FONT","DejaVu Sans,10,-1,5,700,0,0,0,0,0,0,0,0,0,0,1"]])");
+        // A stored hand sets the pointer, whatever pointer was stored before it.
+        row("cmd: the hand wins over the stored pointer", "cmd",
+            R"({"MousePointer":99,"HandPointer":true,"cursor":"BitmapCursor","cursor width":32})",
+            "", R"([["MPTR",11],["HAND",true]])");
         // The hover colours follow the colours read when they are missing.
         row("cmd: hover colours follow", "cmd", R"({"BackOver":1193046,"ForeOver":6636321})", "",
             R"([["BCOL",1193046],["FCOL",6636321]])");

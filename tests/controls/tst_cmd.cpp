@@ -381,6 +381,44 @@ private slots:
         QCOMPARE(holder.button->Enabled(), !state.contains("disabled"));
     }
 
+    // Assignments, in order, and the pointer they leave: the hand sets the pointer and its
+    // icon, and taking it away leaves the arrow, which a later pointer replaces.
+    void pointer_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<int>("pointer");
+        QTest::addColumn<bool>("icon");
+        QTest::addColumn<int>("shape");
+        QTest::newRow("own pointer") << QStringList{"wait"} << 11 << false << int(Qt::WaitCursor);
+        QTest::newRow("hand") << QStringList{"wait", "hand"} << 99 << true
+                              << int(Qt::BitmapCursor);
+        QTest::newRow("hand taken away")
+            << QStringList{"wait", "hand", "no hand"} << 1 << false << int(Qt::ArrowCursor);
+        QTest::newRow("same pointer after the hand")
+            << QStringList{"wait", "hand", "no hand", "wait"} << 11 << false
+            << int(Qt::WaitCursor);
+    }
+    void pointer()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(int, pointer);
+        QFETCH(bool, icon);
+        QFETCH(int, shape);
+        cmd button;
+        QSignalSpy pointerChanges(&button, &cmd::MousePointerChanged);
+        const QHash<QString, std::function<void()>> actions{
+            {"wait", [&] { button.letMousePointer(11); }},
+            {"hand", [&] { button.letHandPointer(true); }},
+            {"no hand", [&] { button.letHandPointer(false); }},
+        };
+        for (const QString &step : steps)
+            actions.value(step)();
+        QCOMPARE(button.MousePointer(), pointer);
+        QCOMPARE(!button.MouseIcon().isNull(), icon);
+        QCOMPARE(int(button.cursor().shape()), shape);
+        QCOMPARE(pointerChanges.count(), steps.size());
+    }
+
     void redrawOnlyOnChange_data()
     {
         QTest::addColumn<QStringList>("steps");

@@ -249,6 +249,9 @@ private:
     void applyPointer(short value);
     void applyMouseIcon(const CmdPicture &value);
     void applyHandPointer(bool value);
+    void loadHandPointer(bool value);
+    // Sets the pointer and its icon together, as the hand does.
+    void setPointer(short pointer, const CmdPicture &icon);
     void applyPictureOver(const CmdPicture &value);
     void applyPictureFlag(bool CmdProperties::*field, bool value);
     void applyUseMaskColor(bool value) { applyPictureFlag(&CmdProperties::UseMaskColor, value); }

@@ -78,12 +78,18 @@ Qt::CursorShape pointerShape(short pointer)
     }
 }
 
+constexpr short arrowPointer = 1;
 constexpr short customPointer = 99;
+
+QPixmap handPixmap()
+{
+    return QPixmap(QStringLiteral(":/velmo/cursors/hand.png"));
+}
 
 QCursor handCursor()
 {
     // Hot spot at the tip of the pointing finger.
-    return QCursor(QPixmap(QStringLiteral(":/velmo/cursors/hand.png")), 5, 1);
+    return QCursor(handPixmap(), 5, 1);
 }
 
 } // namespace
@@ -272,11 +278,38 @@ void cmd::showPointer()
         setCursor(pointerShape(pointer));
 }
 
+void cmd::setPointer(short pointer, const CmdPicture &icon)
+{
+    const bool pointerChanged = pointer != m_properties.MousePointer;
+    const bool iconChanged = !(icon == m_properties.MouseIcon);
+    m_properties.MousePointer = pointer;
+    m_properties.MouseIcon = icon;
+    showPointer();
+    if (pointerChanged)
+        emit MousePointerChanged();
+    if (iconChanged)
+        emit MouseIconChanged();
+}
+
 void cmd::applyHandPointer(bool value)
 {
     m_properties.HandPointer = value;
+    // The hand is a custom pointer whose icon is the library's hand; without it, the arrow.
+    if (!value) {
+        setPointer(arrowPointer, CmdPicture());
+        return;
+    }
+    const QPixmap hand = handPixmap();
+    setPointer(customPointer, CmdPicture::icon(QIcon(hand), hand.size()));
+    // The icon alone would point with its centre.
+    setCursor(handCursor());
+}
+
+void cmd::loadHandPointer(bool value)
+{
+    // A stored hand replaces the pointer read before it; without one that pointer stays.
     if (value)
-        setCursor(handCursor());
+        applyHandPointer(true);
     else
-        setCursor(Qt::ArrowCursor);
+        m_properties.HandPointer = false;
 }

@@ -85,7 +85,8 @@ const ControlProperties<cmd> &cmd::table()
         propertyRow<&cmd::SpecialEffect, &cmd::store<&CmdProperties::SpecialEffect, Follow::Redraw>>(
             "SpecialEffect", Cmd::SpecialEffect::None)
             .savedAs("FX"),
-        propertyRow<&cmd::HandPointer, &cmd::applyHandPointer>("HandPointer", false)
+        propertyRow<&cmd::HandPointer, &cmd::applyHandPointer, &cmd::loadHandPointer>(
+            "HandPointer", false)
             .savedAs("HAND"),
         propertyRow<&cmd::CheckBoxBehaviour,
                     &cmd::store<&CmdProperties::CheckBoxBehaviour, Follow::Redraw>>(

@@ -392,7 +392,7 @@ private slots:
         row("DropDownButton", "DropDownButton",
             "IsReset Caption BackColor ButtonType ArrowColor IsBlue", "",
             R"({"arrow back":1193046,"arrow type":"Selection","arrow fore":255,)"
-            R"("arrow fore over":255,"default fore":0,"entries":["Default"]})");
+            R"("arrow fore over":255,"default fore":0,"entries":["Pay"]})");
         row("OrvLabel", "OrvLabel",
             "BackColor BackStyle ForeColor BorderStyle Enabled AutoSize Alignment Caption "
             "FontBold FontSize FontName",

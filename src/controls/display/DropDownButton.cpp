@@ -126,6 +126,8 @@ const ControlProperties<DropDownButton> &DropDownButton::table()
 
 void DropDownButton::ReadProperties(const PropertyBag &bag)
 {
+    // A loaded control starts from the saved form, not from a new control's list.
+    m_combo->clear();
     table().read(*this, bag);
 }
 

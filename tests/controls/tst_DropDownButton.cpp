@@ -29,6 +29,7 @@ class tst_DropDownButton : public QObject
     Q_OBJECT
 
 private slots:
+    // Captions written in order; one starting with '+' is added to the list instead.
     void captionsFillTheList_data()
     {
         QTest::addColumn<bool>("reset");
@@ -38,6 +39,11 @@ private slots:
         QTest::newRow("kept") << false << QStringList{"First", "Second"}
                               << QStringList{"Second", "First", "Default"};
         QTest::newRow("reset") << true << QStringList{"First", "Second"} << QStringList{"Second"};
+        // Writing the caption it has is a write all the same.
+        QTest::newRow("kept, the same caption again")
+            << false << QStringList{"A", "A"} << QStringList{"A", "A", "Default"};
+        QTest::newRow("reset, the same caption again")
+            << true << QStringList{"A", "+B", "+C", "A", "+B", "+C"} << QStringList{"A", "B", "C"};
     }
     void captionsFillTheList()
     {
@@ -47,7 +53,10 @@ private slots:
         DropDownForm form;
         form.control->letReset(reset);
         for (const QString &caption : captions)
-            form.control->letCaption(caption);
+            if (caption.startsWith(u'+'))
+                form.control->AddItem(caption.mid(1));
+            else
+                form.control->letCaption(caption);
         QCOMPARE(form.control->entries(), entries);
         QCOMPARE(form.combo()->currentText(), "  " + entries.first());
         QCOMPARE(form.child("Default")->Caption(), entries.first());

@@ -67,9 +67,11 @@ const ControlProperties<DropDownButton> &DropDownButton::table()
     // Rows in the order a form loads them. The arrow's rows read the main button's keys a
     // second time, with the same defaults, and write them again.
     static const ControlProperties<D> rows{
+        // Every caption write fills the list, also of the caption it already has.
         propertyRow<&D::Caption, &D::applyCaption, &D::loadCaption>("Caption",
                                                                     QStringLiteral("Default"))
-            .initialised(),
+            .initialised()
+            .alwaysApplied(),
         propertyRow<&D::BackColor, &D::toBoth<&C::letBackColor, quint32>>("BackColor",
                                                                           qint64(designFace))
             .initialised(),

@@ -69,7 +69,7 @@ QList<FormControl> formControls()
          {{"Caption", "<string>Go</string>", QString("Go")},
           {"ButtonType", "<enum>Cmd::Oval</enum>", QVariant::fromValue(Cmd::ButtonType::Oval)},
           {"HandPointer", "<bool>true</bool>", true}},
-         {"BTYPE", "TX", "HAND"}},
+         {"BTYPE", "TX", "MPTR", "MICON", "HAND"}},
         {"DropDownButton",
          {{"Caption", "<string>Year</string>", QString("Year")},
           {"IsBlueButton", "<bool>true</bool>", true}},

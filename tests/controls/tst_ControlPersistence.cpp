@@ -141,7 +141,8 @@ const Settings &configuration(const QString &kind)
           {"BackColor", 0x123456},
           {"ButtonType", "Selection"},
           {"ArrowColor", 0x0000FF},
-          {"IsBlueButton", true}}},
+          {"IsBlueButton", true},
+          {"Font", QFont("DejaVu Sans", 10, QFont::Bold)}}},
         {"OrvLabel",
          {{"BackColor", HostColor::rgb(1, 2, 3)},
           {"BackStyle", "Opaque"},
@@ -390,7 +391,7 @@ private slots:
             "SOFT PICPOS NGREY FX HAND CHECK VALUE ENAB",
             "", R"({"enabled":false,"access key":"s","cursor":"BitmapCursor","cursor width":32})");
         row("DropDownButton", "DropDownButton",
-            "IsReset Caption BackColor ButtonType ArrowColor IsBlue", "",
+            "IsReset Caption BackColor ButtonType ArrowColor IsBlue Font", "",
             R"({"arrow back":1193046,"arrow type":"Selection","arrow fore":255,)"
             R"("arrow fore over":255,"default fore":0,"entries":["Pay"]})");
         row("OrvLabel", "OrvLabel",
@@ -480,7 +481,9 @@ private slots:
         row("OCombo1", "OCombo1", combo);
         row("OComboReadOnly", "OComboReadOnly", combo);
         row("cmd: the caption is the form's name for it", "cmd", R"([["TX","cmd1"]])");
-        row("DropDownButton", "DropDownButton", "[]");
+        // A new control's font is its own, not the form's.
+        row("DropDownButton", "DropDownButton",
+            R"([["Font","Arial,8,-1,5,400,0,0,0,0,0,0,0,0,0,0,1"]])");
         row("OrvLabel", "OrvLabel", R"([["FontSize",8.25],["FontName","Verdana"]])");
         row("OrvProgress", "OrvProgress", "[]");
         row("InformationBar", "InformationBar", "[]");
@@ -570,7 +573,8 @@ private slots:
         row("cmd: hover colours follow", "cmd", R"({"BackOver":1193046,"ForeOver":6636321})", "",
             R"([["BCOL",1193046],["FCOL",6636321]])");
         row("DropDownButton", "DropDownButton",
-            R"({"FontName":"Arial","default type":"ThinBevel","arrow type":"ThinBevel"})", "[]");
+            R"({"FontName":"Arial","default type":"ThinBevel","arrow type":"ThinBevel"})",
+            R"([["Font","Arial,8,-1,5,400,0,0,0,0,0,0,0,0,0,0,1"]])");
         row("OrvLabel", "OrvLabel",
             R"({"Caption":"Label1","Alignment":"Left","FontName":"Arial","FontSize":10})", "[]");
         row("OrvProgress", "OrvProgress", R"({"Value":0,"Min":0,"Max":100})", "[]");

@@ -74,6 +74,40 @@ private slots:
         QCOMPARE(form.clicks, (QStringList{"1 Pay later", "1 Pay later"}));
     }
 
+    // The font is the main button's; the form's own font is not saved, and a store without
+    // one gives the form's font, to which the stored name and size then apply.
+    void fontIsTheMainButtons_data()
+    {
+        QTest::addColumn<bool>("formFont");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("own font") << false << true;
+        QTest::newRow("the form's font") << true << false;
+    }
+    void fontIsTheMainButtons()
+    {
+        QFETCH(bool, formFont);
+        QFETCH(bool, saved);
+        DropDownForm form;
+        form.window.setFont(QFont("DejaVu Serif", 13, QFont::Bold, true));
+        const QFont font = formFont ? form.window.font() : QFont("DejaVu Sans", 10, QFont::Bold);
+        QSignalSpy changes(form.control, &DropDownButton::FontChanged);
+        form.control->letFont(font);
+        QCOMPARE(form.child("Default")->Font(), font);
+        QCOMPARE(form.control->Font(), font);
+        QCOMPARE(form.changed.count("Font"), 1);
+        QCOMPARE(changes.count(), 1);
+        form.save();
+        QCOMPARE(form.store.ReadProperty("Font", QString()).toString().isEmpty(), !saved);
+        DropDownForm loaded;
+        loaded.window.setFont(form.window.font());
+        loaded.store = form.store;
+        loaded.load();
+        QFont expected = font;
+        expected.setFamily(form.control->FontName());
+        expected.setPointSizeF(form.control->FontSize());
+        QCOMPARE(loaded.control->Font(), expected);
+    }
+
     void arrowOpensTheList()
     {
         DropDownForm form;

@@ -73,7 +73,7 @@ QList<FormControl> formControls()
         {"DropDownButton",
          {{"Caption", "<string>Year</string>", QString("Year")},
           {"IsBlueButton", "<bool>true</bool>", true}},
-         {"Caption", "IsBlue"}},
+         {"Font", "Caption", "IsBlue"}},
         {"OrvLabel",
          {{"Caption", "<string>Total</string>", QString("Total")},
           {"Alignment", "<enum>Orv::Center</enum>", QVariant::fromValue(Orv::Alignment::Center)},

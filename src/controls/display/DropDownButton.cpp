@@ -1,5 +1,6 @@
 #include "DropDownButton.h"
 
+#include "controls/core/AmbientFont.h"
 #include "platform/Twips.h"
 
 namespace
@@ -67,6 +68,7 @@ const ControlProperties<DropDownButton> &DropDownButton::table()
     // Rows in the order a form loads them. The arrow's rows read the main button's keys a
     // second time, with the same defaults, and write them again.
     static const ControlProperties<D> rows{
+        propertyRow<&D::savedFont, &D::applySavedFont>("Font", QString()),
         // Every caption write fills the list, also of the caption it already has.
         propertyRow<&D::Caption, &D::applyCaption, &D::loadCaption>("Caption",
                                                                     QStringLiteral("Default"))
@@ -136,6 +138,24 @@ void DropDownButton::ReadProperties(const PropertyBag &bag)
 void DropDownButton::WriteProperties(PropertyBag &bag) const
 {
     table().write(*this, bag);
+}
+
+// The font travels as its saved form, so the table's early return and announcement apply.
+void DropDownButton::letFont(const QFont &value)
+{
+    table().assign<&DropDownButton::savedFont>(*this, AmbientFont::saved(*this, value));
+}
+
+QString DropDownButton::savedFont() const
+{
+    return AmbientFont::saved(*this, m_default->Font());
+}
+
+// A description that names no font leaves the main button's font as it is.
+void DropDownButton::applySavedFont(const QString &description)
+{
+    if (const std::optional<QFont> font = AmbientFont::loaded(*this, description))
+        m_default->letFont(*font);
 }
 
 CONTROL_PROPERTY_LET(DropDownButton, table, Caption, const QString &)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QComboBox>
+#include <QFont>
 #include <QString>
 
 #include "cmd.h"
@@ -17,6 +18,7 @@ class PropertyBag;
 class DropDownButton : public UserControl
 {
     Q_OBJECT
+    Q_PROPERTY(QFont Font READ Font WRITE letFont NOTIFY FontChanged)
     Q_PROPERTY(QString Caption READ Caption WRITE letCaption NOTIFY CaptionChanged)
     Q_PROPERTY(quint32 BackColor READ BackColor WRITE letBackColor NOTIFY BackColorChanged)
     Q_PROPERTY(quint32 ForeColor READ ForeColor WRITE letForeColor NOTIFY ForeColorChanged)
@@ -30,12 +32,15 @@ class DropDownButton : public UserControl
     Q_PROPERTY(quint32 ArrowColor READ ArrowColor WRITE letArrowColor NOTIFY ArrowColorChanged)
     Q_PROPERTY(bool IsBlueButton READ IsBlueButton WRITE letIsBlueButton NOTIFY IsBlueButtonChanged)
     Q_PROPERTY(bool Reset READ Reset WRITE letReset NOTIFY ResetChanged)
-    Q_PROPERTY(QString FontName READ FontName WRITE letFontName NOTIFY FontNameChanged)
-    Q_PROPERTY(float FontSize READ FontSize WRITE letFontSize NOTIFY FontSizeChanged)
+    // One change signal for the font, whichever of its properties changed it.
+    Q_PROPERTY(QString FontName READ FontName WRITE letFontName NOTIFY FontChanged)
+    Q_PROPERTY(float FontSize READ FontSize WRITE letFontSize NOTIFY FontChanged)
 
 public:
     explicit DropDownButton(QWidget *parent = nullptr);
 
+    QFont Font() const { return m_default->Font(); }
+    void letFont(const QFont &value);
     QString Caption() const { return m_default->Caption(); }
     void letCaption(const QString &value);
     quint32 BackColor() const { return m_default->BackColor(); }
@@ -75,6 +80,7 @@ public:
 signals:
     void Click(short &Index, QString &Caption);
 
+    void FontChanged();
     void CaptionChanged();
     void BackColorChanged();
     void ForeColorChanged();
@@ -86,8 +92,6 @@ signals:
     void ArrowColorChanged();
     void IsBlueButtonChanged();
     void ResetChanged();
-    void FontNameChanged();
-    void FontSizeChanged();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -103,6 +107,9 @@ private:
     Cmd::ColorScheme arrowColorScheme() const { return m_arrow->ColorScheme(); }
     quint32 arrowForeOver() const { return m_arrow->ForeOver(); }
 
+    // The font as the form saves it: none while it is the form's own.
+    QString savedFont() const;
+    void applySavedFont(const QString &description);
     void applyCaption(const QString &value);
     void loadCaption(const QString &value);
     // What an assignment passes to both buttons, to the main one, or to the arrow.

@@ -75,7 +75,8 @@ struct Holder {
     // Puts the button in the state a test row names: "up", or steps joined by '+' and
     // taken in this order; "redraw" forces an up drawing, "leave" takes the pointer away,
     // "frame off" and "frame on" disable and enable the window holding the button, "away"
-    // and "back" activate another window and this one again.
+    // and "back" activate another window and this one again, "focus while away" gives the
+    // button the focus of its inactive window.
     void enter(const QString &state)
     {
         const QStringList steps = state.split(u'+');
@@ -86,6 +87,7 @@ struct Holder {
             {"focus", [this] { focus(); }},
             {"away", [this] { away(); }},
             {"back", [this] { back(); }},
+            {"focus while away", [this] { button->setFocus(Qt::TabFocusReason); }},
             {"hover", [this] { hover(QPoint(button->width() / 2, button->height() / 2)); }},
             {"leave", [this] { leave(); }},
             {"down", [this] { QTest::keyPress(button, Qt::Key_Space); }},
@@ -231,6 +233,8 @@ private slots:
             0xE7AE8C);
         row("3 focus, window active again: glow box", 3, 3, glow, "focus+away+back", {1, 10},
             0xE7AE8C);
+        row("3 focused while another window is active, then back: glow box", 3, 3, glow,
+            "away+focus while away+back", {1, 10}, 0xE7AE8C);
         row("3 focus: glow box bottom", 3, 3, glow, "focus", {15, 17}, 0xE7AE8C);
         row("3 focus: bottom", 3, 3, glow, "focus", {15, 18}, 0xEF826B);
         row("3 focus: second top", 3, 3, glow, "focus", {15, 2}, 0xF7D7BD);

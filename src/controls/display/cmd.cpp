@@ -241,11 +241,11 @@ void cmd::changeEvent(QEvent *event)
     UserControl::changeEvent(event);
 }
 
-// Turning to another window and back keeps the focus mark: only the button's own gain or
-// loss of the focus changes it.
-void cmd::focusInEvent(QFocusEvent *event)
+// Turning to another window and back keeps the focus mark: only the button's own loss of the
+// focus takes it away. A window that opens or returns with the focus on the button shows it.
+void cmd::focusInEvent(QFocusEvent *)
 {
-    if (event->reason() == Qt::ActiveWindowFocusReason)
+    if (m_hasFocus)
         return;
     m_hasFocus = true;
     redrawLast();

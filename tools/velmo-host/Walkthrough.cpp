@@ -77,9 +77,13 @@ bool Walkthrough::openWindow(const std::function<void(FrmSignUp &)> &script)
 {
     QTimer poll;
     poll.setInterval(20);
-    connect(&poll, &QTimer::timeout, this, [&poll, &script] {
+    // The script waits until the window is also the active one: before that, focus moves
+    // without entering or leaving the boxes, and a busy machine would get other pictures.
+    // A platform that never activates it gets the script after two seconds all the same.
+    int polls = 0;
+    connect(&poll, &QTimer::timeout, this, [&poll, &polls, &script] {
         auto *window = qobject_cast<FrmSignUp *>(QApplication::activeModalWidget());
-        if (!window)
+        if (!window || (!window->isActiveWindow() && ++polls < 100))
             return;
         poll.stop();
         script(*window);

@@ -65,11 +65,14 @@ bool open(const std::function<void(FrmSignUp &)> &script)
 {
     // The script runs once the window is open and modal, while the code under test sits
     // in SignUp(); a window still open after it (or after a failed check) is closed.
+    // It waits for the window to be the active one too, as focus moves without entering or
+    // leaving the boxes before that (on a platform that never activates it, two seconds).
     bool ran = false;
+    int polls = 0;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
         auto *window = qobject_cast<FrmSignUp *>(QApplication::activeModalWidget());
-        if (!window || ran)
+        if (!window || ran || (!window->isActiveWindow() && ++polls < 200))
             return;
         ran = true;
         poll.stop();

@@ -126,9 +126,10 @@ void OrvProgress::WriteProperties(PropertyBag &bag) const
 
 void OrvProgress::UpdateBar()
 {
+    double fraction = 0;
     // A range closed onto Min has no inside: a value above it fills the bar.
-    const double fraction =
-        m_value - m_min > 0 ? (m_max == m_min ? 1 : (m_value - m_min) / (m_max - m_min)) : 0;
+    if (m_value - m_min > 0)
+        fraction = m_max == m_min ? 1 : (m_value - m_min) / (m_max - m_min);
     const ProgressPainter::Look look{HostColor::toColor(m_backColor),
                                      HostColor::toColor(m_foreColor),
                                      HostColor::toColor(m_outColor), m_picStatus->font()};
